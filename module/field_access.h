@@ -1,0 +1,53 @@
+// Typed fields of VM objects, named by descriptor so that no native spells a
+// byte offset. Ints are 32-bit little-endian; bytes are read with their sign.
+#pragma once
+
+#include "module/local_ref.h"
+
+#include <cstring>
+
+namespace tamri {
+
+struct IntField {
+  int32_t offset;
+};
+struct ByteField {
+  int32_t offset;
+};
+struct CharField {
+  int32_t offset;
+};
+struct RefField {
+  int32_t offset;
+};
+
+inline int32_t read(const uint8_t* block, IntField f) {
+  int32_t value;
+  std::memcpy(&value, block + f.offset, sizeof value);
+  return value;
+}
+inline void write(uint8_t* block, IntField f, int32_t value) {
+  std::memcpy(block + f.offset, &value, sizeof value);
+}
+inline int8_t read(const uint8_t* block, ByteField f) {
+  return static_cast<int8_t>(block[f.offset]);
+}
+inline uint8_t readUnsigned(const uint8_t* block, ByteField f) { return block[f.offset]; }
+inline void write(uint8_t* block, ByteField f, int8_t value) {
+  block[f.offset] = static_cast<uint8_t>(value);
+}
+inline unichar read(const uint8_t* block, CharField f) {
+  unichar value;
+  std::memcpy(&value, block + f.offset, sizeof value);
+  return value;
+}
+inline jword read(const uint8_t* block, RefField f) {
+  jword value;
+  std::memcpy(&value, block + f.offset, sizeof value);
+  return value;
+}
+inline void write(uint8_t* block, RefField f, jword value) {
+  std::memcpy(block + f.offset, &value, sizeof value);
+}
+
+}  // namespace tamri

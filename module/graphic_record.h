@@ -1,0 +1,45 @@
+// The graphic object record: the field block shared by every retained
+// graphic object (offsets 0 to 139); each class's own fields start at 140.
+#pragma once
+
+#include "module/field_access.h"
+
+namespace tamri::graphic {
+
+// Bounding rectangle, inclusive corners.
+inline constexpr IntField x1{0};
+inline constexpr IntField y1{4};
+inline constexpr IntField x2{8};
+inline constexpr IntField y2{12};
+// Bounding rectangle at design size and position.
+inline constexpr IntField baseX1{16};
+inline constexpr IntField baseY1{20};
+inline constexpr IntField baseX2{24};
+inline constexpr IntField baseY2{28};
+// Display states: 1 reversed, 2 and 4 visible, 8 visited, 16 disabled,
+// 32 bad quality, 64 secured.
+inline constexpr IntField stateFlags{32};
+inline constexpr ByteField rotated{39};
+// Thousandths of a radian.
+inline constexpr IntField rotationAngle{40};
+inline constexpr IntField rotCenterX{52};
+inline constexpr IntField rotCenterY{56};
+inline constexpr IntField fillColor{96};
+inline constexpr IntField backColor{100};
+inline constexpr IntField lineColor{104};
+// Centre of the drawn geometry, now and at design size and position.
+inline constexpr IntField anchorX{108};
+inline constexpr IntField anchorY{112};
+inline constexpr IntField baseAnchorX{116};
+inline constexpr IntField baseAnchorY{120};
+inline constexpr IntField baseRotCenterX{124};
+inline constexpr IntField baseRotCenterY{128};
+inline constexpr ByteField lineStyle{132};
+inline constexpr ByteField lineWidth{133};
+inline constexpr ByteField fillStyle{134};
+inline constexpr ByteField hasBackground{136};
+
+// Where each class's own fields begin.
+inline constexpr int32_t kOwnFieldsOffset = 140;
+
+}  // namespace tamri::graphic

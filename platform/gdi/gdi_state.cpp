@@ -1,0 +1,44 @@
+#include "gdi_state.h"
+
+#include <map>
+
+namespace gdi {
+namespace {
+
+struct LayerState {
+  std::map<int32_t, POINTRECT> clipAreas;
+  bool clipFillAnimation = false;
+  int32_t target = 0;
+  FONTHANDLE lastFont = 0;
+};
+
+LayerState& state() {
+  static LayerState instance;
+  return instance;
+}
+
+}  // namespace
+
+std::optional<POINTRECT> clipArea(int32_t surface) {
+  const auto found = state().clipAreas.find(surface);
+  if (found == state().clipAreas.end()) return std::nullopt;
+  return found->second;
+}
+
+void setClipArea(int32_t surface, const POINTRECT& area) { state().clipAreas[surface] = area; }
+
+void removeClipArea(int32_t surface) { state().clipAreas.erase(surface); }
+
+bool clipFillAnimation() { return state().clipFillAnimation; }
+
+void setClipFillAnimation(bool on) { state().clipFillAnimation = on; }
+
+int32_t targetSurface() { return state().target; }
+
+void setTargetSurface(int32_t surface) { state().target = surface; }
+
+FONTHANDLE nextFontHandle() { return ++state().lastFont; }
+
+void resetState() { state() = LayerState{}; }
+
+}  // namespace gdi

@@ -1,0 +1,52 @@
+// The Cairo raster behind the drawing layer. Surfaces are RGB images named by
+// int handles; calls without a surface draw on the selected target. Every
+// drawing honours the clip area that the layer keeps for its surface.
+#pragma once
+
+#include "osgx.h"
+
+#include <string>
+
+namespace gdi::raster {
+
+// How a line is drawn: nothing when width < 1, style <= 0 or the colour has
+// its top bit set.
+struct LineStroke {
+  int32_t width;
+  int32_t style;
+  int32_t colour;
+};
+
+// How an area is filled: nothing when style <= 0; hatch styles paint the
+// background colour under the hatch lines.
+struct AreaFill {
+  int32_t style;
+  int32_t colour;
+  int32_t backColour;
+};
+
+// Rounded rectangle corners: an ellipse of width x height in each corner.
+struct Corners {
+  bool rounded;
+  int32_t width;
+  int32_t height;
+};
+
+void reset();
+int32_t createSurface(int32_t width, int32_t height, uint32_t background);
+bool writePng(int32_t surface, const std::string& path);
+uint32_t pixel(int32_t surface, int32_t x, int32_t y);
+
+// Line ends: bit 0 marks the last point, bit 1 the first.
+void drawPolyline(const APOINT* points, int32_t count, const LineStroke& stroke, uint8_t lineEnds);
+void drawBezier(const APOINT* points, int32_t count, const LineStroke& stroke, uint8_t lineEnds);
+void drawArc(const POINTRECT& ellipse, const POINTLINE& startEnd, const LineStroke& stroke);
+void drawEllipse(const POINTRECT& bounds, const LineStroke& stroke);
+void fillEllipse(const POINTRECT& bounds, const AreaFill& fill);
+void drawRectangle(const POINTRECT& bounds, const LineStroke& stroke, const Corners& corners);
+void fillRectangle(const POINTRECT& bounds, const AreaFill& fill, const Corners& corners);
+void drawPolygon(const APOINT* points, int32_t count, const LineStroke& stroke);
+// `winding`: true fills by the non-zero winding rule, false by even-odd.
+void fillPolygon(const APOINT* points, int32_t count, const AreaFill& fill, bool winding);
+
+}  // namespace gdi::raster

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "morvcore.h"
+
+namespace {
+
+const unichar* U(const char16_t* text) { return reinterpret_cast<const unichar*>(text); }
+
+template <typename... Arguments>
+std::u16string format(const char16_t* pattern, Arguments... arguments) {
+  unichar buffer[1200];
+  const int32_t written = osUTusprintf(buffer, U(pattern), arguments...);
+  const std::u16string result(reinterpret_cast<const char16_t*>(buffer));
+  EXPECT_EQ(written, static_cast<int32_t>(result.size()));
+  return result;
+}
+
+TEST(CoreFormat, UnsignedAndOctalOfNumberDisplay) {
+  EXPECT_EQ(format(u"%u", -1), u"4294967295");
+  EXPECT_EQ(format(u"%u", 1500), u"1500");
+  EXPECT_EQ(format(u"%o", 8), u"10");
+  EXPECT_EQ(format(u"%o", -1), u"37777777777");
+}
+
+TEST(CoreFormat, FloatFieldOfFloatDisplay) {
+  EXPECT_EQ(format(u"%0*.*f", 0, 2, 3.14159), u"3.14");
+  EXPECT_EQ(format(u"%0*.*f", 5, 2, 3.14159), u"03.14");
+  EXPECT_EQ(format(u"%0*.*f", 6, 2, -3.14159), u"-03.14");
+  EXPECT_EQ(format(u"%0*.*f", 2, 3, 12.3456), u"12.346");
+  EXPECT_EQ(format(u"%0*.*f", 1, 4, 0.5), u"0.5000");
+  EXPECT_EQ(format(u"%0*.*f", 0, 2, 9.996), u"10.00");
+  EXPECT_EQ(format(u"%0*.*f", 0, 0, 2.5), u"2");
+  EXPECT_EQ(format(u"%0*.*f", 0, 1, 1234567.5), u"1234567.5");
+  EXPECT_EQ(format(u"%.*f", -1, 1.5), u"1.500000");  // a negative precision is none
+}
+
+TEST(CoreFormat, DateAndTimeFormats) {
+  EXPECT_EQ(format(u"%d/%02d/%02d", 2024, 3, 7), u"2024/03/07");
+  EXPECT_EQ(format(u"%02d/%02d/%d", 7, 3, 2024), u"07/03/2024");
+  EXPECT_EQ(format(u"%d%02d%02d", 2024, 3, 7), u"20240307");
+  EXPECT_EQ(format(u"%02d:%02d:%02d", 14, 5, 9), u"14:05:09");
+  EXPECT_EQ(format(u" "), u" ");
+}
+
+TEST(CoreFormat, IntegerFlagsWidthsAndLengths) {
+  EXPECT_EQ(format(u"%i|%+d|% d|%5d|%-5d|%05d", 1, 2, 3, 4, 5, -6), u"1|+2| 3|    4|5    |-0006");
+  EXPECT_EQ(format(u"%*d|%*d", 4, 7, -4, 7), u"   7|7   ");
+  EXPECT_EQ(format(u"%x|%X|%#x|%#o|%.3d", 255, 255, 255, 8, 7), u"ff|FF|0xff|010|007");
+  EXPECT_EQ(format(u"%lld|%llu", -9000000000LL, 18446744073709551615ULL),
+            u"-9000000000|18446744073709551615");
+  EXPECT_EQ(format(u"%ld|%hd|%hu|%hhx", 123456L, 70000, -1, 0x1FF), u"123456|4464|65535|ff");
+}
+
+TEST(CoreFormat, FloatingConversions) {
+  EXPECT_EQ(format(u"%e|%E", 12345.678, 0.00012), u"1.234568e+04|1.200000E-04");
+  EXPECT_EQ(format(u"%g|%G|%g", 0.0001, 1e-5, 100000.0), u"0.0001|1E-05|100000");
+  EXPECT_EQ(format(u"%#.0f|%+.1f|%8.3f", 3.0, 2.25, -1.5), u"3.|+2.2|  -1.500");
+}
+
+TEST(CoreFormat, TextsAndCharacters) {
+  const unichar* reason = U(u"no memory");
+  EXPECT_EQ(format(u"Failed to init native support for gpclasses.graphics.CgpArc : %s", reason),
+            u"Failed to init native support for gpclasses.graphics.CgpArc : no memory");
+  EXPECT_EQ(format(u"[%5s|%-5s|%.2s]", U(u"ab"), U(u"ab"), U(u"abc")), u"[   ab|ab   |ab]");
+  EXPECT_EQ(format(u"%ls|%hs|%S", U(u"wide"), "narrow", "caf\xC3\xA9"), u"wide|narrow|café");
+  EXPECT_EQ(format(u"%c%c|%3c|%-3c|", u'\x20AC', u'A', u'x', u'y'), u"€A|  x|y  |");
+  EXPECT_EQ(format(u"%s|%hs", static_cast<const unichar*>(nullptr), static_cast<const char*>(nullptr)),
+            u"(null)|(null)");
+  EXPECT_EQ(format(u"100%%"), u"100%");
+}
+
+TEST(CoreFormat, UnknownConversionsAreCopied) {
+  EXPECT_EQ(format(u"%y|%5k|end%", 1), u"%y|%5k|end%");
+  EXPECT_EQ(format(u"a%\x20AC"), u"a%€");
+}
+
+TEST(CoreFormat, HugeWidthsAreLimited) {
+  EXPECT_EQ(format(u"%*d", 100000, 1).size(), 512u);
+  EXPECT_EQ(format(u"%.*f", 100000, 1.0).size(), 514u);
+  EXPECT_EQ(format(u"%f", 1e308).size(), 316u);
+}
+
+TEST(CoreFormat, BoundedFormattingCutsAndTerminates) {
+  unichar buffer[8];
+  EXPECT_EQ(osUTusnprintf(buffer, 5, U(u"%d"), 1234567), 4);
+  EXPECT_EQ(std::u16string(reinterpret_cast<char16_t*>(buffer)), u"1234");
+  EXPECT_EQ(osUTusnprintf(buffer, 1, U(u"abc")), 0);
+  EXPECT_EQ(buffer[0], 0);
+  EXPECT_EQ(osUTusnprintf(buffer, 0, U(u"abc")), 0);
+  EXPECT_EQ(osUTusnprintf(nullptr, 8, U(u"abc")), 0);
+  EXPECT_EQ(osUTusnprintf(buffer, 8, nullptr), 0);
+  EXPECT_EQ(buffer[0], 0);
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "morvcore.h"
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+TEST(CoreMaths, FastSineAndCosineAreExactOnTheAxes) {
+  EXPECT_EQ(osUTfastsin(0), 0.0);
+  EXPECT_EQ(osUTfastsin(900), 1.0);
+  EXPECT_EQ(osUTfastsin(1800), 0.0);
+  EXPECT_EQ(osUTfastsin(2700), -1.0);
+  EXPECT_EQ(osUTfastcos(0), 1.0);
+  EXPECT_EQ(osUTfastcos(900), 0.0);
+  EXPECT_EQ(osUTfastcos(1800), -1.0);
+  EXPECT_EQ(osUTfastcos(2700), 0.0);
+  EXPECT_EQ(osUTfastsin(300), 0.5);
+  EXPECT_EQ(osUTfastcos(600), 0.5);
+}
+
+TEST(CoreMaths, FastSineAndCosineReduceAnyAngle) {
+  EXPECT_EQ(osUTfastsin(-900), -1.0);
+  EXPECT_EQ(osUTfastcos(-900), 0.0);
+  EXPECT_EQ(osUTfastcos(3600), 1.0);
+  EXPECT_EQ(osUTfastsin(4500), 1.0);
+  EXPECT_EQ(osUTfastsin(-1), osUTfastsin(3599));
+  EXPECT_EQ(osUTfastcos(32767), osUTfastcos(32767 % 3600));
+  EXPECT_EQ(osUTfastsin(-32768), osUTfastsin(-32768 % 3600 + 3600));
+}
+
+TEST(CoreMaths, FastSineFollowsTheLibraryAndItsSymmetries) {
+  for (int t = -3600; t <= 7200; t += 7) {
+    const auto angle = static_cast<int16_t>(t);
+    EXPECT_NEAR(osUTfastsin(angle), std::sin(t * kPi / 1800.0), 1e-15) << t;
+    EXPECT_NEAR(osUTfastcos(angle), std::cos(t * kPi / 1800.0), 1e-15) << t;
+    EXPECT_EQ(osUTfastsin(angle), -osUTfastsin(static_cast<int16_t>(-t))) << t;
+    EXPECT_EQ(osUTfastcos(angle), osUTfastsin(static_cast<int16_t>(t + 900))) << t;
+  }
+}
+
+TEST(CoreMaths, AbsoluteValueKeepsTheMostNegativeInteger) {
+  EXPECT_EQ(osUTabs(-7), 7);
+  EXPECT_EQ(osUTabs(7), 7);
+  EXPECT_EQ(osUTabs(INT32_MIN), INT32_MIN);
+}
+
+TEST(CoreMaths, LibraryFunctions) {
+  EXPECT_EQ(osUTsqrt(2.0), std::sqrt(2.0));
+  EXPECT_EQ(osUTpow(-3.0, 2.0), 9.0);
+  EXPECT_EQ(osUTatan(1.0), std::atan(1.0));
+  EXPECT_EQ(osUTfabs(-2.5), 2.5);
+  EXPECT_EQ(osUTlog10(1000.0), 3.0);
+}
+
+}  // namespace
