@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian machine lacks to build, test and run the demo.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  libcairo2-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  nlohmann-json3-dev libstb-dev libcli11-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-dev
+  g++-mingw-w64-i686 binutils-mingw-w64-i686
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

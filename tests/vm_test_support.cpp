@@ -1,0 +1,57 @@
+#include "vm_test_support.h"
+
+namespace tamri_test {
+
+void registerModuleNatives() {
+  static const bool registered = [] {
+    vmhost::clearNatives();
+    gpclasses_graphics_CgpPolyLine_init();
+    return true;
+  }();
+  static_cast<void>(registered);
+}
+
+jword makeObject(const char* classPath, const FieldValues& fields) {
+  const jword object = vmhost::newObject(classPath);
+  EXPECT_NE(object, 0u) << classPath;
+  for (const auto& [name, value] : fields) {
+    EXPECT_NE(vmhost::findField(*vmhost::classOf(object), name), nullptr) << name;
+    vmhost::setField(object, name, value);
+  }
+  return object;
+}
+
+jword makeIntArray(std::vector<int32_t> elements) { return vmhost::newIntArray(elements); }
+
+vmhost::CallResult callOn(jword self, const char* nameSig, std::vector<uint32_t> scalars,
+                          std::vector<jword> references) {
+  for (const vmhost::ClassDef* c = vmhost::classOf(self); c;
+       c = c->superPath ? vmhost::classByPath(c->superPath) : nullptr) {
+    if (const vmhost::NativeRecord* native = vmhost::findNative(c->path, nameSig)) {
+      const vmhost::CallResult result = vmhost::callNative(*native, self, references, scalars);
+      EXPECT_TRUE(result.balanced) << nameSig;
+      return result;
+    }
+  }
+  ADD_FAILURE() << "no native " << nameSig;
+  return {};
+}
+
+std::vector<std::string> traceWith(const std::string& prefix) {
+  std::vector<std::string> lines;
+  for (const std::string& line : host::traceLines()) {
+    if (line.rfind(prefix, 0) == 0) lines.push_back(line);
+  }
+  return lines;
+}
+
+void VmTest::SetUp() {
+  registerModuleNatives();
+  vmhost::resetHeap();
+  vmhost::restoreDefaultHostMethods();
+  gdihost::reset();
+  host::setTraceRecording(true);
+  host::traceClear();
+}
+
+}  // namespace tamri_test

@@ -1,0 +1,39 @@
+// Drives natives the way the runtime does: objects on the stand-in heap,
+// arguments on the VM's stacks, drawing-layer calls read back from the trace.
+#pragma once
+
+#include "module/module_exports.h"
+#include "platform/core/host_trace.h"
+#include "platform/gdi/gdi_host.h"
+#include "platform/ivm/vm_host.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tamri_test {
+
+// Registers the module's natives once per test process.
+void registerModuleNatives();
+
+using FieldValues = std::vector<std::pair<const char*, int64_t>>;
+
+jword makeObject(const char* classPath, const FieldValues& fields = {});
+jword makeIntArray(std::vector<int32_t> elements);
+
+// Calls a native of the object's class (or a superclass) with int scalars.
+vmhost::CallResult callOn(jword self, const char* nameSig, std::vector<uint32_t> scalars = {},
+                          std::vector<jword> references = {});
+
+// Trace lines that start with `prefix` (all lines for an empty prefix).
+std::vector<std::string> traceWith(const std::string& prefix = "");
+
+class VmTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+};
+
+}  // namespace tamri_test
