@@ -8,3 +8,14 @@ extern "C" {
 const char* GetDLMAppVersion(void);
 int32_t gpclasses_graphics_CgpPolyLine_init(void);
 }
+
+namespace tamri {
+
+using ClassInit = int32_t (*)(void);
+
+// Every class initialisation, for hosts that link the module statically.
+inline constexpr ClassInit kClassInits[] = {
+    gpclasses_graphics_CgpPolyLine_init,
+};
+
+}  // namespace tamri

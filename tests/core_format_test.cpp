@@ -66,8 +66,9 @@ TEST(CoreFormat, TextsAndCharacters) {
   EXPECT_EQ(format(u"[%5s|%-5s|%.2s]", U(u"ab"), U(u"ab"), U(u"abc")), u"[   ab|ab   |ab]");
   EXPECT_EQ(format(u"%ls|%hs|%S", U(u"wide"), "narrow", "caf\xC3\xA9"), u"wide|narrow|café");
   EXPECT_EQ(format(u"%c%c|%3c|%-3c|", u'\x20AC', u'A', u'x', u'y'), u"€A|  x|y  |");
-  EXPECT_EQ(format(u"%s|%hs", static_cast<const unichar*>(nullptr), static_cast<const char*>(nullptr)),
-            u"(null)|(null)");
+  EXPECT_EQ(
+      format(u"%s|%hs", static_cast<const unichar*>(nullptr), static_cast<const char*>(nullptr)),
+      u"(null)|(null)");
   EXPECT_EQ(format(u"100%%"), u"100%");
 }
 

@@ -17,6 +17,7 @@ TEST(CoreMaths, FastSineAndCosineAreExactOnTheAxes) {
   EXPECT_EQ(osUTfastcos(900), 0.0);
   EXPECT_EQ(osUTfastcos(1800), -1.0);
   EXPECT_EQ(osUTfastcos(2700), 0.0);
+  EXPECT_FALSE(std::signbit(osUTfastsin(1800)));
   EXPECT_EQ(osUTfastsin(300), 0.5);
   EXPECT_EQ(osUTfastcos(600), 0.5);
 }
@@ -34,8 +35,9 @@ TEST(CoreMaths, FastSineAndCosineReduceAnyAngle) {
 TEST(CoreMaths, FastSineFollowsTheLibraryAndItsSymmetries) {
   for (int t = -3600; t <= 7200; t += 7) {
     const auto angle = static_cast<int16_t>(t);
-    EXPECT_NEAR(osUTfastsin(angle), std::sin(t * kPi / 1800.0), 1e-15) << t;
-    EXPECT_NEAR(osUTfastcos(angle), std::cos(t * kPi / 1800.0), 1e-15) << t;
+    const double radians = ((t % 3600 + 3600) % 3600) * kPi / 1800.0;
+    EXPECT_NEAR(osUTfastsin(angle), std::sin(radians), 2e-15) << t;
+    EXPECT_NEAR(osUTfastcos(angle), std::cos(radians), 2e-15) << t;
     EXPECT_EQ(osUTfastsin(angle), -osUTfastsin(static_cast<int16_t>(-t))) << t;
     EXPECT_EQ(osUTfastcos(angle), osUTfastsin(static_cast<int16_t>(t + 900))) << t;
   }

@@ -5,7 +5,7 @@ namespace tamri_test {
 void registerModuleNatives() {
   static const bool registered = [] {
     vmhost::clearNatives();
-    gpclasses_graphics_CgpPolyLine_init();
+    for (tamri::ClassInit init : tamri::kClassInits) init();
     return true;
   }();
   static_cast<void>(registered);

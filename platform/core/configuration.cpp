@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include "spin_lock.h"
 #include <sstream>
+#include "spin_lock.h"
 
 #include "core_host.h"
 #include "host_trace.h"
@@ -139,8 +139,8 @@ bool osCGgetINT32(const unichar* section, const unichar* key, bool createIfMissi
     const auto text = lookUp(section, key, createIfMissing, decimal(0));
     const bool ok = value != nullptr && text.has_value() && parseInt32(*text, result);
     if (value != nullptr) *value = ok ? result : 0;
-    host::traceLine(callPrefix("osCGgetINT32", section, key) + boolText(createIfMissing) +
-                    ") -> " + boolText(ok) + (ok ? " " + std::to_string(result) : ""));
+    host::traceLine(callPrefix("osCGgetINT32", section, key) + boolText(createIfMissing) + ") -> " +
+                    boolText(ok) + (ok ? " " + std::to_string(result) : ""));
     return ok;
   } catch (...) {
     if (value != nullptr) *value = 0;
@@ -228,8 +228,7 @@ std::string configurationPath() {
   return initialisedLocked(config).path;
 }
 
-std::optional<std::string> configurationValue(const std::string& section,
-                                              const std::string& key) {
+std::optional<std::string> configurationValue(const std::string& section, const std::string& key) {
   Configuration& config = configuration();
   morv::LockGuard lock(config.mutex);
   const morv::UniString* value =

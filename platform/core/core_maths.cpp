@@ -33,10 +33,10 @@ SineTable buildSineTable() {
     }
     table[t] = value;
     table[1800 - t] = value;
-    if (t != 0) table[1800 + t] = -value;
-    if (t != kQuarterTurn) table[kFullTurn - t] = -value;
+    table[1800 + t] = -value;
+    if (t != 0) table[kFullTurn - t] = -value;
   }
-  table[1800] = 0.0;
+  table[1800] = 0.0;  // not -0.0
   return table;
 }
 

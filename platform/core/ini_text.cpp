@@ -80,8 +80,8 @@ std::string escapeValue(const UniString& value) {
       out += "\\t";
     } else if (unit == u' ' && edge) {
       appendEscape(out, unit);
-    } else if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < value.size() &&
-               value[i + 1] >= 0xDC00 && value[i + 1] <= 0xDFFF) {
+    } else if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < value.size() && value[i + 1] >= 0xDC00 &&
+               value[i + 1] <= 0xDFFF) {
       out += toUtf8(&value[i], 2);
       ++i;
     } else if ((unit >= 0xD800 && unit <= 0xDFFF) || unit < 0x20) {

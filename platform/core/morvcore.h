@@ -31,7 +31,10 @@ MORV_API double osUTatan(double value);
 MORV_API double osUTfabs(double value);
 MORV_API double osUTlog10(double value);
 
-// Wide strings (UTF-16, zero-terminated).
+// Wide strings (UTF-16, zero-terminated). A null text reads as the empty text
+// (copying from null empties the target); a null target is left alone.
+// osUTitou writes radix 2 to 36 in lower-case digits, "-" before a negative
+// value in radix 10, the 32-bit two's complement in any other radix.
 MORV_API int32_t osUTustrlen(const unichar* text);
 MORV_API int32_t osUTustrncmp(const unichar* a, const unichar* b, int32_t count);
 MORV_API unichar* osUTustrcpy(unichar* target, const unichar* source);

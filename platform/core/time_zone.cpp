@@ -59,8 +59,8 @@ extern "C" bool osTMgetGMTTimeZoneOffset(int32_t* offsetMinutes) {
       pinned = zone.pinned;
     }
     int32_t minutes = 0;
-    const bool ok = pinned ? (minutes = static_cast<int32_t>(pinned->count()), true)
-                           : libraryOffset(minutes);
+    const bool ok =
+        pinned ? (minutes = static_cast<int32_t>(pinned->count()), true) : libraryOffset(minutes);
     if (ok && offsetMinutes != nullptr) *offsetMinutes = minutes;
     host::traceLine(std::string("osTMgetGMTTimeZoneOffset() -> ") +
                     (ok ? "true " + std::to_string(minutes) : "false"));

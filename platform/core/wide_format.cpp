@@ -38,7 +38,7 @@ struct WideWriter {
   }
 };
 
-struct ConversionSpec {
+struct Directive {
   char flags[8] = {};
   int flagCount = 0;
   bool leftAlign = false;
@@ -55,13 +55,15 @@ struct ConversionSpec {
 
 int clampLimit(int value) { return value > kMaxWidthOrPrecision ? kMaxWidthOrPrecision : value; }
 
-// Builds the narrow spec "%<flags><width>.<precision><length><conversion>".
-void narrowSpec(const ConversionSpec& spec, const char* length, char* out, size_t size) {
+// Builds the narrow pattern "%<flags><width>.<precision><length><conversion>".
+void narrowPattern(const Directive& directive, const char* length, char* out, size_t size) {
   char width[16] = "";
   char precision[16] = "";
-  if (spec.width >= 0) std::snprintf(width, sizeof width, "%d", spec.width);
-  if (spec.precision >= 0) std::snprintf(precision, sizeof precision, ".%d", spec.precision);
-  std::snprintf(out, size, "%%%s%s%s%s%c", spec.flags, width, precision, length, spec.conversion);
+  if (directive.width >= 0) std::snprintf(width, sizeof width, "%d", directive.width);
+  if (directive.precision >= 0)
+    std::snprintf(precision, sizeof precision, ".%d", directive.precision);
+  std::snprintf(out, size, "%%%s%s%s%s%c", directive.flags, width, precision, length,
+                directive.conversion);
 }
 
 void writeNarrow(WideWriter& out, const char* text, int length) {
@@ -80,35 +82,35 @@ void normaliseDecimalPoint(char* text, int length) {
   }
 }
 
-void writePadded(WideWriter& out, const ConversionSpec& spec, const unichar* text, int length) {
-  const int padding = spec.width > length ? spec.width - length : 0;
-  if (!spec.leftAlign) out.repeat(u' ', padding);
+void writePadded(WideWriter& out, const Directive& directive, const unichar* text, int length) {
+  const int padding = directive.width > length ? directive.width - length : 0;
+  if (!directive.leftAlign) out.repeat(u' ', padding);
   for (int i = 0; i < length; ++i) out.put(text[i]);
-  if (spec.leftAlign) out.repeat(u' ', padding);
+  if (directive.leftAlign) out.repeat(u' ', padding);
 }
 
-void writeWideText(WideWriter& out, const ConversionSpec& spec, const unichar* text) {
+void writeWideText(WideWriter& out, const Directive& directive, const unichar* text) {
   static const unichar kNull[] = {u'(', u'n', u'u', u'l', u'l', u')', 0};
   if (text == nullptr) text = kNull;
   int length = 0;
-  while (text[length] != 0 && (spec.precision < 0 || length < spec.precision)) ++length;
-  writePadded(out, spec, text, length);
+  while (text[length] != 0 && (directive.precision < 0 || length < directive.precision)) ++length;
+  writePadded(out, directive, text, length);
 }
 
-void writeNarrowText(WideWriter& out, const ConversionSpec& spec, const char* text) {
+void writeNarrowText(WideWriter& out, const Directive& directive, const char* text) {
   if (text == nullptr) text = "(null)";
   size_t bytes = 0;
   while (text[bytes] != 0) ++bytes;
   morv::UniString wide = morv::fromUtf8(std::string_view(text, bytes));
   int length = static_cast<int>(wide.size());
-  if (spec.precision >= 0 && length > spec.precision) length = spec.precision;
-  writePadded(out, spec, wide.data(), length);
+  if (directive.precision >= 0 && length > directive.precision) length = directive.precision;
+  writePadded(out, directive, wide.data(), length);
 }
 
 template <typename Value>
-void writeNumber(WideWriter& out, const ConversionSpec& spec, const char* length, Value value) {
+void writeNumber(WideWriter& out, const Directive& directive, const char* length, Value value) {
   char format[64];
-  narrowSpec(spec, length, format, sizeof format);
+  narrowPattern(directive, length, format, sizeof format);
   char scratch[kScratchSize];
   int count = std::snprintf(scratch, sizeof scratch, format, value);
   if (count < 0) return;
@@ -117,9 +119,9 @@ void writeNumber(WideWriter& out, const ConversionSpec& spec, const char* length
   writeNarrow(out, scratch, count);
 }
 
-void writeInteger(WideWriter& out, const ConversionSpec& spec, va_list& arguments) {
-  const bool isSigned = spec.conversion == 'd' || spec.conversion == 'i';
-  const std::string_view length = spec.length;
+void writeInteger(WideWriter& out, const Directive& directive, va_list& arguments) {
+  const bool isSigned = directive.conversion == 'd' || directive.conversion == 'i';
+  const std::string_view length = directive.length;
   // Every integer is widened to long long and formatted with "ll", after
   // narrowing to the argument's own size so that "%hu" of -1 gives 65535.
   long long value;
@@ -137,7 +139,7 @@ void writeInteger(WideWriter& out, const ConversionSpec& spec, va_list& argument
     if (length == "h") value = static_cast<short>(value);
     if (length == "l") value = static_cast<long>(value);
     if (length.empty()) value = static_cast<int>(value);
-    writeNumber(out, spec, "ll", value);
+    writeNumber(out, directive, "ll", value);
     return;
   }
   unsigned long long unsignedValue = static_cast<unsigned long long>(value);
@@ -146,26 +148,26 @@ void writeInteger(WideWriter& out, const ConversionSpec& spec, va_list& argument
   if (length == "l") unsignedValue = static_cast<unsigned long>(value);
   if (length == "z" || length == "t") unsignedValue = static_cast<size_t>(value);
   if (length.empty()) unsignedValue = static_cast<unsigned int>(value);
-  writeNumber(out, spec, "ll", unsignedValue);
+  writeNumber(out, directive, "ll", unsignedValue);
 }
 
-void writeFloating(WideWriter& out, const ConversionSpec& spec, va_list& arguments) {
-  if (std::string_view(spec.length) == "L") {
-    writeNumber(out, spec, "L", va_arg(arguments, long double));
+void writeFloating(WideWriter& out, const Directive& directive, va_list& arguments) {
+  if (std::string_view(directive.length) == "L") {
+    writeNumber(out, directive, "L", va_arg(arguments, long double));
   } else {
-    writeNumber(out, spec, "", va_arg(arguments, double));
+    writeNumber(out, directive, "", va_arg(arguments, double));
   }
 }
 
-void writeCharacter(WideWriter& out, const ConversionSpec& spec, va_list& arguments) {
+void writeCharacter(WideWriter& out, const Directive& directive, va_list& arguments) {
   const int value = va_arg(arguments, int);
   unichar character;
-  if (std::string_view(spec.length) == "h") {
+  if (std::string_view(directive.length) == "h") {
     character = static_cast<unsigned char>(value);  // a narrow, Latin-1 character
   } else {
     character = static_cast<unichar>(value);
   }
-  ConversionSpec plain = spec;
+  Directive plain = directive;
   plain.precision = -1;
   writePadded(out, plain, &character, 1);
 }
@@ -183,9 +185,9 @@ int readNumber(const unichar*& p) {
 }
 
 // Reads the length modifier; "I64" and "I32" are accepted as on Windows.
-void readLength(const unichar*& p, ConversionSpec& spec) {
-  auto set = [&spec](const char* text, int advance, const unichar*& q) {
-    std::strcpy(spec.length, text);
+void readLength(const unichar*& p, Directive& directive) {
+  auto set = [&directive](const char* text, int advance, const unichar*& q) {
+    std::strcpy(directive.length, text);
     q += advance;
   };
   switch (*p) {
@@ -219,42 +221,42 @@ void readLength(const unichar*& p, ConversionSpec& spec) {
 // Formats one conversion starting after its "%"; returns false when the
 // conversion is unknown, in which case it is copied as written.
 bool formatConversion(WideWriter& out, const unichar*& p, va_list& arguments) {
-  ConversionSpec spec;
-  while (isFlag(*p)) spec.addFlag(static_cast<char>(*p++));
+  Directive directive;
+  while (isFlag(*p)) directive.addFlag(static_cast<char>(*p++));
   if (*p == u'*') {
     ++p;
     int width = va_arg(arguments, int);
     if (width < 0) {
-      spec.addFlag('-');
+      directive.addFlag('-');
       width = width == INT32_MIN ? kMaxWidthOrPrecision : -width;
     }
-    spec.width = clampLimit(width);
+    directive.width = clampLimit(width);
   } else if (isDigit(*p)) {
-    spec.width = clampLimit(readNumber(p));
+    directive.width = clampLimit(readNumber(p));
   }
   if (*p == u'.') {
     ++p;
     if (*p == u'*') {
       ++p;
       const int precision = va_arg(arguments, int);
-      spec.precision = precision < 0 ? -1 : clampLimit(precision);
+      directive.precision = precision < 0 ? -1 : clampLimit(precision);
     } else {
-      spec.precision = clampLimit(readNumber(p));
+      directive.precision = clampLimit(readNumber(p));
     }
   }
-  readLength(p, spec);
+  readLength(p, directive);
   const unichar conversion = *p;
   if (conversion == 0 || conversion > 0x7F) return false;
-  spec.conversion = static_cast<char>(conversion);
+  directive.conversion = static_cast<char>(conversion);
   ++p;
-  switch (spec.conversion) {
+  switch (directive.conversion) {
     case 'd':
     case 'i':
     case 'u':
     case 'o':
     case 'x':
     case 'X':
-      writeInteger(out, spec, arguments);
+      writeInteger(out, directive, arguments);
       return true;
     case 'f':
     case 'F':
@@ -264,28 +266,28 @@ bool formatConversion(WideWriter& out, const unichar*& p, va_list& arguments) {
     case 'G':
     case 'a':
     case 'A':
-      writeFloating(out, spec, arguments);
+      writeFloating(out, directive, arguments);
       return true;
     case 'c':
-      writeCharacter(out, spec, arguments);
+      writeCharacter(out, directive, arguments);
       return true;
     case 'C':
-      spec.length[0] = 'h', spec.length[1] = 0;
-      writeCharacter(out, spec, arguments);
+      directive.length[0] = 'h', directive.length[1] = 0;
+      writeCharacter(out, directive, arguments);
       return true;
     case 's':
-      if (std::string_view(spec.length) == "h") {
-        writeNarrowText(out, spec, va_arg(arguments, const char*));
+      if (std::string_view(directive.length) == "h") {
+        writeNarrowText(out, directive, va_arg(arguments, const char*));
       } else {
-        writeWideText(out, spec, va_arg(arguments, const unichar*));
+        writeWideText(out, directive, va_arg(arguments, const unichar*));
       }
       return true;
     case 'S':
-      writeNarrowText(out, spec, va_arg(arguments, const char*));
+      writeNarrowText(out, directive, va_arg(arguments, const char*));
       return true;
     case 'p':
-      spec.length[0] = 0;
-      writeNumber(out, spec, "", va_arg(arguments, void*));
+      directive.length[0] = 0;
+      writeNumber(out, directive, "", va_arg(arguments, void*));
       return true;
     case '%':
       out.put(u'%');
@@ -340,6 +342,7 @@ int32_t osUTvusnprintf(unichar* buffer, int32_t capacity, const unichar* format,
 }
 
 int32_t osUTusnprintf(unichar* buffer, int32_t capacity, const unichar* format, ...) {
+  host::PlatformScope scope;
   va_list arguments;
   va_start(arguments, format);
   const int32_t written = osUTvusnprintf(buffer, capacity, format, arguments);
@@ -348,6 +351,7 @@ int32_t osUTusnprintf(unichar* buffer, int32_t capacity, const unichar* format, 
 }
 
 int32_t osUTusprintf(unichar* buffer, const unichar* format, ...) {
+  host::PlatformScope scope;
   va_list arguments;
   va_start(arguments, format);
   const int32_t written = osUTvusnprintf(buffer, INT32_MAX, format, arguments);

@@ -70,7 +70,7 @@ jword newCharArray(std::u16string_view text) {
   if (!array) return 0;
   uint8_t* block = fieldBlock(array);
   heap::store32(block, static_cast<uint32_t>(text.size()));
-  std::memcpy(block + 4, text.data(), 2 * text.size());
+  if (!text.empty()) std::memcpy(block + 4, text.data(), 2 * text.size());
   return array;
 }
 
@@ -96,7 +96,7 @@ jword newIntArray(std::span<const int32_t> elements) {
   if (!array) return 0;
   uint8_t* block = fieldBlock(array);
   heap::store32(block, static_cast<uint32_t>(elements.size()));
-  std::memcpy(block + 4, elements.data(), 4 * elements.size());
+  if (!elements.empty()) std::memcpy(block + 4, elements.data(), 4 * elements.size());
   return array;
 }
 
@@ -106,7 +106,7 @@ jword newRefArray(std::span<const jword> elements) {
   if (!array) return 0;
   uint8_t* block = fieldBlock(array);
   heap::store32(block, static_cast<uint32_t>(elements.size()));
-  std::memcpy(block + 4, elements.data(), 4 * elements.size());
+  if (!elements.empty()) std::memcpy(block + 4, elements.data(), 4 * elements.size());
   return array;
 }
 
@@ -204,7 +204,7 @@ std::vector<int32_t> intArray(jword array) {
   if (heap::kindOf(array) != heap::kIntArray) return {};
   const uint8_t* block = fieldBlock(array);
   std::vector<int32_t> out(heap::load32(block));
-  std::memcpy(out.data(), block + 4, 4 * out.size());
+  if (!out.empty()) std::memcpy(out.data(), block + 4, 4 * out.size());
   return out;
 }
 
@@ -212,7 +212,7 @@ std::vector<jword> refArray(jword array) {
   if (heap::kindOf(array) != heap::kRefArray) return {};
   const uint8_t* block = fieldBlock(array);
   std::vector<jword> out(heap::load32(block));
-  std::memcpy(out.data(), block + 4, 4 * out.size());
+  if (!out.empty()) std::memcpy(out.data(), block + 4, 4 * out.size());
   return out;
 }
 
@@ -224,7 +224,7 @@ std::u16string stringText(jword string) {
   const uint32_t offset = heap::load32(block + 4);
   const uint32_t length = heap::load32(block + 8);
   std::u16string out(length, u'\0');
-  std::memcpy(out.data(), chars + 4 + 2 * offset, 2 * length);
+  if (length) std::memcpy(out.data(), chars + 4 + 2 * offset, 2 * length);
   return out;
 }
 

@@ -1,0 +1,116 @@
+// Turns bytes into native calls: any registered native, a receiver and
+// reference arguments of the classes its signature names with random fields
+// (null references, arrays shorter or longer than their counts, texts of any
+// length), random scalars. After every call both argument stacks must be
+// exactly where they were.
+#include "module/module_exports.h"
+#include "platform/core/host_trace.h"
+#include "platform/gdi/gdi_host.h"
+#include "support/object_builder.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Numbers that matter to the natives: small, edge-of-range and byte edges.
+int32_t interestingInt(FuzzedDataProvider& data) {
+  static constexpr int32_t kEdges[] = {0,      1,      -1,        2,         3,     4,
+                                       5,      127,    128,       255,       256,   -128,
+                                       32767,  -32768, 65535,     1570,      3141,  4711,
+                                       6282,   100,    200,       INT32_MAX, INT32_MIN};
+  switch (data.ConsumeIntegralInRange(0, 3)) {
+    case 0:
+      return data.PickValueInArray(kEdges);
+    case 1:
+      return data.ConsumeIntegralInRange(-300, 300);
+    case 2:
+      return data.ConsumeIntegralInRange(-2000, 2000);
+    default:
+      return data.ConsumeIntegral<int32_t>();
+  }
+}
+
+struct RandomValues : tamri_test::ValueSource {
+  explicit RandomValues(FuzzedDataProvider& d) : data(d) {}
+  int64_t fieldValue(const vmhost::FieldDef& field) override {
+    switch (field.type) {
+      case vmhost::FieldType::Byte:
+      case vmhost::FieldType::Bool:
+        return static_cast<int8_t>(interestingInt(data));
+      case vmhost::FieldType::Short:
+      case vmhost::FieldType::Char:
+        return static_cast<uint16_t>(interestingInt(data));
+      case vmhost::FieldType::Float: {
+        const float value = data.ConsumeFloatingPoint<float>();
+        uint32_t bits;
+        std::memcpy(&bits, &value, 4);
+        return bits;
+      }
+      default:
+        return static_cast<uint32_t>(interestingInt(data));
+    }
+  }
+  uint32_t scalar(std::string_view type) override {
+    if (type == "F") {
+      const float value = data.ConsumeFloatingPoint<float>();
+      uint32_t bits;
+      std::memcpy(&bits, &value, 4);
+      return bits;
+    }
+    return static_cast<uint32_t>(interestingInt(data));
+  }
+  int32_t arrayLength(std::string_view) override { return data.ConsumeIntegralInRange(-1, 40); }
+  int32_t arrayElement() override { return interestingInt(data); }
+  std::u16string text() override {
+    const size_t length = data.ConsumeIntegralInRange<size_t>(0, 300);
+    std::u16string text;
+    for (size_t i = 0; i < length && data.remaining_bytes(); ++i)
+      text.push_back(static_cast<char16_t>(data.ConsumeIntegral<uint16_t>()));
+    return text;
+  }
+  bool nullReference() override { return data.ConsumeIntegralInRange(0, 7) == 0; }
+  FuzzedDataProvider& data;
+};
+
+void registerOnce() {
+  static const bool registered = [] {
+    for (tamri::ClassInit init : tamri::kClassInits) init();
+    return true;
+  }();
+  static_cast<void>(registered);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+  registerOnce();
+  vmhost::resetHeap();
+  vmhost::restoreDefaultHostMethods();
+  gdihost::reset();
+  host::traceClear();
+  // A small raster surface, so that the drawing calls reach real pixels too.
+  gdihost::selectTarget(gdihost::createSurface(48, 48, 0xFFFFFF));
+
+  const auto& natives = vmhost::natives();
+  FuzzedDataProvider data(bytes, size);
+  RandomValues values(data);
+  const int calls = data.ConsumeIntegralInRange(1, 6);
+  for (int i = 0; i < calls && data.remaining_bytes(); ++i) {
+    const auto& native = natives[data.ConsumeIntegralInRange<size_t>(0, natives.size() - 1)];
+    const tamri_test::NativeArguments args = tamri_test::buildArguments(native, values);
+    if (!tamri_test::isClassNative(native) && args.self == 0) continue;
+    const vmhost::CallResult result =
+        vmhost::callNative(native, args.self, args.references, args.scalars);
+    if (!result.balanced) {
+      std::fprintf(stderr, "argument stacks moved by %s %s\n", native.classPath.c_str(),
+                   native.nameAndSignature.c_str());
+      std::abort();
+    }
+  }
+  host::traceClear();
+  return 0;
+}
