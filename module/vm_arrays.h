@@ -14,6 +14,9 @@ struct IntArrayView {
 
   // Whole points (x, y pairs) the array holds.
   int32_t pointCapacity() const { return length / 2; }
+  // The elements when the array holds at least one whole point, else null:
+  // point-set operations read the first point even for a count of 0.
+  int32_t* pointData() const { return pointCapacity() > 0 ? elements : nullptr; }
   // A point count limited to what the array holds; never negative.
   int32_t clampPoints(int32_t count) const { return std::clamp(count, 0, pointCapacity()); }
 };

@@ -173,4 +173,16 @@ TEST_F(PolyLineTest, TransformsTouchNoPointBeyondTheShorterArray) {
   EXPECT_EQ(pointsOf(object).size(), 6u);
 }
 
+TEST_F(PolyLineTest, ArraysWithoutAWholePointLeaveTheCentreAlone) {
+  for (std::vector<int32_t> tooShort : {std::vector<int32_t>{}, std::vector<int32_t>{7}}) {
+    const jword object = line(tooShort, {{"anchorX", 33}, {"anchorY", 44}, {"baseAnchorX", 28},
+                                         {"baseAnchorY", 39}, {"rotated", 1}});
+    callOn(object, "rotatePoints(I)V", {785});
+    callOn(object, "setPosition(II)V", {5, 5});
+    callOn(object, "resizePoints(IBIB)V", {150, 1, 150, 4});
+    EXPECT_EQ(vmhost::getField(object, "anchorX"), 33);
+    EXPECT_EQ(vmhost::getField(object, "anchorY"), 44);
+  }
+}
+
 }  // namespace

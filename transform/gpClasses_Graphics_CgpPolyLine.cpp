@@ -142,8 +142,8 @@ void setPosition() {
   int32_t anchorX = read(block, g::anchorX), anchorY = read(block, g::anchorY);
   rotatePointSet(read(block, g::rotationAngle), transformCount(block, points, points),
                  read(block, g::baseRotCenterX), read(block, g::baseRotCenterY),
-                 read(block, g::rotCenterX), read(block, g::rotCenterY), points.elements,
-                 points.elements, &anchorX, &anchorY);
+                 read(block, g::rotCenterX), read(block, g::rotCenterY), points.pointData(),
+                 points.pointData(), &anchorX, &anchorY);
   write(block, g::anchorX, anchorX);
   write(block, g::anchorY, anchorY);
   updateCorePoints(self);
@@ -158,7 +158,7 @@ void rotatePoints() {
   int32_t anchorX = read(block, g::anchorX), anchorY = read(block, g::anchorY);
   const int32_t centreX = read(block, g::rotCenterX), centreY = read(block, g::rotCenterY);
   rotatePointSet(angle, transformCount(block, points, points), centreX, centreY, centreX, centreY,
-                 points.elements, points.elements, &anchorX, &anchorY);
+                 points.pointData(), points.pointData(), &anchorX, &anchorY);
   write(block, g::anchorX, anchorX);
   write(block, g::anchorY, anchorY);
   updateCorePoints(self);
@@ -179,7 +179,7 @@ void resizePoints() {
                                read(block, g::y2)};
   const ResizeExtent oldExtent{read(block, g::baseX1), read(block, g::baseX2),
                                read(block, g::baseY1), read(block, g::baseY2)};
-  resizePointSet(transformCount(block, points, core), core.elements, points.elements,
+  resizePointSet(transformCount(block, points, core), core.pointData(), points.pointData(),
                  read(block, g::baseAnchorX), read(block, g::baseAnchorY), &anchorX, &anchorY,
                  anchorCodeX, anchorCodeY, scaleX, scaleY, newExtent, oldExtent);
   write(block, g::anchorX, anchorX);
@@ -196,8 +196,8 @@ void movePoints() {
   const IntArrayView core = intArrayOf(read(block, pl::corePoints));
   int32_t rotCenterX, rotCenterY, anchorX, anchorY;
   movePointSet(transformCount(block, points, core), dx, dy, read(block, g::baseRotCenterX),
-               read(block, g::baseRotCenterY), &rotCenterX, &rotCenterY, core.elements,
-               points.elements, read(block, g::baseAnchorX), read(block, g::baseAnchorY),
+               read(block, g::baseRotCenterY), &rotCenterX, &rotCenterY, core.pointData(),
+               points.pointData(), read(block, g::baseAnchorX), read(block, g::baseAnchorY),
                &anchorX, &anchorY);
   write(block, g::rotCenterX, rotCenterX);
   write(block, g::rotCenterY, rotCenterY);

@@ -47,7 +47,8 @@ typedef uint32_t stImageHandle;
 typedef uint32_t FONTHANDLE;
 
 GDI_API void osGXdrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int16_t lineWidth,
-                          int16_t lineStyle, int32_t lineColor, int32_t backColor, uint8_t lineEnds);
+                          int16_t lineStyle, int32_t lineColor, int32_t backColor,
+                          uint8_t lineEnds);
 GDI_API void osGXdrawPolyline(int32_t count, const APOINT* points, int16_t lineWidth,
                               int16_t lineStyle, int32_t lineColor, int32_t backColor,
                               uint8_t lineEnds);
@@ -84,8 +85,7 @@ GDI_API void osGXfillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, in
                               int32_t y3, int32_t fillColor, int32_t backColor, int8_t fillStyle);
 // Paths: translation, scale in 1/256 (256 = 1.0), path text of `count` UTF-16 characters.
 GDI_API void osGXdrawPath(int32_t translateX, int32_t translateY, int32_t scaleX, int32_t scaleY,
-                          const unichar* path, int32_t count, int32_t lineColor,
-                          int16_t lineWidth);
+                          const unichar* path, int32_t count, int32_t lineColor, int16_t lineWidth);
 GDI_API void osGXfillPath(int32_t translateX, int32_t translateY, int32_t scaleX, int32_t scaleY,
                           const unichar* path, int32_t count, int32_t fillColor);
 
@@ -95,8 +95,7 @@ GDI_API void osGXsetClipArea(int32_t left, int32_t top, int32_t right, int32_t b
                              int32_t surface);
 GDI_API void osGXremoveClipArea(int32_t surface);
 GDI_API void osGXsetClipFillAnimation(uint8_t on);
-GDI_API void osGXgetLineBoundingRect(APOINT first, APOINT second, int8_t lineWidth,
-                                     POINTRECT* out);
+GDI_API void osGXgetLineBoundingRect(APOINT first, APOINT second, int8_t lineWidth, POINTRECT* out);
 
 GDI_API void osGXtext(int32_t surface, const POINTRECT* rect, const TEXTCOL* colours,
                       const TEXTATTRIB* attributes, FONTHANDLE font, const unichar* text,
@@ -105,10 +104,10 @@ GDI_API void osGXsimpleText(int32_t surface, const POINTRECT* rect, FONTHANDLE f
                             const unichar* text, TEXTCOL colours, int32_t code1, int32_t code2,
                             int32_t count);
 GDI_API void osGXscrollMarquee(int32_t surface, const POINTRECT* rect, const TEXTCOL* colours,
-                               const TEXTATTRIB* attributes, FONTHANDLE font,
-                               const unichar* text, int32_t count, bool flag, int32_t step);
-GDI_API void osGXgetTextMetrics(FONTHANDLE font, const unichar* text, int32_t count,
-                                int32_t* width, int32_t* height, int32_t* third);
+                               const TEXTATTRIB* attributes, FONTHANDLE font, const unichar* text,
+                               int32_t count, bool flag, int32_t step);
+GDI_API void osGXgetTextMetrics(FONTHANDLE font, const unichar* text, int32_t count, int32_t* width,
+                                int32_t* height, int32_t* third);
 GDI_API FONTHANDLE osGXloadFont(const unichar* name, uint8_t param1, uint8_t param2,
                                 uint8_t param3);
 GDI_API void osGXunloadFont(FONTHANDLE font);

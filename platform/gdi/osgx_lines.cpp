@@ -57,9 +57,8 @@ void osGXdrawPolyline(int32_t count, const APOINT* points, int16_t lineWidth, in
   });
 }
 
-void osGXdrawBezierLine(int32_t count, const APOINT* points, int16_t lineWidth,
-                        int16_t lineStyle, int32_t lineColor, int32_t backColor,
-                        uint8_t lineEnds) {
+void osGXdrawBezierLine(int32_t count, const APOINT* points, int16_t lineWidth, int16_t lineStyle,
+                        int32_t lineColor, int32_t backColor, uint8_t lineEnds) {
   host::PlatformScope scope;
   gdi::guarded([&] {
     if (host::traceRecording()) {

@@ -109,8 +109,8 @@ TraceCall& TraceCall::planeAttributes(const PLANEATTRIB* value) {
     line_ += "null";
     return *this;
   }
-  line_ += "{" + std::to_string(value->lineWidth) + ", " + std::to_string(value->lineStyle) +
-           ", " + std::to_string(value->fillStyle) + ", " + std::to_string(value->extra) + "}";
+  line_ += "{" + std::to_string(value->lineWidth) + ", " + std::to_string(value->lineStyle) + ", " +
+           std::to_string(value->fillStyle) + ", " + std::to_string(value->extra) + "}";
   return *this;
 }
 

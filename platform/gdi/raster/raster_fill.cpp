@@ -27,7 +27,9 @@ bool onHatchLine(int32_t style, int x, int y) {
   }
 }
 
-uint32_t opaque(int32_t colour) { return 0xFF000000u | (static_cast<uint32_t>(colour) & 0xFFFFFFu); }
+uint32_t opaque(int32_t colour) {
+  return 0xFF000000u | (static_cast<uint32_t>(colour) & 0xFFFFFFu);
+}
 
 // One repeating tile; parts without colour stay transparent.
 cairo_pattern_t* createHatchPattern(const AreaFill& fill) {

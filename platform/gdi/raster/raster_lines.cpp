@@ -5,6 +5,7 @@
 #include "raster_backend.h"
 #include "raster_canvas.h"
 #include "raster_stroke.h"
+#include "raster_thin_line.h"
 
 #include <cmath>
 #include <optional>
@@ -48,11 +49,10 @@ void strokePoints(cairo_t* cr, const std::vector<APOINT>& path, const LineStroke
   const double offset = strokeOffset(stroke.width);
   moveTo(cr, path[0], offset);
   for (const APOINT& point : path) lineTo(cr, point, offset);
-  applyStroke(cr, stroke);
-  cairo_stroke(cr);
+  strokePath(cr, stroke);
 }
 
-// Filled triangle with a one-pixel rim through the corner pixels.
+// Filled triangle with a solid one-pixel rim through the corner pixels.
 void drawArrow(cairo_t* cr, const ArrowMark& mark, int32_t colour) {
   moveTo(cr, mark.tip, 0.5);
   lineTo(cr, mark.wing1, 0.5);
@@ -60,10 +60,7 @@ void drawArrow(cairo_t* cr, const ArrowMark& mark, int32_t colour) {
   cairo_close_path(cr);
   setSourceColour(cr, colour);
   cairo_fill_preserve(cr);
-  cairo_set_line_width(cr, 1);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_set_dash(cr, nullptr, 0, 0);
-  cairo_stroke(cr);
+  strokeThin(cr, 1, colour);
 }
 
 void drawArrows(cairo_t* cr, const Marks& marks, int32_t colour) {
@@ -73,8 +70,7 @@ void drawArrows(cairo_t* cr, const Marks& marks, int32_t colour) {
 
 }  // namespace
 
-void drawPolyline(const APOINT* points, int32_t count, const LineStroke& stroke,
-                  uint8_t lineEnds) {
+void drawPolyline(const APOINT* points, int32_t count, const LineStroke& stroke, uint8_t lineEnds) {
   if (!points || count < 1 || !drawsLine(stroke)) return;
   RasterCanvas canvas;
   if (!canvas) return;
@@ -118,8 +114,7 @@ void drawBezier(const APOINT* points, int32_t count, const LineStroke& stroke, u
   }
   for (; next < count; ++next) lineTo(cr, points[next], offset);
   if (count == 1) lineTo(cr, points[0], offset);
-  applyStroke(cr, stroke);
-  cairo_stroke(cr);
+  strokePath(cr, stroke);
   drawArrows(cr, marksOf(points, count, stroke.width, lineEnds), stroke.colour);
 }
 

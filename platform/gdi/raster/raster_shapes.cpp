@@ -111,8 +111,7 @@ void drawArc(const POINTRECT& ellipse, const POINTLINE& startEnd, const LineStro
   cairo_scale(cr, rx, ry);
   cairo_arc_negative(cr, 0, 0, 1, from, to);
   cairo_restore(cr);
-  applyStroke(cr, stroke);
-  cairo_stroke(cr);
+  strokePath(cr, stroke);
 }
 
 void drawEllipse(const POINTRECT& bounds, const LineStroke& stroke) {
@@ -122,8 +121,7 @@ void drawEllipse(const POINTRECT& bounds, const LineStroke& stroke) {
   RasterCanvas canvas;
   if (!canvas) return;
   ellipsePath(canvas.cr(), box);
-  applyStroke(canvas.cr(), stroke);
-  cairo_stroke(canvas.cr());
+  strokePath(canvas.cr(), stroke);
 }
 
 void fillEllipse(const POINTRECT& bounds, const AreaFill& fill) {
@@ -140,9 +138,7 @@ void drawRectangle(const POINTRECT& bounds, const LineStroke& stroke, const Corn
   if (!canvas) return;
   cairo_t* cr = canvas.cr();
   boxPath(cr, outlineBox(bounds, strokeOffset(stroke.width)), corners);
-  applyStroke(cr, stroke);
-  if (!corners.rounded) cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
-  cairo_stroke(cr);
+  strokePath(cr, stroke, corners.rounded ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_MITER);
 }
 
 void fillRectangle(const POINTRECT& bounds, const AreaFill& fill, const Corners& corners) {
@@ -158,8 +154,7 @@ void drawPolygon(const APOINT* points, int32_t count, const LineStroke& stroke) 
   RasterCanvas canvas;
   if (!canvas) return;
   polygonPath(canvas.cr(), points, count, strokeOffset(stroke.width));
-  applyStroke(canvas.cr(), stroke);
-  cairo_stroke(canvas.cr());
+  strokePath(canvas.cr(), stroke);
 }
 
 void fillPolygon(const APOINT* points, int32_t count, const AreaFill& fill, bool winding) {

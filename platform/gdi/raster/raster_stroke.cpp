@@ -1,27 +1,127 @@
 #include "raster_stroke.h"
 
 #include "raster_canvas.h"
+#include "raster_thin_line.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace gdi::raster {
 namespace {
 
-// Lit and unlit lengths in line widths for styles 2 (dashed), 3 (dotted),
-// 4 (dash-dot) and 5 (dash-dot-dot).
-std::vector<double> litPattern(int32_t style) {
-  switch (style) {
-    case 2:
-      return {6, 3};
-    case 3:
-      return {1, 1};
-    case 4:
-      return {6, 3, 1, 3};
-    case 5:
-      return {6, 2, 1, 2, 1, 2};
-    default:
-      return {};
+struct Point {
+  double x, y;
+};
+
+struct Extents {
+  double left, top, right, bottom;
+};
+
+// The part [t0, t1] of a -> b inside `box` (Liang-Barsky); false when none.
+bool clipSegment(Point a, Point b, const Extents& box, double& t0, double& t1) {
+  t0 = 0;
+  t1 = 1;
+  const double d[] = {b.x - a.x, b.y - a.y};
+  const double lowGap[] = {a.x - box.left, a.y - box.top};
+  const double highGap[] = {box.right - a.x, box.bottom - a.y};
+  for (int axis = 0; axis < 2; ++axis) {
+    for (const auto& [p, q] :
+         {std::pair{-d[axis], lowGap[axis]}, std::pair{d[axis], highGap[axis]}}) {
+      if (p == 0) {
+        if (q < 0) return false;
+        continue;
+      }
+      const double t = q / p;
+      if (p < 0) t0 = std::max(t0, t);
+      if (p > 0) t1 = std::min(t1, t);
+    }
   }
+  return t0 <= t1;
+}
+
+// Cuts wide dashed lines into their lit pieces, visiting only the pieces near
+// the clip extents: Cairo would otherwise walk every dash of a line that
+// reaches far outside the surface. Round caps on the pieces give the same
+// shape as round joins where a dash turns a corner.
+class DashCutter {
+ public:
+  DashCutter(cairo_t* cr, std::vector<double> dashes, double width) : cr_(cr), dashes_(dashes) {
+    for (double length : dashes_) cycle_ += length;
+    cairo_clip_extents(cr, &box_.left, &box_.top, &box_.right, &box_.bottom);
+    box_ = {box_.left - width, box_.top - width, box_.right + width, box_.bottom + width};
+  }
+
+  void restart() { travelled_ = 0; }
+
+  void segment(Point a, Point b) {
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    double t0, t1;
+    if (length > 0 && clipSegment(a, b, box_, t0, t1)) {
+      cutVisible(a, b, length, travelled_ + t0 * length, travelled_ + t1 * length);
+    }
+    travelled_ += length;
+  }
+
+ private:
+  // The lit pieces between path distances `from` and `to` on a -> b.
+  void cutVisible(Point a, Point b, double length, double from, double to) {
+    const double start = travelled_;
+    auto at = [&](double distance) {
+      const double t = (distance - start) / length;
+      return Point{a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+    };
+    double pieceStart = from - std::fmod(from, cycle_);
+    size_t index = 0;
+    while (pieceStart <= to) {
+      const double pieceEnd = pieceStart + dashes_[index];
+      if (index % 2 == 0 && pieceEnd >= from) {
+        const Point first = at(std::max(pieceStart, from));
+        const Point last = at(std::min(pieceEnd, to));
+        cairo_move_to(cr_, first.x, first.y);
+        cairo_line_to(cr_, last.x, last.y);
+      }
+      pieceStart = pieceEnd;
+      index = (index + 1) % dashes_.size();
+    }
+  }
+
+  cairo_t* cr_;
+  std::vector<double> dashes_;
+  double cycle_ = 0;
+  Extents box_{};
+  double travelled_ = 0;
+};
+
+// Replaces the current path by its lit dash pieces.
+void cutIntoDashes(cairo_t* cr, const std::vector<double>& dashes, double width) {
+  cairo_path_t* path = cairo_copy_path_flat(cr);
+  cairo_new_path(cr);
+  if (path->status == CAIRO_STATUS_SUCCESS) {
+    DashCutter cutter(cr, dashes, width);
+    Point current{0, 0}, subpathStart{0, 0};
+    for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
+      const cairo_path_data_t* data = &path->data[i];
+      const Point point{data[1].point.x, data[1].point.y};
+      switch (data->header.type) {
+        case CAIRO_PATH_MOVE_TO:
+          current = subpathStart = point;
+          cutter.restart();
+          break;
+        case CAIRO_PATH_LINE_TO:
+          cutter.segment(current, point);
+          current = point;
+          break;
+        case CAIRO_PATH_CLOSE_PATH:
+          cutter.segment(current, subpathStart);
+          current = subpathStart;
+          break;
+        default:  // no curves in a flattened path
+          break;
+      }
+    }
+  }
+  cairo_path_destroy(path);
 }
 
 }  // namespace
@@ -32,17 +132,20 @@ bool drawsLine(const LineStroke& stroke) {
 
 double strokeOffset(int32_t width) { return width % 2 == 1 ? 0.5 : 1.0; }
 
-void applyStroke(cairo_t* cr, const LineStroke& stroke) {
+void strokePath(cairo_t* cr, const LineStroke& stroke, cairo_line_join_t join) {
+  if (stroke.width == 1) return strokeThin(cr, stroke.style, stroke.colour);
+  // Round caps add half a width to both ends of every dash.
+  std::vector<double> dashes;
+  for (int length : linePattern(stroke.style)) {
+    const bool lit = dashes.size() % 2 == 0;
+    dashes.push_back(static_cast<double>(lit ? length - 1 : length + 1) * stroke.width);
+  }
+  if (!dashes.empty()) cutIntoDashes(cr, dashes, stroke.width);
   setSourceColour(cr, stroke.colour);
   cairo_set_line_width(cr, stroke.width);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  std::vector<double> dashes = litPattern(stroke.style);
-  // Round caps add half a width to both ends of every dash.
-  for (size_t i = 0; i < dashes.size(); ++i) {
-    dashes[i] = (i % 2 == 0 ? dashes[i] - 1 : dashes[i] + 1) * stroke.width;
-  }
-  cairo_set_dash(cr, dashes.data(), static_cast<int>(dashes.size()), 0);
+  cairo_set_line_join(cr, join);
+  cairo_stroke(cr);
 }
 
 }  // namespace gdi::raster

@@ -59,8 +59,8 @@ uint32_t pixel(int32_t surface, int32_t x, int32_t y) {
     return 0;
   }
   cairo_surface_flush(found);
-  const unsigned char* row =
-      cairo_image_surface_get_data(found) + static_cast<size_t>(y) * cairo_image_surface_get_stride(found);
+  const unsigned char* row = cairo_image_surface_get_data(found) +
+                             static_cast<size_t>(y) * cairo_image_surface_get_stride(found);
   return reinterpret_cast<const uint32_t*>(row)[x] & 0x00FFFFFF;
 }
 

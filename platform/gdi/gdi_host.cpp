@@ -1,0 +1,66 @@
+// Host side of the drawing layer: state reset, surfaces and pixel access.
+// Without the raster backend there are no surfaces, only the recorder.
+#include "gdi_host.h"
+
+#include "entry_guard.h"
+#include "gdi_state.h"
+#include "host_trace.h"
+
+#if GDI_WITH_RASTER
+#include "raster/raster_backend.h"
+#endif
+
+namespace gdihost {
+
+void reset() {
+  host::PlatformScope scope;
+  gdi::resetState();
+#if GDI_WITH_RASTER
+  gdi::raster::reset();
+#endif
+}
+
+bool rasterAvailable() {
+#if GDI_WITH_RASTER
+  return true;
+#else
+  return false;
+#endif
+}
+
+int32_t createSurface(int32_t width, int32_t height, uint32_t background) {
+  host::PlatformScope scope;
+#if GDI_WITH_RASTER
+  return gdi::guarded(0, [&] { return gdi::raster::createSurface(width, height, background); });
+#else
+  (void)width, (void)height, (void)background;
+  return 0;
+#endif
+}
+
+void selectTarget(int32_t surface) { gdi::setTargetSurface(surface); }
+
+int32_t targetSurface() { return gdi::targetSurface(); }
+
+bool writePng(int32_t surface, const std::string& path) {
+  host::PlatformScope scope;
+#if GDI_WITH_RASTER
+  return gdi::guarded(false, [&] { return gdi::raster::writePng(surface, path); });
+#else
+  (void)surface, (void)path;
+  return false;
+#endif
+}
+
+uint32_t pixel(int32_t surface, int32_t x, int32_t y) {
+#if GDI_WITH_RASTER
+  return gdi::raster::pixel(surface, x, y);
+#else
+  (void)surface, (void)x, (void)y;
+  return 0;
+#endif
+}
+
+bool clipFillAnimation() { return gdi::clipFillAnimation(); }
+
+}  // namespace gdihost

@@ -1,0 +1,373 @@
+// The scene runner's library driven with the module linked in: exact traces
+// of scenes, values through fields, arguments and results, and the messages
+// that reject bad scenes before any native runs.
+#include "tools/scene/scene_runner.h"
+#include "module/module_exports.h"
+#include "platform/core/host_trace.h"
+#include "platform/gdi/gdi_host.h"
+#include "platform/ivm/vm_host.h"
+#include "tools/scene/module_loader.h"
+#include "tools/scene/scene_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+constexpr const char* kGraphics = "gpclasses/baseclasses/CgpGraphics";
+
+// Natives of this test, on the root graphic class, which the module leaves
+// alone. Each writes what it received to the trace.
+uint32_t scalarArg(int index) { return (*get_npfp())[-1 - index]; }
+jword pointerSlot(int index) { return (*get_pfp())[-1 - index]; }
+
+// (this, I, B, Z, String, [I, F) -> I: the scalars in declared order from
+// the value stack, `this` then the references from the pointer stack.
+void echoArguments() {
+  std::string line = "echo";
+  for (int i = 0; i < 4; ++i) line += " " + std::to_string(scalarArg(i));
+  for (int i = 0; i < 3; ++i) line += " " + vmhost::describe(pointerSlot(i));
+  host::traceLine(line);
+  (*get_npfp())[-1] = static_cast<uint32_t>(-7);
+}
+// (I[I)V as a class native: no `this`, so the array is the first slot.
+void echoClassArguments() {
+  host::traceLine("echo " + std::to_string(scalarArg(0)) + " " + vmhost::describe(pointerSlot(0)));
+}
+void returnThis() {}  // `this` already lies in the result slot
+void returnTrue() { (*get_npfp())[-1] = 1; }
+void returnText() { (*get_pfp())[-1] = vmhost::newStringUtf8("a \"b\""); }
+void leaveAWord() { *--*get_npsp() = 0; }
+
+void registerOnce() {
+  static const bool registered = [] {
+    const scene::LinkedModule module(GetDLMAppVersion, {{"gpclasses_graphics_CgpPolyLine_init",
+                                                         gpclasses_graphics_CgpPolyLine_init}});
+    scene::registerModuleNatives(module);
+    registerNativeMethod(kGraphics, "sceneTestEcho(IBZLjava/lang/String;[IF)I", echoArguments);
+    registerNativeMethod(kGraphics, "sceneTestEchoClass(I[I)V", echoClassArguments);
+    registerNativeMethod(kGraphics, "sceneTestThis()Lgpclasses/baseclasses/CgpGraphics;",
+                         returnThis);
+    registerNativeMethod(kGraphics, "sceneTestTrue()Z", returnTrue);
+    registerNativeMethod(kGraphics, "sceneTestText()Ljava/lang/String;", returnText);
+    registerNativeMethod(kGraphics, "sceneTestUnbalanced()V", leaveAWord);
+    return true;
+  }();
+  static_cast<void>(registered);
+}
+
+class SceneRunnerTest : public ::testing::Test {
+ protected:
+  void SetUp() override { registerOnce(); }
+
+  static scene::Scene load(const std::string& json) {
+    scene::SceneLoad load = scene::loadScene(json, "scene.json");
+    EXPECT_EQ(load.error, "");
+    return std::move(load.scene);
+  }
+
+  // The trace without method binding, which a process does once per method.
+  static Lines traceOf(const scene::SceneRun& run) {
+    Lines lines;
+    std::copy_if(run.trace.begin(), run.trace.end(), std::back_inserter(lines),
+                 [](const std::string& line) { return !line.starts_with("RegisterMethod("); });
+    return lines;
+  }
+
+  static Lines traceOf(const std::string& json) { return traceOf(scene::runScene(load(json))); }
+
+  static std::string errorOf(const std::string& json) {
+    return scene::loadScene(json, "scene.json").error;
+  }
+};
+
+const std::string kPolyLineScene = R"({
+  "surface": {"width": 40, "height": 20, "background": "#FFFFFF"},
+  "intArrays": {"pts": [2, 3, 30, 3], "core": [2, 3, 30, 3]},
+  "objects": {
+    "line1": {"class": "gpclasses/graphics/CgpPolyLine",
+              "fields": {"pointCount": 2, "points": "@pts", "corePoints": "@core",
+                         "lineColor": "#FF0000", "lineWidth": 1, "lineStyle": 1}}
+  },
+  "calls": [
+    {"on": "line1", "native": "draw(I)V", "args": ["surface"]},
+    {"on": "line1", "native": "movePoints(II)V", "args": [5, -4]},
+    {"on": "line1", "native": "draw(I)V", "args": ["surface"]}
+  ],
+  "print": ["line1.points", "line1.x1", "line1.y1", "line1.x2", "line1.y2", "core"]
+})";
+
+TEST_F(SceneRunnerTest, PolyLineSceneGivesTheExactTrace) {
+  const scene::SceneRun run = scene::runScene(load(kPolyLineScene));
+  EXPECT_TRUE(run.ok());
+  EXPECT_EQ(traceOf(run),
+            (Lines{"osGXdrawLine(2, 3, 30, 3, 1, 1, 0x00FF0000, 0x00000000, 0)",
+                   "result line1.draw(I)V -> void",
+                   "callback virtual gpclasses/graphics/CgpPolyLine.updateCorePts()V on @line1 ()",
+                   "result line1.movePoints(II)V -> void",
+                   "osGXdrawLine(7, 7, 35, 7, 1, 1, 0x00FF0000, 0x00000000, 0)",
+                   "result line1.draw(I)V -> void", "field line1.points = @pts [7, 7, 35, 7]",
+                   "field line1.x1 = 7", "field line1.y1 = 7", "field line1.x2 = 35",
+                   "field line1.y2 = 7", "array core = [2, 3, 30, 3]"}));
+}
+
+TEST_F(SceneRunnerTest, DrawsOnTheScenesSurface) {
+  if (!gdihost::rasterAvailable()) GTEST_SKIP() << "no raster backend";
+  const scene::SceneRun run = scene::runScene(load(kPolyLineScene));
+  EXPECT_EQ(run.surface, 1);
+  EXPECT_EQ(gdihost::targetSurface(), 1);
+  EXPECT_EQ(gdihost::pixel(1, 10, 7), 0xFF0000u);
+  EXPECT_EQ(gdihost::pixel(1, 10, 12), 0xFFFFFFu);
+}
+
+TEST_F(SceneRunnerTest, RunningASceneAgainStartsAfresh) {
+  const scene::Scene loaded = load(kPolyLineScene);
+  EXPECT_EQ(traceOf(scene::runScene(loaded)), traceOf(scene::runScene(loaded)));
+}
+
+TEST_F(SceneRunnerTest, ArgumentsReachTheNativeInDeclaredOrder) {
+  const Lines trace = traceOf(R"({
+    "strings": {"title": "Hi"},
+    "intArrays": {"pts": [1, 2]},
+    "objects": {"g": {"class": "gpclasses/graphics/CgpRectangle"}},
+    "calls": [{"on": "g", "native": "sceneTestEcho(IBZLjava/lang/String;[IF)I",
+               "args": ["#0000FF", -1, true, "@title", "@pts", 1.5]},
+              {"class": "gpclasses/baseclasses/CgpGraphics",
+               "native": "sceneTestEcho(IBZLjava/lang/String;[IF)I",
+               "args": [4294967295, 255, false, null, "@pts", -2]}]
+  })");
+  EXPECT_EQ(trace,
+            (Lines{"echo 255 4294967295 1 1069547520 @g @title @pts",
+                   "result g.sceneTestEcho(IBZLjava/lang/String;[IF)I -> -7",
+                   "echo 4294967295 4294967295 0 3221225472 null @pts " + vmhost::describe(0),
+                   "result gpclasses/baseclasses/CgpGraphics."
+                   "sceneTestEcho(IBZLjava/lang/String;[IF)I -> -7"}));
+}
+
+TEST_F(SceneRunnerTest, ResultsAreWrittenByTypeAndStoredInFields) {
+  const Lines trace = traceOf(R"({
+    "objects": {"g": {"class": "gpclasses/graphics/CgpPolyLine"},
+                "keeper": {"class": "gpclasses/graphics/CgpComplexObj"}},
+    "calls": [{"on": "g", "native": "sceneTestThis()Lgpclasses/baseclasses/CgpGraphics;"},
+              {"on": "g", "native": "sceneTestTrue()Z", "result": "g.rotated"},
+              {"on": "g", "native": "sceneTestText()Ljava/lang/String;"},
+              {"on": "g", "native": "sceneTestEcho(IBZLjava/lang/String;[IF)I",
+               "args": [0, 0, false, null, null, 0], "result": "keeper.rotationPointX"}],
+    "print": ["g.rotated", "keeper.rotationPointX"]
+  })");
+  ASSERT_EQ(trace.size(), 7u);
+  EXPECT_EQ(trace[0], "result g.sceneTestThis()Lgpclasses/baseclasses/CgpGraphics; -> @g");
+  EXPECT_EQ(trace[1], "result g.sceneTestTrue()Z -> true");
+  EXPECT_TRUE(trace[2].starts_with("result g.sceneTestText()Ljava/lang/String; -> #")) << trace[2];
+  EXPECT_TRUE(trace[2].ends_with(R"( "a \"b\"")")) << trace[2];
+  EXPECT_EQ(trace[5], "field g.rotated = 1");
+  EXPECT_EQ(trace[6], "field keeper.rotationPointX = -7");
+}
+
+TEST_F(SceneRunnerTest, UnbalancedStacksAreMarkedAndTheRunGoesOn) {
+  const scene::SceneRun run = scene::runScene(load(R"({
+    "objects": {"g": {"class": "gpclasses/graphics/CgpPolyLine"}},
+    "calls": [{"on": "g", "native": "sceneTestUnbalanced()V"},
+              {"on": "g", "native": "sceneTestTrue()Z"}]
+  })"));
+  EXPECT_FALSE(run.balanced);
+  EXPECT_FALSE(run.ok());
+  EXPECT_EQ(traceOf(run), (Lines{"result g.sceneTestUnbalanced()V -> unbalanced stacks",
+                                 "result g.sceneTestTrue()Z -> true"}));
+}
+
+TEST_F(SceneRunnerTest, PrintingAnObjectListsEveryFieldInLayoutOrder) {
+  const Lines trace = traceOf(R"({
+    "strings": {"face": "Sans"},
+    "objects": {"font": {"class": "gpclasses/graphics/CgpFont",
+                         "fields": {"fontName": "@face", "fontHandle": 4294967295,
+                                    "textWidth": -3, "fontParam3": 255, "fontParam1": 7}}},
+    "print": ["font"]
+  })");
+  EXPECT_EQ(trace,
+            (Lines{"field font.fontName = @face \"Sans\"", "field font.fontHandle = 4294967295",
+                   "field font.textWidth = -3", "field font.textHeight = 0",
+                   "field font.thirdMetric = 0", "field font.fontParam3 = -1",
+                   "field font.fontParam1 = 7", "field font.fontParam2 = 0"}));
+}
+
+TEST_F(SceneRunnerTest, SubclassFieldsFollowTheInheritedOnesAndColoursAreHex) {
+  const Lines trace = traceOf(R"({
+    "refArrays": {"kids": [null]},
+    "objects": {"c": {"class": "gpclasses/graphics/CgpComplexObj",
+                      "fields": {"children": "@kids", "lineColor": "none", "fillColor": 255}}},
+    "print": ["c", "kids"]
+  })");
+  ASSERT_EQ(trace.size(), 30u);
+  EXPECT_EQ(trace[0], "field c.x1 = 0");
+  EXPECT_EQ(trace[13], "field c.fillColor = 0x000000FF");
+  EXPECT_EQ(trace[15], "field c.lineColor = 0x80000000");
+  EXPECT_EQ(trace[26], "field c.children = @kids [null]");
+  EXPECT_EQ(trace[27], "field c.rotationPointX = 0");
+  EXPECT_EQ(trace[29], "array kids = [null]");
+}
+
+TEST_F(SceneRunnerTest, SeparatorsGoToTheCanvasStatics) {
+  scene::runScene(load(R"({"separators": {"decimal": ",", "group": "\u00a0"}})"));
+  EXPECT_EQ(vmhost::getStaticField("gpclasses/graphics/CgpCanvas", "decimalSeparator"), u',');
+  EXPECT_EQ(vmhost::getStaticField("gpclasses/graphics/CgpCanvas", "groupSeparator"), 0xA0);
+  scene::runScene(load("{}"));
+  EXPECT_EQ(vmhost::getStaticField("gpclasses/graphics/CgpCanvas", "decimalSeparator"), u'.');
+  EXPECT_EQ(vmhost::getStaticField("gpclasses/graphics/CgpCanvas", "groupSeparator"), u',');
+}
+
+TEST_F(SceneRunnerTest, RejectsUnknownClassesFieldsNativesAndNames) {
+  EXPECT_EQ(errorOf(R"({"objects": {"a": {"class": "gpclasses/graphics/CgpPolyLin"}}})"),
+            "scene.json: objects.a.class: unknown class gpclasses/graphics/CgpPolyLin");
+  EXPECT_EQ(errorOf(R"({"objects": {"line1": {"class": "gpclasses/graphics/CgpPolyLine",
+                                              "fields": {"pointz": 2}}}})"),
+            "scene.json: objects.line1.fields.pointz: unknown field of "
+            "gpclasses/graphics/CgpPolyLine");
+  EXPECT_EQ(errorOf(R"({"objects": {"a": {"class": "gpclasses/graphics/CgpArea"}},
+                       "calls": [{"on": "a", "native": "draw(I)V", "args": [1]}]})"),
+            "scene.json: calls[0].native: no native draw(I)V registered for "
+            "gpclasses/graphics/CgpArea or its superclasses");
+  EXPECT_EQ(
+      errorOf(R"({"calls": [{"class": "gpclasses/graphics/CgpFont", "native": "x()V"}]})"),
+      "scene.json: calls[0].native: no native x()V registered for gpclasses/graphics/CgpFont");
+  EXPECT_EQ(errorOf(R"({"calls": [{"class": "nowhere/Cgp", "native": "x()V"}]})"),
+            "scene.json: calls[0].class: unknown class nowhere/Cgp");
+  EXPECT_EQ(errorOf(R"({"calls": [{"on": "ghost", "native": "draw(I)V", "args": [1]}]})"),
+            "scene.json: calls[0].on: unknown object ghost");
+  EXPECT_EQ(errorOf(R"({"objects": {"line1": {"class": "gpclasses/graphics/CgpPolyLine",
+                                              "fields": {"points": "@pts"}}}})"),
+            "scene.json: objects.line1.fields.points: unknown name @pts");
+  EXPECT_EQ(errorOf(R"({"refArrays": {"rows": ["@nobody"]}})"),
+            "scene.json: refArrays.rows[0]: unknown name @nobody");
+  EXPECT_EQ(errorOf(R"({"objects": {"g": {"class": "gpclasses/graphics/CgpPolyLine"}},
+                       "print": ["g.pointz"]})"),
+            "scene.json: print[0]: unknown field pointz of gpclasses/graphics/CgpPolyLine");
+}
+
+TEST_F(SceneRunnerTest, RejectsWrongArgumentCountsAndTypes) {
+  const std::string objects = R"("strings": {"title": "T"}, "intArrays": {"pts": [1]},
+    "objects": {"g": {"class": "gpclasses/graphics/CgpPolyLine"}})";
+  const auto withCall = [&](const std::string& call) {
+    return errorOf("{" + objects + R"(, "calls": [{"on": "g", "native": "draw(I)V"}, )" + call +
+                   "]}");
+  };
+  EXPECT_EQ(withCall(R"({"on": "g", "native": "movePoints(II)V", "args": [1]})"),
+            "scene.json: calls[1].args: movePoints(II)V takes 2 arguments, got 1");
+  EXPECT_EQ(errorOf("{" + objects + R"(, "calls": [{"on": "g", "native": "draw(I)V"}]})"),
+            "scene.json: calls[0].args: draw(I)V takes 1 argument, got 0");
+  EXPECT_EQ(withCall(R"({"on": "g", "native": "draw(I)V", "args": ["@pts"]})"),
+            "scene.json: calls[1].args[0]: expected an int, a colour (\"#RRGGBB\", \"none\") or "
+            "\"surface\", got \"@pts\"");
+  EXPECT_EQ(withCall(R"({"on": "g", "native": "draw(I)V", "args": [2.5]})"),
+            "scene.json: calls[1].args[0]: expected an int, got 2.5");
+  EXPECT_EQ(withCall(R"({"on": "g", "native": "draw(I)V", "args": [4294967296]})"),
+            "scene.json: calls[1].args[0]: value 4294967296 is out of range for an int "
+            "(-2147483648..4294967295)");
+  EXPECT_EQ(withCall(R"({"on": "g", "native": "resizePoints(IBIB)V", "args": [1, 256, 1, 1]})"),
+            "scene.json: calls[1].args[1]: value 256 is out of range for a byte (-128..255)");
+  EXPECT_EQ(withCall(R"({"on": "g", "native": "sceneTestEcho(IBZLjava/lang/String;[IF)I",
+                   "args": [1, 1, 1, "@pts", "@pts", 1]})"),
+            "scene.json: calls[1].args[2]: expected a boolean, got 1");
+  EXPECT_EQ(withCall(R"({"on": "g", "native": "sceneTestEcho(IBZLjava/lang/String;[IF)I",
+                   "args": [1, 1, true, "@pts", "@pts", 1]})"),
+            "scene.json: calls[1].args[3]: @pts is an int array; expected Ljava/lang/String;");
+  EXPECT_EQ(withCall(R"({"on": "g", "native": "sceneTestEcho(IBZLjava/lang/String;[IF)I",
+                   "args": [1, 1, true, "@title", 5, 1]})"),
+            "scene.json: calls[1].args[4]: expected a reference (\"@name\" or null), got 5");
+  EXPECT_EQ(withCall(R"({"on": "g", "native": "draw(I)V", "args": [1], "result": "g.x1"})"),
+            "scene.json: calls[1].result: draw(I)V returns nothing");
+}
+
+TEST_F(SceneRunnerTest, ChecksReferencesAgainstTheFieldsType) {
+  EXPECT_EQ(errorOf(R"({"strings": {"t": "x"},
+                       "objects": {"line": {"class": "gpclasses/graphics/CgpPolyLine",
+                                            "fields": {"points": "@t"}}}})"),
+            "scene.json: objects.line.fields.points: @t is a string; expected [I");
+  EXPECT_EQ(errorOf(R"({"objects": {"f": {"class": "gpclasses/graphics/CgpArea"},
+                                    "t": {"class": "gpclasses/graphics/CgpText",
+                                          "fields": {"textFont": "@f"}}}})"),
+            "scene.json: objects.t.fields.textFont: @f is a gpclasses/graphics/CgpArea object; "
+            "expected Lgpclasses/graphics/CgpFont;");
+  EXPECT_EQ(errorOf(R"({"objects": {"a": {"class": "gpclasses/graphics/CgpArea"},
+                                    "c": {"class": "gpclasses/graphics/CgpComplexObj",
+                                          "fields": {"children": "@kids"}}},
+                       "refArrays": {"kids": ["@a"]}})"),
+            "scene.json: objects.c.fields.children: @kids holds @a, but @a is a "
+            "gpclasses/graphics/CgpArea object; expected [Lgpclasses/baseclasses/CgpGraphics;");
+  // Subclasses fit, and null fits anything.
+  EXPECT_EQ(errorOf(R"({"objects": {"p": {"class": "gpclasses/graphics/CgpPie"},
+                                    "c": {"class": "gpclasses/graphics/CgpComplexObj",
+                                          "fields": {"children": "@kids"}}},
+                       "refArrays": {"kids": ["@p", null]}})"),
+            "");
+}
+
+TEST_F(SceneRunnerTest, RejectsMalformedStructure) {
+  EXPECT_EQ(errorOf(R"({"colour": 1})"),
+            "scene.json: colour: unknown key; expected one of description, surface, separators, "
+            "strings, intArrays, refArrays, objects, calls, print");
+  EXPECT_EQ(errorOf(R"({"strings": {"a": "x"}, "intArrays": {"a": [1]}})"),
+            "scene.json: intArrays.a: name a is already used by strings.a");
+  EXPECT_EQ(
+      errorOf(R"({"strings": {"a.b": "x"}})"),
+      "scene.json: strings.a.b: invalid name \"a.b\"; names use letters, digits, '_' and '-'");
+  EXPECT_EQ(errorOf(R"({"refArrays": {"a": ["@b"], "b": []}})"),
+            "scene.json: refArrays.a[0]: @b is not declared before a; a reference array holds "
+            "only reference arrays declared before it");
+  EXPECT_EQ(errorOf(R"({"surface": {"width": 0, "height": 10}})"),
+            "scene.json: surface.width: expected 1..4096, got 0");
+  EXPECT_EQ(errorOf(R"({"surface": {"width": 10, "height": 10, "background": "#12345"}})"),
+            "scene.json: surface.background: expected a colour (\"#RRGGBB\", \"#AARRGGBB\", "
+            "\"none\" or an int), got \"#12345\"");
+  EXPECT_EQ(errorOf(R"({"separators": {"decimal": "ab"}})"),
+            "scene.json: separators.decimal: expected one character (one UTF-16 unit), got \"ab\"");
+  EXPECT_EQ(errorOf(R"({"objects": {"g": {"class": "gpclasses/graphics/CgpPolyLine"}},
+                       "calls": [{"on": "g", "native": "draw(I)V", "args": ["surface"]}]})"),
+            "scene.json: calls[0].args[0]: \"surface\" given, but the scene has no surface");
+  EXPECT_EQ(errorOf(R"({"calls": [{"class": "gpclasses/graphics/CgpFont", "native": "draw"}]})"),
+            "scene.json: calls[0].native: malformed name and signature \"draw\"; expected e.g. "
+            "\"draw(I)V\"");
+  EXPECT_EQ(errorOf("[1, 2]"), "scene.json: expected an object of scene sections, got an array");
+}
+
+TEST_F(SceneRunnerTest, MalformedJsonNamesTheLine) {
+  const std::string error = errorOf("{\n  \"strings\": {\"a\": \"x\",}\n}");
+  EXPECT_TRUE(error.starts_with("scene.json: line 2, column 26: malformed JSON: ")) << error;
+  EXPECT_EQ(errorOf(""), errorOf("")) << "stable";
+  EXPECT_TRUE(errorOf("").starts_with("scene.json: line 1, column 1: malformed JSON: "));
+  EXPECT_TRUE(errorOf("{\"a\": \"\xff\"}").find("malformed JSON") != std::string::npos);
+}
+
+TEST_F(SceneRunnerTest, DeepOrOddInputIsRejectedWithoutHarm) {
+  const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+  EXPECT_EQ(errorOf(deep), "scene.json: expected an object of scene sections, got an array");
+  EXPECT_EQ(errorOf(R"({"intArrays": {"a": [)" + std::string(20000, '[') + "]}}"),
+            errorOf(R"({"intArrays": {"a": [)" + std::string(20000, '[') + "]}}"));
+  EXPECT_EQ(errorOf(R"({"intArrays": {"a": [[1]]}})"),
+            "scene.json: intArrays.a[0]: expected an int, got an array");
+  EXPECT_EQ(errorOf("null"), "scene.json: expected an object of scene sections, got null");
+}
+
+TEST_F(SceneRunnerTest, ModuleInitsRegisterEachClassOnce) {
+  const scene::LinkedModule module(GetDLMAppVersion, {{"gpclasses_graphics_CgpPolyLine_init",
+                                                       gpclasses_graphics_CgpPolyLine_init}});
+  const size_t before = vmhost::natives().size();
+  EXPECT_TRUE(scene::registerModuleNatives(module).empty());
+  EXPECT_EQ(vmhost::natives().size(), before);
+  const Lines table = scene::nativeTableLines();
+  EXPECT_NE(std::find(table.begin(), table.end(), "gpclasses/graphics/CgpPolyLine movePoints(II)V"),
+            table.end());
+  EXPECT_STREQ(module.version()(), "1.2.0.2004");
+  EXPECT_EQ(scene::initExportName("gpclasses/baseclasses/CgpLanguageMgr"),
+            "gpclasses_baseclasses_CgpLanguageMgr_init");
+  EXPECT_EQ(scene::initExportName("gpclasses/graphics/CgpPolyLine"),
+            "gpclasses_graphics_CgpPolyLine_init");
+  EXPECT_EQ(scene::initExportName("Loose"), "");
+}
+
+}  // namespace

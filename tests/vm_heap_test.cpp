@@ -1,0 +1,54 @@
+// The VM stand-in's own rules that natives and tools lean on.
+#include "vm_test_support.h"
+
+#include <climits>
+
+namespace {
+
+using tamri_test::makeObject;
+
+class VmHeapTest : public tamri_test::VmTest {};
+
+TEST_F(VmHeapTest, EmptyArraysAndStringsRoundTrip) {
+  EXPECT_TRUE(vmhost::intArray(vmhost::newIntArray({})).empty());
+  EXPECT_TRUE(vmhost::refArray(vmhost::newRefArray({})).empty());
+  EXPECT_EQ(vmhost::stringText(vmhost::newString(u"")), u"");
+  EXPECT_EQ(vmhost::stringUtf8(vmhost::newStringUtf8("Grüße €")), "Grüße €");
+}
+
+TEST_F(VmHeapTest, ReferencesAreWordsOfThe32BitHeap) {
+  const jword a = makeObject("gpclasses/graphics/CgpPolyLine");
+  const jword b = makeObject("gpclasses/graphics/CgpPolyLine");
+  EXPECT_GE(a, 768u);
+  EXPECT_NE(a, b);
+  EXPECT_EQ(vmhost::fieldBlock(a), ivmHeapBase() + a);
+  EXPECT_EQ(vmhost::kindOf(a), "gpclasses/graphics/CgpPolyLine");
+  EXPECT_EQ(vmhost::fieldBlock(a + 4), nullptr);  // no object starts there
+  EXPECT_EQ(tendPtr(vmhost::fieldBlock(b)), b);
+}
+
+TEST_F(VmHeapTest, ClassStaticDataHoldsTheCanvasSeparators) {
+  vmhost::setStaticField("gpclasses/graphics/CgpCanvas", "decimalSeparator", u',');
+  IvmClass* canvas = findClass(c2jString("gpclasses/graphics/CgpCanvas"));
+  ASSERT_NE(canvas, nullptr);
+  const auto* statics = static_cast<const uint8_t*>(staticDataFromClass(canvas));
+  EXPECT_EQ(statics[4], ',');
+  EXPECT_EQ(c2jString("gpclasses/graphics/CgpCanvas"), c2jString("gpclasses/graphics/CgpCanvas"));
+}
+
+TEST_F(VmHeapTest, HostMethodsWrapLikeTheVmsIntArithmetic) {
+  const jword object = makeObject("gpclasses/graphics/CgpArc", {{"x1", INT_MAX}, {"x2", INT_MAX}});
+  const uint32_t args[] = {static_cast<uint32_t>(-1515), 0};
+  const int16_t id = vmhost::methodIdentifier("gpclasses/baseclasses/CgpGraphics", "shift(II)V");
+  jword*& psp = *get_psp();
+  jword*& npsp = *get_npsp();
+  jword* const pointerBefore = psp;
+  *--psp = object;
+  *--npsp = args[0];
+  *--npsp = args[1];
+  fastInvokeVirtual(vmhost::methodByIdentifier(id));
+  EXPECT_EQ(psp, pointerBefore);
+  EXPECT_EQ(vmhost::getField(object, "x1"), static_cast<int32_t>(INT_MAX - 1515));
+}
+
+}  // namespace
