@@ -1,22 +1,45 @@
 # The two commands a newcomer needs: `make demo` and `make test`.
-BUILD ?= build
+# The guard rails CI adds: `make sanitize`, `make fuzz`, `make windows-check`.
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
-.PHONY: deps build demo test clean
+.PHONY: deps build demo test sanitize fuzz windows-check bench ci clean
 
 deps:
 	./scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --preset default
+	cmake --build --preset default -j $(JOBS)
 
 demo: build
-	$(BUILD)/tools/tamri-render examples/polylines.json -o polylines.png
+	build/tools/tamri-render examples/polylines.json -o polylines.png
 	@echo "wrote polylines.png"
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir build --output-on-failure -j $(JOBS)
+
+# Every test again under the address and undefined-behaviour sanitizers.
+sanitize: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+# Native calls from random bytes, for FUZZ_SECONDS; any finding fails.
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target native_call_fuzzer
+	./scripts/run-fuzzer.sh $(FUZZ_SECONDS)
+
+windows-check: deps
+	JOBS=$(JOBS) ./scripts/check-windows-dll.sh
+
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
+	build-bench/bench/tamri_bench
+
+ci: test sanitize fuzz windows-check
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf build build-asan build-fuzz build-windows build-bench

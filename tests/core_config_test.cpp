@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "core_host.h"
 #include "host_trace.h"
 
@@ -31,8 +33,11 @@ class CoreConfig : public ::testing::Test {
   void SetUp() override {
     corehost::resetConfiguration();
     host::traceClear();
+    // One file per test and process: ctest runs tests side by side.
     path_ = std::filesystem::temp_directory_path() /
-            ("core_config_test_" + std::to_string(std::rand()) + ".ini");
+            (std::string("core_config_") +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+             std::to_string(getpid()) + ".ini");
   }
   void TearDown() override {
     corehost::resetConfiguration();
