@@ -9,16 +9,33 @@
 #include <memory>
 #include <string>
 
+// What a method resolves to on one receiver class.
+struct MethodTarget {
+  const vmhost::ClassDef* receiverClass;
+  const vmhost::NativeRecord* native;
+  vmhost::HostMethod host;
+};
+
 struct IvmMethod {
   std::string classPath;
   std::string nameSig;
   vmhost::Signature signature;
   size_t referenceParams = 0;
+  // Resolutions by receiver class, valid while `targetsGeneration` is current.
+  std::vector<MethodTarget> targets;
+  uint32_t targetsGeneration = 0;
 };
 
 namespace vmhost {
 
 void installDefaultHostMethods();
+
+// Bumped whenever natives or host methods change, so cached resolutions go.
+uint32_t& resolutionGeneration() {
+  static uint32_t generation = 1;
+  return generation;
+}
+void invalidateMethodResolutions() { ++resolutionGeneration(); }
 
 namespace {
 
@@ -57,19 +74,36 @@ std::string scalarText(const std::string& type, uint32_t word) {
   return std::to_string(static_cast<int32_t>(word));
 }
 
+
+// Finds the method on a class, preferring a native, walking up the superclasses.
+MethodTarget resolve(const IvmMethod& m, const ClassDef* start) {
+  for (const ClassDef* c = start; c; c = c->superPath ? classByPath(c->superPath) : nullptr) {
+    if (const NativeRecord* native = findNative(c->path, m.nameSig)) return {start, native, nullptr};
+    auto it = hostMethods().find(methodKey(c->path, m.nameSig));
+    if (it != hostMethods().end()) return {start, nullptr, it->second};
+  }
+  return {start, nullptr, nullptr};
+}
+
 // Runs the method on the receiver's class (virtual) or the method's own
-// class (direct), preferring a native, walking up the superclasses.
-jword dispatch(const IvmMethod& m, bool virtualDispatch, jword receiver,
+// class (direct).
+jword dispatch(IvmMethod& m, bool virtualDispatch, jword receiver,
                std::span<const jword> references, std::span<const uint32_t> scalars) {
   const ClassDef* start = classByPath(m.classPath);
   if (virtualDispatch && classOf(receiver)) start = classOf(receiver);
-  for (const ClassDef* c = start; c; c = c->superPath ? classByPath(c->superPath) : nullptr) {
-    if (const NativeRecord* native = findNative(c->path, m.nameSig)) {
-      return callNative(*native, receiver, references, scalars).reference;
-    }
-    auto it = hostMethods().find(methodKey(c->path, m.nameSig));
-    if (it != hostMethods().end()) return it->second(receiver, scalars);
+  if (m.targetsGeneration != resolutionGeneration()) {
+    m.targets.clear();
+    m.targetsGeneration = resolutionGeneration();
   }
+  const MethodTarget* target = nullptr;
+  for (const MethodTarget& t : m.targets)
+    if (t.receiverClass == start) target = &t;
+  if (!target) {
+    m.targets.push_back(resolve(m, start));
+    target = &m.targets.back();
+  }
+  if (target->native) return callNative(*target->native, receiver, references, scalars).reference;
+  if (target->host) return target->host(receiver, scalars);
   host::traceLine("callback unresolved " + methodKey(m.classPath, m.nameSig));
   return 0;
 }
@@ -116,10 +150,12 @@ void invoke(IvmMethod* m, bool virtualDispatch) {
 
 void setHostMethod(std::string_view classPath, std::string_view nameSig, HostMethod method) {
   hostMethods()[methodKey(classPath, nameSig)] = method;
+  invalidateMethodResolutions();
 }
 
 void restoreDefaultHostMethods() {
   hostMethods().clear();
+  invalidateMethodResolutions();
   installDefaultHostMethods();
 }
 

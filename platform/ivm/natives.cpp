@@ -1,5 +1,6 @@
 // The native table that registerNativeMethod fills, and signature parsing.
 #include "host_trace.h"
+#include "vm_classes.h"
 #include "vm_host.h"
 
 namespace vmhost {
@@ -33,7 +34,10 @@ const NativeRecord* findNative(std::string_view classPath, std::string_view name
   return nullptr;
 }
 
-void clearNatives() { table().clear(); }
+void clearNatives() {
+  table().clear();
+  invalidateMethodResolutions();
+}
 
 Signature parseSignature(std::string_view nameSig) {
   Signature sig;
@@ -68,5 +72,6 @@ extern "C" IVM_API int32_t registerNativeMethod(const char* classPath,
   host::PlatformScope scope;
   if (!classPath || !nameAndSignature || !entry) return 0;
   vmhost::table().push_back({classPath, nameAndSignature, entry});
+  vmhost::invalidateMethodResolutions();
   return 1;
 }

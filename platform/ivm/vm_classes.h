@@ -18,3 +18,8 @@ namespace vmhost {
 // A VM string for a narrow text, made once per distinct text.
 jword internedString(std::string_view text);
 }  // namespace vmhost
+
+namespace vmhost {
+// Forgets which native or host method each VM method resolved to.
+void invalidateMethodResolutions();
+}  // namespace vmhost
