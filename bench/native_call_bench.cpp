@@ -18,7 +18,7 @@ constexpr const char* kPolyLine = "gpclasses/graphics/CgpPolyLine";
 
 void registerOnce() {
   static const bool registered = [] {
-    for (tamri::ClassInit init : tamri::kClassInits) init();
+    for (const tamri::ClassInitExport& e : tamri::kClassInits) e.init();
     return true;
   }();
   static_cast<void>(registered);

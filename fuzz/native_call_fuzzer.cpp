@@ -78,7 +78,7 @@ struct RandomValues : tamri_test::ValueSource {
 
 void registerOnce() {
   static const bool registered = [] {
-    for (tamri::ClassInit init : tamri::kClassInits) init();
+    for (const tamri::ClassInitExport& e : tamri::kClassInits) e.init();
     return true;
   }();
   static_cast<void>(registered);

@@ -13,9 +13,14 @@ namespace tamri {
 
 using ClassInit = int32_t (*)(void);
 
+struct ClassInitExport {
+  const char* exportName;
+  ClassInit init;
+};
+
 // Every class initialisation, for hosts that link the module statically.
-inline constexpr ClassInit kClassInits[] = {
-    gpclasses_graphics_CgpPolyLine_init,
+inline constexpr ClassInitExport kClassInits[] = {
+    {"gpclasses_graphics_CgpPolyLine_init", gpclasses_graphics_CgpPolyLine_init},
 };
 
 }  // namespace tamri

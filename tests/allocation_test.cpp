@@ -76,11 +76,17 @@ void operator delete[](void* p, size_t) noexcept { std::free(p); }
 
 namespace {
 
-class AllocationTest : public tamri_test::VmTest {};
+class AllocationTest : public tamri_test::VmTest {
+ protected:
+  void SetUp() override {
+    VmTest::SetUp();
+    // The first touch of thread storage in a shared library may allocate.
+    static_cast<void>(host::platformDepth());
+  }
+};
 
 TEST_F(AllocationTest, NoNativeButTheListBoxAllocates) {
   if (!TAMRI_COUNTS_ALLOCATIONS) GTEST_SKIP() << "the address sanitizer owns malloc";
-  static_cast<void>(host::platformDepth());  // settle the thread's storage first
   const jword screen = static_cast<jword>(gdihost::createSurface(64, 64, 0xFFFFFF));
   gdihost::selectTarget(static_cast<int32_t>(screen));
   host::setTraceRecording(false);  // the recorder is platform work; keep the run lean
@@ -108,9 +114,10 @@ TEST_F(AllocationTest, TheCounterSeesAnAllocationInsideANative) {
                                           volatile char* p = new char[4];
                                           delete[] p;
                                         }};
+  const jword self = tamri_test::makeObject("gpclasses/graphics/CgpArc");
   moduleAllocations = 0;
   counting = true;
-  vmhost::callNative(allocating, tamri_test::makeObject("gpclasses/graphics/CgpArc"), {}, {});
+  vmhost::callNative(allocating, self, {}, {});
   counting = false;
   EXPECT_EQ(moduleAllocations.load(), 1);
 }

@@ -5,7 +5,7 @@ namespace tamri_test {
 void registerModuleNatives() {
   static const bool registered = [] {
     vmhost::clearNatives();
-    for (tamri::ClassInit init : tamri::kClassInits) init();
+    for (const tamri::ClassInitExport& e : tamri::kClassInits) e.init();
     return true;
   }();
   static_cast<void>(registered);

@@ -81,6 +81,9 @@ struct NativeRecord {
 };
 
 IVM_API const std::vector<NativeRecord>& natives();
+// Whether the VM class declares the method static (called with no `this`).
+IVM_API bool isStaticMethod(std::string_view classPath, std::string_view nameSig);
+IVM_API void declareStaticMethod(std::string_view classPath, std::string_view nameSig);
 IVM_API const NativeRecord* findNative(std::string_view classPath, std::string_view nameSig);
 IVM_API void clearNatives();
 

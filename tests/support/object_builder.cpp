@@ -85,11 +85,7 @@ jword buildObject(std::string_view classPath, ValueSource& values, int depth) {
 }
 
 bool isClassNative(const vmhost::NativeRecord& native) {
-  // Class natives: the path natives of the canvas and the screen capture.
-  const std::string_view name = native.nameAndSignature;
-  return name.starts_with("fillPath(") || name.starts_with("drawPath(") ||
-         name.starts_with("fillAndDrawPath(") ||
-         native.classPath == "gpclasses/graphics/CgpScreenCapture";
+  return vmhost::isStaticMethod(native.classPath, native.nameAndSignature);
 }
 
 NativeArguments buildArguments(const vmhost::NativeRecord& native, ValueSource& values) {

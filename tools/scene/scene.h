@@ -1,0 +1,84 @@
+// A scene after loading: every name resolved to its kind, every field and
+// native looked up, every value converted to the word the VM stores. Running
+// a loaded scene cannot fail on its contents.
+#pragma once
+
+#include "platform/ivm/vm_host.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scene {
+
+// What a field or an argument receives: a scalar word, a named item (an
+// empty name is null), or the handle of the scene's surface.
+struct Value {
+  enum class Kind { Word, Reference, Surface };
+  Kind kind = Kind::Word;
+  uint32_t word = 0;
+  std::string name;
+};
+
+struct SurfaceSpec {
+  int32_t width = 0;
+  int32_t height = 0;
+  uint32_t background = 0xFFFFFF;
+};
+
+struct NamedString {
+  std::string name;
+  std::string text;  // UTF-8
+};
+
+struct NamedIntArray {
+  std::string name;
+  std::vector<int32_t> elements;
+};
+
+struct NamedRefArray {
+  std::string name;
+  std::vector<std::string> elements;  // item names; empty for null
+};
+
+struct FieldAssignment {
+  const vmhost::FieldDef* field = nullptr;
+  Value value;
+};
+
+struct NamedObject {
+  std::string name;
+  const vmhost::ClassDef* cls = nullptr;
+  std::vector<FieldAssignment> fields;
+};
+
+struct NativeCall {
+  std::string label;     // "line1.draw(I)V" or "<class path>.<name and signature>"
+  std::string receiver;  // object name; empty for a class native
+  vmhost::NativeRecord native;
+  vmhost::Signature signature;
+  std::vector<Value> arguments;  // in declared order
+  // Where the result goes, if anywhere.
+  std::string resultObject;
+  const vmhost::FieldDef* resultField = nullptr;
+};
+
+struct PrintRequest {
+  std::string name;
+  const vmhost::FieldDef* field = nullptr;  // nullptr: every field of an object
+};
+
+struct Scene {
+  std::optional<SurfaceSpec> surface;
+  char16_t decimalSeparator = u'.';
+  char16_t groupSeparator = u',';
+  std::vector<NamedString> strings;
+  std::vector<NamedIntArray> intArrays;
+  std::vector<NamedRefArray> refArrays;
+  std::vector<NamedObject> objects;
+  std::vector<NativeCall> calls;
+  std::vector<PrintRequest> prints;
+};
+
+}  // namespace scene

@@ -1,0 +1,172 @@
+#include "tools/scene/scene_runner.h"
+
+#include "platform/core/host_trace.h"
+#include "platform/gdi/gdi_host.h"
+#include "tools/scene/trace_text.h"
+
+#include <map>
+
+namespace scene {
+namespace {
+
+constexpr const char* kCanvasClass = "gpclasses/graphics/CgpCanvas";
+
+// A scalar result as the VM keeps a value of its type.
+int64_t scalarResult(const std::string& type, uint32_t word) {
+  switch (type.empty() ? 'I' : type[0]) {
+    case 'Z':
+      return (word & 0xFF) != 0;
+    case 'B':
+      return static_cast<int8_t>(word & 0xFF);
+    case 'S':
+      return static_cast<int16_t>(word & 0xFFFF);
+    case 'C':
+      return word & 0xFFFF;
+    default:
+      return static_cast<int32_t>(word);
+  }
+}
+
+class Runner {
+ public:
+  explicit Runner(const Scene& scene) : scene_(scene) {}
+
+  SceneRun run() {
+    gdihost::reset();
+    vmhost::resetHeap();
+    vmhost::restoreDefaultHostMethods();
+    if (scene_.surface) {
+      const SurfaceSpec& s = *scene_.surface;
+      run_.surface = gdihost::createSurface(s.width, s.height, s.background);
+    }
+    gdihost::selectTarget(run_.surface);
+    vmhost::setStaticField(kCanvasClass, "decimalSeparator", scene_.decimalSeparator);
+    vmhost::setStaticField(kCanvasClass, "groupSeparator", scene_.groupSeparator);
+    if (!allocate()) {
+      run_.error = "the VM heap cannot hold the scene's strings, arrays and objects";
+      return std::move(run_);
+    }
+    assignFields();
+
+    host::setTraceRecording(true);
+    host::traceClear();
+    for (const NativeCall& call : scene_.calls) runCall(call);
+    for (const PrintRequest& request : scene_.prints) print(request);
+    return std::move(run_);
+  }
+
+ private:
+  bool keep(const std::string& name, jword word) {
+    if (!word) return false;
+    vmhost::nameObject(word, name);
+    words_[name] = word;
+    return true;
+  }
+
+  // Reference arrays come last: they hold words of everything else.
+  bool allocate() {
+    for (const NamedString& s : scene_.strings)
+      if (!keep(s.name, vmhost::newStringUtf8(s.text))) return false;
+    for (const NamedIntArray& a : scene_.intArrays)
+      if (!keep(a.name, vmhost::newIntArray(a.elements))) return false;
+    for (const NamedObject& o : scene_.objects)
+      if (!keep(o.name, vmhost::newObject(o.cls->path))) return false;
+    for (const NamedRefArray& a : scene_.refArrays) {
+      std::vector<jword> elements;
+      for (const std::string& name : a.elements) elements.push_back(wordOf(name));
+      if (!keep(a.name, vmhost::newRefArray(elements))) return false;
+    }
+    return true;
+  }
+
+  jword wordOf(const std::string& name) const {
+    const auto it = words_.find(name);
+    return it == words_.end() ? 0 : it->second;
+  }
+
+  uint32_t wordOf(const Value& value) const {
+    switch (value.kind) {
+      case Value::Kind::Reference:
+        return wordOf(value.name);
+      case Value::Kind::Surface:
+        return static_cast<uint32_t>(run_.surface);
+      case Value::Kind::Word:
+        break;
+    }
+    return value.word;
+  }
+
+  void assignFields() {
+    for (const NamedObject& o : scene_.objects) {
+      for (const FieldAssignment& f : o.fields)
+        vmhost::setField(wordOf(o.name), f.field->name, wordOf(f.value));
+    }
+  }
+
+  void runCall(const NativeCall& call) {
+    std::vector<jword> references;
+    std::vector<uint32_t> scalars;
+    for (size_t i = 0; i < call.arguments.size(); ++i) {
+      const uint32_t word = wordOf(call.arguments[i]);
+      if (vmhost::isReferenceType(call.signature.params[i])) {
+        references.push_back(word);
+      } else {
+        scalars.push_back(word);
+      }
+    }
+    const jword self = call.receiver.empty() ? 0 : wordOf(call.receiver);
+    const vmhost::CallResult result = vmhost::callNative(call.native, self, references, scalars);
+
+    const std::vector<std::string>& lines = host::traceLines();
+    run_.trace.insert(run_.trace.end(), lines.begin(), lines.end());
+    host::traceClear();
+    std::string line = "result " + call.label + " -> ";
+    if (!result.balanced) {
+      run_.balanced = false;
+      run_.trace.push_back(line + "unbalanced stacks");
+      return;
+    }
+    run_.trace.push_back(line + resultText(call.signature.result, result));
+    if (!call.resultField) return;
+    const std::string& type = call.signature.result;
+    const int64_t stored = vmhost::isReferenceType(type) ? int64_t{result.reference}
+                                                         : scalarResult(type, result.value);
+    vmhost::setField(wordOf(call.resultObject), call.resultField->name, stored);
+  }
+
+  void print(const PrintRequest& request) {
+    const jword word = wordOf(request.name);
+    if (request.field) {
+      printField(request.name, word, *request.field);
+      return;
+    }
+    const vmhost::ClassDef* cls = vmhost::classOf(word);
+    if (!cls) {
+      const char* kind = vmhost::kindOf(word) == "java/lang/String" ? "string " : "array ";
+      run_.trace.push_back(kind + request.name + " = " + contentText(word));
+      return;
+    }
+    // Superclass fields first, as the field block lays them out.
+    std::vector<const vmhost::ClassDef*> chain;
+    for (const vmhost::ClassDef* c = cls; c;
+         c = c->superPath ? vmhost::classByPath(c->superPath) : nullptr)
+      chain.insert(chain.begin(), c);
+    for (const vmhost::ClassDef* c : chain) {
+      for (const vmhost::FieldDef& field : c->fields) printField(request.name, word, field);
+    }
+  }
+
+  void printField(const std::string& name, jword object, const vmhost::FieldDef& field) {
+    run_.trace.push_back("field " + name + "." + field.name + " = " + fieldText(object, field));
+  }
+
+  const Scene& scene_;
+  SceneRun run_;
+  std::map<std::string, jword> words_;
+};
+
+}  // namespace
+
+SceneRun runScene(const Scene& scene) { return Runner(scene).run(); }
+
+}  // namespace scene
