@@ -18,10 +18,9 @@ namespace {
 
 // Numbers that matter to the natives: small, edge-of-range and byte edges.
 int32_t interestingInt(FuzzedDataProvider& data) {
-  static constexpr int32_t kEdges[] = {0,      1,      -1,        2,         3,     4,
-                                       5,      127,    128,       255,       256,   -128,
-                                       32767,  -32768, 65535,     1570,      3141,  4711,
-                                       6282,   100,    200,       INT32_MAX, INT32_MIN};
+  static constexpr int32_t kEdges[] = {0,    1,    -1,   2,    3,     4,         5,        127,
+                                       128,  255,  256,  -128, 32767, -32768,    65535,    1570,
+                                       3141, 4711, 6282, 100,  200,   INT32_MAX, INT32_MIN};
   switch (data.ConsumeIntegralInRange(0, 3)) {
     case 0:
       return data.PickValueInArray(kEdges);

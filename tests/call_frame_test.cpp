@@ -107,8 +107,7 @@ TEST_F(CallFrameTest, AssigningIntoAnArgumentHandlePushesANewSlot) {
 }
 
 TEST_F(CallFrameTest, IntResultGoesToTheFirstValueWordEvenWithoutScalars) {
-  const vmhost::CallResult result =
-      runAsNative([] { returnInt(-42); }, makeObject(kArc), {}, {});
+  const vmhost::CallResult result = runAsNative([] { returnInt(-42); }, makeObject(kArc), {}, {});
   EXPECT_TRUE(result.balanced);
   EXPECT_EQ(static_cast<int32_t>(result.value), -42);
 }
@@ -151,10 +150,8 @@ TEST_F(CallFrameTest, CallbacksRegisterTheirIdentifierOnceAndBalanceTheStacks) {
       [] {
         const LocalRef me = LocalRef::argument(0);
         seen.spBefore = *get_psp();
-        seen.words[0] =
-            callObjectMethod(vm_methods::updateBoundingRectangle, Dispatch::Direct, me);
-        seen.words[1] =
-            callObjectMethod(vm_methods::updateBoundingRectangle, Dispatch::Direct, me);
+        seen.words[0] = callObjectMethod(vm_methods::updateBoundingRectangle, Dispatch::Direct, me);
+        seen.words[1] = callObjectMethod(vm_methods::updateBoundingRectangle, Dispatch::Direct, me);
         callVoidMethod(vm_methods::setPosition, Dispatch::Direct, me, {3, 4});
         seen.spAfter = *get_psp();
       },

@@ -67,8 +67,7 @@ TEST(RotatePointSet, OtherAnglesUseThePlatformTablesAndTruncate) {
 }
 
 TEST(RotatePointSet, PointOnTheCentreLandsOnTheNewCentre) {
-  EXPECT_EQ(rotated(785, {50, 60, 50, 50}, 50, 50, 70, 80),
-            (std::vector<int32_t>{62, 87, 70, 80}));
+  EXPECT_EQ(rotated(785, {50, 60, 50, 50}, 50, 50, 70, 80), (std::vector<int32_t>{62, 87, 70, 80}));
 }
 
 TEST(RotatePointSet, StoresCoordinatesCutTo16Bits) {
@@ -79,8 +78,7 @@ TEST(RotatePointSet, ACountOf256PassedAsAByteTransformsNothing) {
   std::vector<int32_t> points(512, 7);
   std::vector<int32_t> out(512, -1);
   int32_t ax = 0, ay = 0;
-  rotatePointSet(1570, static_cast<uint8_t>(256), 0, 0, 0, 0, points.data(), out.data(), &ax,
-                 &ay);
+  rotatePointSet(1570, static_cast<uint8_t>(256), 0, 0, 0, 0, points.data(), out.data(), &ax, &ay);
   EXPECT_EQ(out, std::vector<int32_t>(512, -1));
 }
 
@@ -99,16 +97,16 @@ ResizeCase resize(std::vector<int32_t> src, uint8_t ax, uint8_t ay, int16_t sx, 
 }
 
 TEST(ResizePointSet, NoAnchorChangesNothing) {
-  const ResizeCase r = resize({10, 10, 20, 20}, 0, 0, 200, 200, {10, 40, 10, 40},
-                              {10, 20, 10, 20}, 15, 15, 25, 25);
+  const ResizeCase r =
+      resize({10, 10, 20, 20}, 0, 0, 200, 200, {10, 40, 10, 40}, {10, 20, 10, 20}, 15, 15, 25, 25);
   EXPECT_EQ(r.target, (std::vector<int32_t>{-999, -999, -999, -999}));
   EXPECT_EQ(r.centreX, 25);
   EXPECT_EQ(r.centreY, 25);
 }
 
 TEST(ResizePointSet, LeftEdgeStaysAtFullScale) {
-  const ResizeCase r = resize({10, 0, 15, 0}, 6, 0, 100, 100, {30, 40, 0, 0}, {10, 20, 0, 0}, 15,
-                              0, 0, 0);
+  const ResizeCase r =
+      resize({10, 0, 15, 0}, 6, 0, 100, 100, {30, 40, 0, 0}, {10, 20, 0, 0}, 15, 0, 0, 0);
   EXPECT_EQ(r.target[0], 30);
   EXPECT_EQ(r.target[2], 35);
   EXPECT_EQ(r.centreX, 35);
@@ -116,14 +114,14 @@ TEST(ResizePointSet, LeftEdgeStaysAtFullScale) {
 
 TEST(ResizePointSet, EdgeAnchorsDoubleTowardsTheFarSide) {
   // Right edge stays: the span 10..20 doubles to 0..20.
-  const ResizeCase right = resize({10, 0, 20, 0}, 2, 0, 200, 100, {0, 20, 0, 0}, {10, 20, 0, 0},
-                                  15, 0, 0, 0);
+  const ResizeCase right =
+      resize({10, 0, 20, 0}, 2, 0, 200, 100, {0, 20, 0, 0}, {10, 20, 0, 0}, 15, 0, 0, 0);
   EXPECT_EQ(right.target[0], -1);
   EXPECT_EQ(right.target[2], 20);
   EXPECT_EQ(right.centreX, 10);
   // Top edge stays: the span 10..20 doubles downwards.
-  const ResizeCase top = resize({0, 10, 0, 20}, 0, 5, 100, 200, {0, 0, 10, 30}, {0, 0, 10, 20}, 0,
-                                15, 0, 0);
+  const ResizeCase top =
+      resize({0, 10, 0, 20}, 0, 5, 100, 200, {0, 0, 10, 30}, {0, 0, 10, 20}, 0, 15, 0, 0);
   EXPECT_EQ(top.target[1], 10);
   EXPECT_EQ(top.target[3], 31);
   EXPECT_EQ(top.centreY, 20);
@@ -131,15 +129,15 @@ TEST(ResizePointSet, EdgeAnchorsDoubleTowardsTheFarSide) {
 
 TEST(ResizePointSet, CentreAnchorKeepsTheCentreOnOddAndEvenExtents) {
   // Even extent 10..20 (centre 15), doubled about the new centre 50.
-  const ResizeCase even = resize({10, 0, 15, 0, 20, 0}, 1, 0, 200, 100, {40, 60, 0, 0},
-                                 {10, 20, 0, 0}, 15, 0, 50, 0);
+  const ResizeCase even =
+      resize({10, 0, 15, 0, 20, 0}, 1, 0, 200, 100, {40, 60, 0, 0}, {10, 20, 0, 0}, 15, 0, 50, 0);
   EXPECT_EQ(even.target[0], 50 - 11 + 1);
   EXPECT_EQ(even.target[2], 50);
   EXPECT_EQ(even.target[4], 61);
   EXPECT_EQ(even.centreX, 50);
   // Odd extent 10..21, centre 15: points on both sides scale by 100ths.
-  const ResizeCase odd = resize({10, 0, 21, 0}, 1, 0, 200, 100, {40, 60, 0, 0}, {10, 21, 0, 0},
-                                15, 0, 50, 0);
+  const ResizeCase odd =
+      resize({10, 0, 21, 0}, 1, 0, 200, 100, {40, 60, 0, 0}, {10, 21, 0, 0}, 15, 0, 50, 0);
   EXPECT_EQ(odd.target[0], 50 + ((10 - 15 - 1) * 200) / 100 + 1);
   EXPECT_EQ(odd.target[2], 62);
 }

@@ -17,13 +17,9 @@ class PolyLineTest : public tamri_test::VmTest {
     const auto count = static_cast<int64_t>(points.size() / 2);
     const jword drawn = makeIntArray(points);
     const jword core = makeIntArray(points);
-    tamri_test::FieldValues fields{{"pointCount", count},
-                                   {"points", drawn},
-                                   {"corePoints", core},
-                                   {"lineColor", 0xFF0000},
-                                   {"backColor", 0x00FF00},
-                                   {"lineWidth", 1},
-                                   {"lineStyle", 1}};
+    tamri_test::FieldValues fields{
+        {"pointCount", count},   {"points", drawn}, {"corePoints", core}, {"lineColor", 0xFF0000},
+        {"backColor", 0x00FF00}, {"lineWidth", 1},  {"lineStyle", 1}};
     fields.insert(fields.end(), extra.begin(), extra.end());
     return makeObject(kPolyLine, fields);
   }
@@ -91,9 +87,9 @@ TEST_F(PolyLineTest, LineEndsMergeTheDrawingLayersEndRectangles) {
 }
 
 TEST_F(PolyLineTest, MovePointsMovesFromTheDesignPositionRightAndUp) {
-  const jword object = line({0, 0, 10, 5},
-                            {{"baseRotCenterX", 5}, {"baseRotCenterY", 2}, {"baseAnchorX", 5},
-                             {"baseAnchorY", 2}});
+  const jword object =
+      line({0, 0, 10, 5},
+           {{"baseRotCenterX", 5}, {"baseRotCenterY", 2}, {"baseAnchorX", 5}, {"baseAnchorY", 2}});
   callOn(object, "movePoints(II)V", {5, 5});
   EXPECT_EQ(pointsOf(object), (std::vector<int32_t>{5, -5, 15, 0}));
   EXPECT_EQ(fields(object, {"rotCenterX", "rotCenterY", "anchorX", "anchorY"}),
@@ -119,9 +115,11 @@ TEST_F(PolyLineTest, SetPositionAtTheDesignPositionCopiesTheCorePoints) {
 }
 
 TEST_F(PolyLineTest, SetPositionPlacesThenTurnsAboutTheDesignRotationCentre) {
-  const jword object =
-      line({0, 0, 10, 0}, {{"baseRotCenterX", 0}, {"baseRotCenterY", 0}, {"baseAnchorX", 5},
-                           {"rotated", 1}, {"rotationAngle", 1570}});
+  const jword object = line({0, 0, 10, 0}, {{"baseRotCenterX", 0},
+                                            {"baseRotCenterY", 0},
+                                            {"baseAnchorX", 5},
+                                            {"rotated", 1},
+                                            {"rotationAngle", 1570}});
   callOn(object, "setPosition(II)V", {100, 200});
   // Placed at (100, 200), then the placed points turn a quarter about the
   // design centre (0, 0), which lands on the current centre (100, 200).
@@ -154,10 +152,16 @@ TEST_F(PolyLineTest, RotatePointsTurnsAboutTheCurrentCentreAndKeepsTheAngle) {
 }
 
 TEST_F(PolyLineTest, ResizePointsScalesTheCorePointsIntoTheNewExtent) {
-  const jword object = line({10, 10, 20, 20}, {{"baseX1", 10}, {"baseX2", 20}, {"baseY1", 10},
-                                               {"baseY2", 20}, {"baseAnchorX", 15},
-                                               {"baseAnchorY", 15}, {"x1", 10}, {"x2", 30},
-                                               {"y1", 10}, {"y2", 30}});
+  const jword object = line({10, 10, 20, 20}, {{"baseX1", 10},
+                                               {"baseX2", 20},
+                                               {"baseY1", 10},
+                                               {"baseY2", 20},
+                                               {"baseAnchorX", 15},
+                                               {"baseAnchorY", 15},
+                                               {"x1", 10},
+                                               {"x2", 30},
+                                               {"y1", 10},
+                                               {"y2", 30}});
   callOn(object, "resizePoints(IBIB)V", {200, 6, 200, 5});
   EXPECT_EQ(pointsOf(object), (std::vector<int32_t>{10, 10, 31, 31}));
   EXPECT_EQ(fields(object, {"anchorX", "anchorY"}), (std::vector<int64_t>{20, 20}));
@@ -175,8 +179,11 @@ TEST_F(PolyLineTest, TransformsTouchNoPointBeyondTheShorterArray) {
 
 TEST_F(PolyLineTest, ArraysWithoutAWholePointLeaveTheCentreAlone) {
   for (std::vector<int32_t> tooShort : {std::vector<int32_t>{}, std::vector<int32_t>{7}}) {
-    const jword object = line(tooShort, {{"anchorX", 33}, {"anchorY", 44}, {"baseAnchorX", 28},
-                                         {"baseAnchorY", 39}, {"rotated", 1}});
+    const jword object = line(tooShort, {{"anchorX", 33},
+                                         {"anchorY", 44},
+                                         {"baseAnchorX", 28},
+                                         {"baseAnchorY", 39},
+                                         {"rotated", 1}});
     callOn(object, "rotatePoints(I)V", {785});
     callOn(object, "setPosition(II)V", {5, 5});
     callOn(object, "resizePoints(IBIB)V", {150, 1, 150, 4});

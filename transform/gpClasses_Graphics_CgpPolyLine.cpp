@@ -120,8 +120,8 @@ void setPosition() {
 
   const int32_t dx = x - read(block, g::baseX1);
   const int32_t dy = y - read(block, g::baseY1);
-  const int32_t count = std::min(points.clampPoints(read(block, pl::pointCount)),
-                                 core.pointCapacity());
+  const int32_t count =
+      std::min(points.clampPoints(read(block, pl::pointCount)), core.pointCapacity());
   for (int32_t i = 0; i < count; ++i) {
     points.elements[2 * i] = cutTo16Bits(core.elements[2 * i] + dx);
     points.elements[2 * i + 1] = cutTo16Bits(core.elements[2 * i + 1] + dy);

@@ -119,8 +119,8 @@ void pointSetCentre(const int32_t* points, uint8_t count, int32_t* outX, int32_t
 }
 
 void rotatePointSet(int32_t angle, uint8_t count, int32_t centreX, int32_t centreY,
-                    int32_t newCentreX, int32_t newCentreY, const int32_t* source,
-                    int32_t* target, int32_t* outCentreX, int32_t* outCentreY) {
+                    int32_t newCentreX, int32_t newCentreY, const int32_t* source, int32_t* target,
+                    int32_t* outCentreX, int32_t* outCentreY) {
   const SineCosine sc = sineCosineOf(angle);
   const int32_t a = osUTabs(angle);
   // Exact quarter turns round to the nearest pixel; other angles truncate.
@@ -148,9 +148,9 @@ void rotatePointSet(int32_t angle, uint8_t count, int32_t centreX, int32_t centr
 }
 
 void resizePointSet(uint8_t count, const int32_t* source, int32_t* target, int32_t oldCentreX,
-                    int32_t oldCentreY, int32_t* newCentreX, int32_t* newCentreY,
-                    uint8_t anchorX, uint8_t anchorY, int16_t scaleX, int16_t scaleY,
-                    const ResizeExtent& newExtent, const ResizeExtent& oldExtent) {
+                    int32_t oldCentreY, int32_t* newCentreX, int32_t* newCentreY, uint8_t anchorX,
+                    uint8_t anchorY, int16_t scaleX, int16_t scaleY, const ResizeExtent& newExtent,
+                    const ResizeExtent& oldExtent) {
   resizeAxis(count, source, target, 0, anchorX, oldCentreX, newCentreX, scaleX, oldExtent.left,
              oldExtent.right, newExtent.left, newExtent.right);
   resizeAxis(count, source, target, 1, anchorY, oldCentreY, newCentreY, scaleY, oldExtent.top,

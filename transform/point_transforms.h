@@ -19,8 +19,8 @@ int32_t spanMidpoint(int32_t a, int32_t b);
 void pointSetCentre(const int32_t* points, uint8_t count, int32_t* outX, int32_t* outY);
 
 void rotatePointSet(int32_t angle, uint8_t count, int32_t centreX, int32_t centreY,
-                    int32_t newCentreX, int32_t newCentreY, const int32_t* source,
-                    int32_t* target, int32_t* outCentreX, int32_t* outCentreY);
+                    int32_t newCentreX, int32_t newCentreY, const int32_t* source, int32_t* target,
+                    int32_t* outCentreX, int32_t* outCentreY);
 
 struct ResizeExtent {
   int32_t left, right, top, bottom;
@@ -29,9 +29,9 @@ struct ResizeExtent {
 // `newCentreX` and `newCentreY` are read for the centre anchors and written
 // for the edge anchors.
 void resizePointSet(uint8_t count, const int32_t* source, int32_t* target, int32_t oldCentreX,
-                    int32_t oldCentreY, int32_t* newCentreX, int32_t* newCentreY,
-                    uint8_t anchorX, uint8_t anchorY, int16_t scaleX, int16_t scaleY,
-                    const ResizeExtent& newExtent, const ResizeExtent& oldExtent);
+                    int32_t oldCentreY, int32_t* newCentreX, int32_t* newCentreY, uint8_t anchorX,
+                    uint8_t anchorY, int16_t scaleX, int16_t scaleY, const ResizeExtent& newExtent,
+                    const ResizeExtent& oldExtent);
 
 // Moves the points by (dx, -dy) and two reference points with them.
 void movePointSet(uint8_t count, int32_t dx, int32_t dy, int32_t refX, int32_t refY,

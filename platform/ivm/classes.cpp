@@ -23,8 +23,8 @@ std::vector<std::unique_ptr<IvmClass>>& classObjects() {
       auto cls = std::make_unique<IvmClass>();
       cls->def = &layouts[i];
       cls->index = static_cast<int32_t>(i);
-      cls->statics.assign(static_cast<size_t>(layouts[i].staticSize > 0 ? layouts[i].staticSize : 4),
-                          0);
+      cls->statics.assign(
+          static_cast<size_t>(layouts[i].staticSize > 0 ? layouts[i].staticSize : 4), 0);
       all.push_back(std::move(cls));
     }
     return all;

@@ -112,8 +112,8 @@ jword noEffect(jword, std::span<const uint32_t>) { return 0; }
 }  // namespace
 
 void installDefaultHostMethods() {
-  for (const char* variant : {"draw(I)V", "drawReverse(I)V", "drawSecured(I)V",
-                              "drawDisabled(I)V", "drawBadQuality(I)V"})
+  for (const char* variant :
+       {"draw(I)V", "drawReverse(I)V", "drawSecured(I)V", "drawDisabled(I)V", "drawBadQuality(I)V"})
     setHostMethod(kGraphics, variant, drawWithOwnNative);
   setHostMethod(kGraphics, "drawBackground(I)V", drawBackground);
   setHostMethod(kGraphics, "setPosition(II)V", setPosition);

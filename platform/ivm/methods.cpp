@@ -74,11 +74,11 @@ std::string scalarText(const std::string& type, uint32_t word) {
   return std::to_string(static_cast<int32_t>(word));
 }
 
-
 // Finds the method on a class, preferring a native, walking up the superclasses.
 MethodTarget resolve(const IvmMethod& m, const ClassDef* start) {
   for (const ClassDef* c = start; c; c = c->superPath ? classByPath(c->superPath) : nullptr) {
-    if (const NativeRecord* native = findNative(c->path, m.nameSig)) return {start, native, nullptr};
+    if (const NativeRecord* native = findNative(c->path, m.nameSig))
+      return {start, native, nullptr};
     auto it = hostMethods().find(methodKey(c->path, m.nameSig));
     if (it != hostMethods().end()) return {start, nullptr, it->second};
   }
@@ -140,9 +140,9 @@ void invoke(IvmMethod* m, bool virtualDispatch) {
     host::traceLine(line + ")");
   }
 
-  const jword result = dispatch(*m, virtualDispatch, receiver,
-                                std::span(references.data(), referenceCount),
-                                std::span(scalars.data(), scalarCount));
+  const jword result =
+      dispatch(*m, virtualDispatch, receiver, std::span(references.data(), referenceCount),
+               std::span(scalars.data(), scalarCount));
   if (isReferenceType(m->signature.result)) *--s.psp = result;
 }
 
@@ -160,7 +160,8 @@ void restoreDefaultHostMethods() {
 }
 
 bool callOwnNative(jword self, std::string_view nameSig, std::span<const uint32_t> scalars) {
-  for (const ClassDef* c = classOf(self); c; c = c->superPath ? classByPath(c->superPath) : nullptr) {
+  for (const ClassDef* c = classOf(self); c;
+       c = c->superPath ? classByPath(c->superPath) : nullptr) {
     if (const NativeRecord* native = findNative(c->path, nameSig)) {
       callNative(*native, self, {}, scalars);
       return true;

@@ -66,8 +66,7 @@ bool isReferenceType(std::string_view type) {
 
 }  // namespace vmhost
 
-extern "C" IVM_API int32_t registerNativeMethod(const char* classPath,
-                                                const char* nameAndSignature,
+extern "C" IVM_API int32_t registerNativeMethod(const char* classPath, const char* nameAndSignature,
                                                 NativeEntryPoint entry) {
   host::PlatformScope scope;
   if (!classPath || !nameAndSignature || !entry) return 0;

@@ -60,8 +60,8 @@ CallResult callNative(const NativeRecord& native, jword self, std::span<const jw
   native.entry();
   host::platformDepth() = platformDepth;
 
-  result.balanced = s.psp == pointerTop && s.npsp == valueTop && s.pfp == saved.psp &&
-                    s.npfp == saved.npsp;
+  result.balanced =
+      s.psp == pointerTop && s.npsp == valueTop && s.pfp == saved.psp && s.npfp == saved.npsp;
   result.value = s.npfp[-1];
   result.reference = s.pfp[-1];
   s = saved;

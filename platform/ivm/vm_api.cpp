@@ -37,8 +37,8 @@ IVM_API jword c2jString(const char* text) {
 IVM_API jword uni2Jstring(const unichar* text, int32_t count) {
   host::PlatformScope scope;
   if (!text || count <= 0) return newString(u"");
-  return newString(std::u16string_view(reinterpret_cast<const char16_t*>(text),
-                                       static_cast<size_t>(count)));
+  return newString(
+      std::u16string_view(reinterpret_cast<const char16_t*>(text), static_cast<size_t>(count)));
 }
 
 IVM_API const unichar* peekJstring(const void* stringBlock) {

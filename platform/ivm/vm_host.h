@@ -99,16 +99,15 @@ IVM_API Signature parseSignature(std::string_view nameAndSignature);
 IVM_API bool isReferenceType(std::string_view type);
 
 struct CallResult {
-  uint32_t value = 0;  // value-stack FP[-1] after the call
-  jword reference = 0;  // pointer-stack FP[-1] after the call
+  uint32_t value = 0;     // value-stack FP[-1] after the call
+  jword reference = 0;    // pointer-stack FP[-1] after the call
   bool balanced = false;  // both stack pointers back where the frame left them
 };
 
 // Calls a native as the VM would: `self` (0 for a class native) and the
 // reference arguments on the pointer stack, the scalars on the value stack.
 IVM_API CallResult callNative(const NativeRecord& native, jword self,
-                              std::span<const jword> references,
-                              std::span<const uint32_t> scalars);
+                              std::span<const jword> references, std::span<const uint32_t> scalars);
 
 // ---- VM methods that natives call back ---------------------------------------
 // A host-side VM method: receives the receiver and its scalar arguments and
@@ -117,13 +116,11 @@ using HostMethod = jword (*)(jword self, std::span<const uint32_t> scalars);
 
 // Installs (or replaces) a VM method of a class. Virtual dispatch prefers a
 // native of the receiver's class, then a host method, walking up the classes.
-IVM_API void setHostMethod(std::string_view classPath, std::string_view nameSig,
-                           HostMethod method);
+IVM_API void setHostMethod(std::string_view classPath, std::string_view nameSig, HostMethod method);
 IVM_API void restoreDefaultHostMethods();
 // Calls a native of the receiver's class by name, if one is registered;
 // returns whether one ran. Used by host methods that forward to natives.
-IVM_API bool callOwnNative(jword self, std::string_view nameSig,
-                           std::span<const uint32_t> scalars);
+IVM_API bool callOwnNative(jword self, std::string_view nameSig, std::span<const uint32_t> scalars);
 
 }  // namespace vmhost
 

@@ -51,8 +51,7 @@ void bindClass(NativeCall& call, const Json& json, const std::string& place,
   if (!native && !vmhost::classByPath(path)) fail(member(place, "class"), "unknown class " + path);
   if (!native) fail(member(place, "native"), "no native " + nameSig + " registered for " + path);
   if (!vmhost::isStaticMethod(path, nameSig)) {
-    fail(member(place, "class"),
-         nameSig + " of " + path + " needs an object; call it with \"on\"");
+    fail(member(place, "class"), nameSig + " of " + path + " needs an object; call it with \"on\"");
   }
   call.native = *native;
   call.label = path + "." + nameSig;
