@@ -73,26 +73,12 @@ void updateCorePts() {
   const IntArrayView points = intArrayOf(read(block, pl::points));
   if (points.pointCapacity() < 1) return;
   const int32_t* p = points.elements;
-  int32_t left = p[0], right = p[0], top = p[1], bottom = p[1];
   const int32_t count = points.clampPoints(read(block, pl::pointCount));
-  for (int32_t i = 0; i < count; ++i) {
-    const int32_t x = p[2 * i];
-    const int32_t y = p[2 * i + 1];
-    if (x < left) {
-      left = x;
-    } else if (x > right) {
-      right = x;
-    }
-    if (y < top) {
-      top = y;
-    } else if (y > bottom) {
-      bottom = y;
-    }
-  }
-  write(block, g::x1, left);
-  write(block, g::y1, top);
-  write(block, g::x2, right);
-  write(block, g::y2, bottom);
+  const PointBounds bounds = pointSetBounds(p, count);
+  write(block, g::x1, bounds.left);
+  write(block, g::y1, bounds.top);
+  write(block, g::x2, bounds.right);
+  write(block, g::y2, bounds.bottom);
 
   if (count >= 2) {
     const uint8_t ends = readUnsigned(block, pl::lineEnds);

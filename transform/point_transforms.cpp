@@ -96,26 +96,30 @@ int32_t spanMidpoint(int32_t a, int32_t b) {
   return a + d / 2;
 }
 
-void pointSetCentre(const int32_t* points, uint8_t count, int32_t* outX, int32_t* outY) {
-  if (!points) return;
-  int32_t minX = points[0], maxX = points[0];
-  int32_t minY = points[1], maxY = points[1];
-  for (int i = 0; i < count; ++i) {
+PointBounds pointSetBounds(const int32_t* points, int32_t count) {
+  PointBounds b{points[0], points[1], points[0], points[1]};
+  for (int32_t i = 0; i < count; ++i) {
     const int32_t x = points[2 * i];
     const int32_t y = points[2 * i + 1];
-    if (x < minX) {
-      minX = x;
-    } else if (x > maxX) {
-      maxX = x;
+    if (x < b.left) {
+      b.left = x;
+    } else if (x > b.right) {
+      b.right = x;
     }
-    if (y < minY) {
-      minY = y;
-    } else if (y > maxY) {
-      maxY = y;
+    if (y < b.top) {
+      b.top = y;
+    } else if (y > b.bottom) {
+      b.bottom = y;
     }
   }
-  *outX = spanMidpoint(minX, maxX);
-  *outY = spanMidpoint(minY, maxY);
+  return b;
+}
+
+void pointSetCentre(const int32_t* points, uint8_t count, int32_t* outX, int32_t* outY) {
+  if (!points) return;
+  const PointBounds b = pointSetBounds(points, count);
+  *outX = spanMidpoint(b.left, b.right);
+  *outY = spanMidpoint(b.top, b.bottom);
 }
 
 void rotatePointSet(int32_t angle, uint8_t count, int32_t centreX, int32_t centreY,

@@ -14,6 +14,14 @@ namespace tamri {
 // Midpoint of a span: the left (or upper) middle pixel of an even-sized span.
 int32_t spanMidpoint(int32_t a, int32_t b);
 
+struct PointBounds {
+  int32_t left, top, right, bottom;
+};
+
+// Bounding box of the first `count` points, seeded with the first point, so
+// `points` must hold at least one point.
+PointBounds pointSetBounds(const int32_t* points, int32_t count);
+
 // Centre of the bounding box of the first `count` points, seeded with the
 // first point. A null set leaves the outputs unchanged.
 void pointSetCentre(const int32_t* points, uint8_t count, int32_t* outX, int32_t* outY);
