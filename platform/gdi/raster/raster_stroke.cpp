@@ -1,5 +1,7 @@
 #include "raster_stroke.h"
 
+#include "flat_path.h"
+
 #include "raster_canvas.h"
 #include "raster_thin_line.h"
 
@@ -95,33 +97,12 @@ class DashCutter {
 
 // Replaces the current path by its lit dash pieces.
 void cutIntoDashes(cairo_t* cr, const std::vector<double>& dashes, double width) {
-  cairo_path_t* path = cairo_copy_path_flat(cr);
-  cairo_new_path(cr);
-  if (path->status == CAIRO_STATUS_SUCCESS) {
-    DashCutter cutter(cr, dashes, width);
-    Point current{0, 0}, subpathStart{0, 0};
-    for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
-      const cairo_path_data_t* data = &path->data[i];
-      const Point point{data[1].point.x, data[1].point.y};
-      switch (data->header.type) {
-        case CAIRO_PATH_MOVE_TO:
-          current = subpathStart = point;
-          cutter.restart();
-          break;
-        case CAIRO_PATH_LINE_TO:
-          cutter.segment(current, point);
-          current = point;
-          break;
-        case CAIRO_PATH_CLOSE_PATH:
-          cutter.segment(current, subpathStart);
-          current = subpathStart;
-          break;
-        default:  // no curves in a flattened path
-          break;
-      }
-    }
-  }
-  cairo_path_destroy(path);
+  DashCutter cutter(cr, dashes, width);
+  walkFlatPath(
+      cr, [&] { cutter.restart(); },
+      [&](PathPoint from, PathPoint to) {
+        cutter.segment({from.x, from.y}, {to.x, to.y});
+      });
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "raster_thin_line.h"
 
+#include "flat_path.h"
+
 #include "raster_canvas.h"
 
 #include <algorithm>
@@ -89,9 +91,8 @@ class ThinLinePainter {
   bool hasLast_ = false;
 };
 
-Pixel pixelOf(const cairo_path_data_t& point) {
-  return {static_cast<int64_t>(std::floor(point.point.x)),
-          static_cast<int64_t>(std::floor(point.point.y))};
+Pixel pixelOf(PathPoint point) {
+  return {static_cast<int64_t>(std::floor(point.x)), static_cast<int64_t>(std::floor(point.y))};
 }
 
 }  // namespace
@@ -112,31 +113,10 @@ std::vector<int> linePattern(int32_t style) {
 }
 
 void strokeThin(cairo_t* cr, int32_t style, int32_t colour) {
-  cairo_path_t* path = cairo_copy_path_flat(cr);
-  cairo_new_path(cr);
-  if (path->status == CAIRO_STATUS_SUCCESS) {
-    ThinLinePainter painter(cr, style);
-    Pixel current{0, 0}, subpathStart{0, 0};
-    for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
-      const cairo_path_data_t* data = &path->data[i];
-      switch (data->header.type) {
-        case CAIRO_PATH_MOVE_TO:
-          current = subpathStart = pixelOf(data[1]);
-          break;
-        case CAIRO_PATH_LINE_TO:
-          painter.segment(current, pixelOf(data[1]));
-          current = pixelOf(data[1]);
-          break;
-        case CAIRO_PATH_CLOSE_PATH:
-          painter.segment(current, subpathStart);
-          current = subpathStart;
-          break;
-        default:  // no curves in a flattened path
-          break;
-      }
-    }
-  }
-  cairo_path_destroy(path);
+  ThinLinePainter painter(cr, style);
+  walkFlatPath(
+      cr, [] {},
+      [&](PathPoint from, PathPoint to) { painter.segment(pixelOf(from), pixelOf(to)); });
   setSourceColour(cr, colour);
   cairo_fill(cr);
 }
