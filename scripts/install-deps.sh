@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential make cmake ninja-build pkg-config
   libcairo2-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
   nlohmann-json3-dev libstb-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
