@@ -114,19 +114,35 @@ TEST_F(PolyLineTest, SetPositionAtTheDesignPositionCopiesTheCorePoints) {
                 "callback virtual gpclasses/graphics/CgpPolyLine.updateCorePts()V on @line ()"}));
 }
 
-TEST_F(PolyLineTest, SetPositionPlacesThenTurnsAboutTheDesignRotationCentre) {
+TEST_F(PolyLineTest, SetPositionPlacesThenTurnsAboutThePlacedRotationCentre) {
   const jword object = line({0, 0, 10, 0}, {{"baseRotCenterX", 0},
                                             {"baseRotCenterY", 0},
                                             {"baseAnchorX", 5},
                                             {"rotated", 1},
                                             {"rotationAngle", 1570}});
   callOn(object, "setPosition(II)V", {100, 200});
-  // Placed at (100, 200), then the placed points turn a quarter about the
-  // design centre (0, 0), which lands on the current centre (100, 200).
-  EXPECT_EQ(pointsOf(object), (std::vector<int32_t>{-99, 300, -99, 310}));
+  // Placed at (100, 200), then turned a quarter about the design centre
+  // (0, 0) where placing took it: (100, 200).
+  EXPECT_EQ(pointsOf(object), (std::vector<int32_t>{100, 200, 100, 210}));
   EXPECT_EQ(fields(object, {"rotCenterX", "rotCenterY", "anchorX", "anchorY"}),
-            (std::vector<int64_t>{100, 200, -99, 305}));
+            (std::vector<int64_t>{100, 200, 100, 205}));
   EXPECT_EQ(traceWith("callback virtual").size(), 2u);
+}
+
+TEST_F(PolyLineTest, PlacingARotatedLineMovesItsTurnedShapeByTheOffset) {
+  const std::vector<int32_t> design{100, 100, 110, 100, 120, 105};
+  const tamri_test::FieldValues rotated{
+      {"baseX1", 100},        {"baseY1", 100}, {"baseRotCenterX", 105}, {"baseRotCenterY", 100},
+      {"rotationAngle", 785}, {"rotated", 1},  {"baseAnchorX", 110},    {"baseAnchorY", 102}};
+  const jword atDesign = line(design, rotated);
+  const jword placed = line(design, rotated);
+  callOn(atDesign, "setPosition(II)V", {100, 100});
+  callOn(placed, "setPosition(II)V", {40, 40});
+  callOn(placed, "setPosition(II)V", {170, 190});
+  std::vector<int32_t> expected = pointsOf(atDesign);
+  for (size_t i = 0; i < expected.size(); ++i) expected[i] += i % 2 ? 90 : 70;
+  EXPECT_EQ(pointsOf(placed), expected);
+  EXPECT_NE(pointsOf(atDesign), design);  // it did turn
 }
 
 TEST_F(PolyLineTest, SetPositionWithoutCorePointsLeavesThePoints) {

@@ -125,11 +125,14 @@ void setPosition() {
   points = intArrayOf(read(block, pl::points));
   core = intArrayOf(read(block, pl::corePoints));
   if (!points.elements || !core.elements) return;
+  // The placed points turn about the placed rotation centre: turning them
+  // about the design-position centre would carry the whole placement offset
+  // round with them and land the line away from where it was put.
   int32_t anchorX = read(block, g::anchorX), anchorY = read(block, g::anchorY);
-  rotatePointSet(read(block, g::rotationAngle), transformCount(block, points, points),
-                 read(block, g::baseRotCenterX), read(block, g::baseRotCenterY),
-                 read(block, g::rotCenterX), read(block, g::rotCenterY), points.pointData(),
-                 points.pointData(), &anchorX, &anchorY);
+  const int32_t centreX = read(block, g::rotCenterX), centreY = read(block, g::rotCenterY);
+  rotatePointSet(read(block, g::rotationAngle), transformCount(block, points, points), centreX,
+                 centreY, centreX, centreY, points.pointData(), points.pointData(), &anchorX,
+                 &anchorY);
   write(block, g::anchorX, anchorX);
   write(block, g::anchorY, anchorY);
   updateCorePoints(self);
