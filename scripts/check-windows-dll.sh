@@ -186,8 +186,10 @@ for name in "${PLATFORM_MODULES[@]}"; do
 done
 
 # The version marker sits in the read-only data, as a string of its own.
+# All strings are read before grep looks: grep -q closing a pipe early would
+# fail the pipe under pipefail.
 if "$OBJCOPY" -O binary --only-section=.rdata "$module" "$work/rdata" 2>/dev/null &&
-  "$STRINGS" -a -n 8 "$work/rdata" | grep -qFx "$MARKER"; then
+  grep -Fxq "$MARKER" <<<"$("$STRINGS" -a -n 8 "$work/rdata")"; then
   pass "marker \"$MARKER\" is in .rdata"
 else
   fail "marker \"$MARKER\" is in .rdata"
