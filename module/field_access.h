@@ -2,6 +2,7 @@
 // byte offset. Ints are 32-bit little-endian; bytes are read with their sign.
 #pragma once
 
+#include "module/int_math.h"
 #include "module/local_ref.h"
 
 #include <cstring>
@@ -20,6 +21,11 @@ struct CharField {
 struct RefField {
   int32_t offset;
 };
+// A screen coordinate. Every coordinate a native stores into a VM object is
+// cut to 16 bits and sign-extended, as the panel keeps them.
+struct CoordField {
+  int32_t offset;
+};
 
 inline int32_t read(const uint8_t* block, IntField f) {
   int32_t value;
@@ -28,6 +34,10 @@ inline int32_t read(const uint8_t* block, IntField f) {
 }
 inline void write(uint8_t* block, IntField f, int32_t value) {
   std::memcpy(block + f.offset, &value, sizeof value);
+}
+inline int32_t read(const uint8_t* block, CoordField f) { return read(block, IntField{f.offset}); }
+inline void write(uint8_t* block, CoordField f, int32_t value) {
+  write(block, IntField{f.offset}, cutTo16Bits(value));
 }
 inline int8_t read(const uint8_t* block, ByteField f) {
   return static_cast<int8_t>(block[f.offset]);

@@ -6,34 +6,35 @@
 
 namespace tamri::graphic {
 
+// Coordinates are written cut to 16 bits (CoordField).
 // Bounding rectangle, inclusive corners.
-inline constexpr IntField x1{0};
-inline constexpr IntField y1{4};
-inline constexpr IntField x2{8};
-inline constexpr IntField y2{12};
+inline constexpr CoordField x1{0};
+inline constexpr CoordField y1{4};
+inline constexpr CoordField x2{8};
+inline constexpr CoordField y2{12};
 // Bounding rectangle at design size and position.
-inline constexpr IntField baseX1{16};
-inline constexpr IntField baseY1{20};
-inline constexpr IntField baseX2{24};
-inline constexpr IntField baseY2{28};
+inline constexpr CoordField baseX1{16};
+inline constexpr CoordField baseY1{20};
+inline constexpr CoordField baseX2{24};
+inline constexpr CoordField baseY2{28};
 // Display states: 1 reversed, 2 and 4 visible, 8 visited, 16 disabled,
 // 32 bad quality, 64 secured.
 inline constexpr IntField stateFlags{32};
 inline constexpr ByteField rotated{39};
 // Thousandths of a radian.
 inline constexpr IntField rotationAngle{40};
-inline constexpr IntField rotCenterX{52};
-inline constexpr IntField rotCenterY{56};
+inline constexpr CoordField rotCenterX{52};
+inline constexpr CoordField rotCenterY{56};
 inline constexpr IntField fillColor{96};
 inline constexpr IntField backColor{100};
 inline constexpr IntField lineColor{104};
 // Centre of the drawn geometry, now and at design size and position.
-inline constexpr IntField anchorX{108};
-inline constexpr IntField anchorY{112};
-inline constexpr IntField baseAnchorX{116};
-inline constexpr IntField baseAnchorY{120};
-inline constexpr IntField baseRotCenterX{124};
-inline constexpr IntField baseRotCenterY{128};
+inline constexpr CoordField anchorX{108};
+inline constexpr CoordField anchorY{112};
+inline constexpr CoordField baseAnchorX{116};
+inline constexpr CoordField baseAnchorY{120};
+inline constexpr CoordField baseRotCenterX{124};
+inline constexpr CoordField baseRotCenterY{128};
 inline constexpr ByteField lineStyle{132};
 inline constexpr ByteField lineWidth{133};
 inline constexpr ByteField fillStyle{134};

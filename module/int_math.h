@@ -15,6 +15,13 @@ inline int32_t truncateToInt(double value) {
   return static_cast<int32_t>(value);
 }
 
+// Truncates towards zero to 64 bits and keeps the low 32 bits; NaN and
+// values beyond the 64-bit range give 0, the low word of INT64_MIN.
+inline int32_t truncateToLow32(double value) {
+  if (!(value >= -9223372036854775808.0 && value < 9223372036854775808.0)) return 0;
+  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(value)));
+}
+
 // Keeps the low 16 bits, sign-extended back to 32 bits.
 inline int32_t cutTo16Bits(int32_t value) { return static_cast<int16_t>(value & 0xFFFF); }
 

@@ -6,6 +6,7 @@
 
 extern "C" {
 const char* GetDLMAppVersion(void);
+int32_t gpclasses_graphics_CgpCanvas_init(void);
 int32_t gpclasses_graphics_CgpPolyLine_init(void);
 }
 
@@ -18,8 +19,10 @@ struct ClassInitExport {
   ClassInit init;
 };
 
-// Every class initialisation, for hosts that link the module statically.
+// Every class initialisation, for hosts that link the module statically, in
+// the order of the export table.
 inline constexpr ClassInitExport kClassInits[] = {
+    {"gpclasses_graphics_CgpCanvas_init", gpclasses_graphics_CgpCanvas_init},
     {"gpclasses_graphics_CgpPolyLine_init", gpclasses_graphics_CgpPolyLine_init},
 };
 

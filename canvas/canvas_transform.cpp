@@ -1,0 +1,34 @@
+#include "canvas/canvas_transform.h"
+
+#include "module/int_math.h"
+
+namespace tamri {
+
+CanvasTransform& canvasTransform() {
+  static CanvasTransform transform;
+  return transform;
+}
+
+void setCanvasTransform(int32_t translateX, int32_t translateY, int32_t scaleX, int32_t scaleY) {
+  CanvasTransform& t = canvasTransform();
+  t.previousX = t.translateX;
+  t.previousY = t.translateY;
+  t.translateX = translateX;
+  t.translateY = translateY;
+  t.scaleX = scaleX;
+  t.scaleY = scaleY;
+}
+
+void resetCanvasTransform() {
+  CanvasTransform& t = canvasTransform();
+  t.translateX = t.previousX;
+  t.translateY = t.previousY;
+  t.scaleX = 256;
+  t.scaleY = 256;
+}
+
+int32_t canvasScaleOf(float factor) {
+  return truncateToLow32(static_cast<double>(factor) * 256.0 + 0.5);
+}
+
+}  // namespace tamri
