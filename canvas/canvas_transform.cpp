@@ -31,4 +31,15 @@ int32_t canvasScaleOf(float factor) {
   return truncateToLow32(static_cast<double>(factor) * 256.0 + 0.5);
 }
 
+int32_t translatedX(int32_t x) { return x + canvasTransform().translateX; }
+int32_t translatedY(int32_t y) { return y + canvasTransform().translateY; }
+
+void translatePointsInPlace(int32_t* xy, int32_t count) {
+  const CanvasTransform& t = canvasTransform();
+  for (int32_t i = 0; i < count; ++i) {
+    xy[2 * i] = cutTo16Bits(xy[2 * i] + t.translateX);
+    xy[2 * i + 1] = cutTo16Bits(xy[2 * i + 1] + t.translateY);
+  }
+}
+
 }  // namespace tamri

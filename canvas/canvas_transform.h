@@ -25,4 +25,11 @@ void resetCanvasTransform();
 // gives -255).
 int32_t canvasScaleOf(float factor);
 
+// The point moved by the canvas translation (ints wrap).
+int32_t translatedX(int32_t x);
+int32_t translatedY(int32_t y);
+// Moves the first `count` points of an interleaved x, y array in place; what
+// is stored back is cut to 16 bits, as every coordinate kept in a VM object.
+void translatePointsInPlace(int32_t* xy, int32_t count);
+
 }  // namespace tamri

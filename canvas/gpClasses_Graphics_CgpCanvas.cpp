@@ -1,13 +1,87 @@
 // CgpCanvas: immediate drawing. Each native here only takes its arguments
 // and hands them to the drawing work, which lives in files by subject; the
 // table registers them in the VM class's order.
+#include "canvas/bevel_button.h"
 #include "canvas/canvas_transform.h"
+#include "canvas/lines.h"
+#include "canvas/ovals.h"
+#include "canvas/polygons.h"
+#include "canvas/polylines.h"
+#include "canvas/rectangles.h"
+#include "canvas/triangles.h"
 #include "module/call_frame.h"
 #include "module/module_export.h"
 #include "module/native_registration.h"
 
 namespace tamri {
 namespace {
+
+// ---- rectangles, ovals and lines -------------------------------------------
+
+void drawRect() { drawCanvasRect(thisCanvasPen(), placedSizeArg(0)); }
+void drawRoundRect() {
+  drawCanvasRoundRect(thisCanvasPen(), placedSizeArg(0), intArg(4), intArg(5));
+}
+void fillRect() { fillCanvasRect(thisCanvasPen(), placedSizeArg(0)); }
+void fillRectGiven() {
+  fillRectStyled(placedSizeArg(0), intArg(4), intArg(5), byteArg(6), intArg(7));
+}
+void fillRectWithBorder() {
+  fillCanvasRectWithBorder(thisCanvasPen(), intArg(0), intArg(1), placedSizeArg(2));
+}
+void fillRectWithBorderGiven() {
+  fillTranslatedRectWithBorder({intArg(0), intArg(1), intArg(2), placedSizeArg(3), intArg(7),
+                                intArg(8), intArg(9), intArg(10), intArg(11), intArg(12)});
+}
+void fillRoundRect() {
+  fillCanvasRoundRect(thisCanvasPen(), placedSizeArg(0), intArg(4), intArg(5));
+}
+void drawOval() { drawCanvasOval(thisCanvasPen(), placedSizeArg(0)); }
+void fillOvalWithBorder() {
+  fillTranslatedOvalWithBorder(
+      {placedSizeArg(0), intArg(4), intArg(5), intArg(6), intArg(7), intArg(8), intArg(9)});
+}
+void fillOval() { fillCanvasOval(thisCanvasPen(), placedSizeArg(0)); }
+// The eighth argument, a line width, has no use on an outline-less oval.
+void fillOvalGiven() { fillOvalStyled(placedSizeArg(0), intArg(4), intArg(5), byteArg(6)); }
+void drawLine() { drawCanvasLine(thisCanvasPen(), segmentArg(0)); }
+void drawLineGiven() { drawLineStyled(segmentArg(0), intArg(4), intArg(5), byteArg(6), intArg(7)); }
+void drawLineWithEnds() {
+  drawTranslatedLine(segmentArg(0), intArg(4), intArg(5), intArg(6), intArg(7), intArg(8));
+}
+
+// ---- polygons ----------------------------------------------------------------
+
+void drawPolygon() { drawCanvasPolygon(thisCanvasPen(), splitPointsArg(0)); }
+void fillPolygon() { fillCanvasPolygon(thisCanvasPen(), splitPointsArg(0)); }
+// The fifth argument, a line width, is not used: the rim is one pixel.
+void fillPolygonGiven() { fillPolygonStyled(splitPointsArg(0), intArg(1), intArg(2), byteArg(3)); }
+void fillPolygonMoved() {
+  fillMovedPolygon(splitPointsArg(0), intArg(1), intArg(2), intArg(3), intArg(4), byteArg(5),
+                   intArg(6));
+}
+PolygonLook polygonLookArg() {
+  return {intArg(1), intArg(2), intArg(3), {intArg(4), intArg(5), intArg(6)}};
+}
+void fillPolygonWithBorder() { fillBorderedPolygon(interleavedPointsArg(0), polygonLookArg()); }
+void fillPolygonWithBorderMoved() {
+  fillTranslatedBorderedPolygon(interleavedPointsArg(0), polygonLookArg(), byteArg(7));
+}
+
+// ---- polylines, Bezier lines, triangles and bevel buttons --------------------
+
+LineLook lineLookArg() { return {intArg(1), intArg(2), intArg(3), intArg(4)}; }
+void drawPolylineSplit() { drawSplitPolyline(splitPointsArg(0), lineLookArg(), intArg(5)); }
+void drawPolyline() { drawTranslatedPolyline(interleavedPointsArg(0), lineLookArg(), intArg(5)); }
+void drawBezier() { drawTranslatedBezier(interleavedPointsArg(0), lineLookArg()); }
+void fillTriangleWithBorder() {
+  fillBorderedTriangle({intArg(0), intArg(1), intArg(2), intArg(3), intArg(4), intArg(5)},
+                       intArg(6), intArg(7), byteArg(8), {intArg(10), intArg(9), intArg(11)});
+}
+void drawBevelButton() {
+  paintBevelButton({intArg(0), intArg(1), intArg(2), intArg(3), intArg(4), intArg(5), intArg(6),
+                    intArg(7), intArg(8), intArg(9)});
+}
 
 // ---- state and transform ---------------------------------------------------
 
@@ -18,6 +92,31 @@ void setTransform() { setCanvasTransform(intArg(0), intArg(1), 256, 256); }
 void resetTransform() { resetCanvasTransform(); }
 
 constexpr NativeMethod kNatives[] = {
+    {"drawRect(IIII)V", drawRect},
+    {"drawRoundRect(IIIIII)V", drawRoundRect},
+    {"fillRect(IIII)V", fillRect},
+    {"fillRect(IIIIIIBI)V", fillRectGiven},
+    {"fillRectWithBorder(IIIIII)V", fillRectWithBorder},
+    {"fillRectWithBorder(IIIIIIIIIIIII)V", fillRectWithBorderGiven},
+    {"fillRoundRect(IIIIII)V", fillRoundRect},
+    {"drawOval(IIII)V", drawOval},
+    {"fillOvalWithBorder(IIIIIIIIII)V", fillOvalWithBorder},
+    {"fillOval(IIII)V", fillOval},
+    {"fillOval(IIIIIIBI)V", fillOvalGiven},
+    {"drawLine(IIII)V", drawLine},
+    {"drawLine(IIIIIIBI)V", drawLineGiven},
+    {"drawLine(IIIIIIIII)V", drawLineWithEnds},
+    {"drawPolygon([I[II)V", drawPolygon},
+    {"fillPolygon([I[II)V", fillPolygon},
+    {"fillPolygon([I[IIIIBI)V", fillPolygonGiven},
+    {"fillPolygon([I[IIIIIIBI)V", fillPolygonMoved},
+    {"fillPolygonWithBorder([IIIIIIII)V", fillPolygonWithBorder},
+    {"fillPolygonWithBorder([IIIIIIIIB)V", fillPolygonWithBorderMoved},
+    {"drawPolyline([I[IIIIIII)V", drawPolylineSplit},
+    {"drawPolyline([IIIIIII)V", drawPolyline},
+    {"drawBezier([IIIIII)V", drawBezier},
+    {"fillTriangleWithBorder(IIIIIIIIBIII)V", fillTriangleWithBorder},
+    {"drawBevelButton(IIIIIIIIII)V", drawBevelButton},
     {"setTransform(IIFF)V", setTransformScaled},
     {"setTransform(II)V", setTransform},
     {"resetTransform()V", resetTransform},

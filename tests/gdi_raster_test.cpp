@@ -171,6 +171,24 @@ TEST_F(GdiRaster, PolygonFillLeavesRightAndBottomToTheOutline) {
   EXPECT_EQ(at(11, 11), static_cast<uint32_t>(kBlue));
 }
 
+TEST_F(GdiRaster, TriangleFillCoversItsEdgePixels) {
+  // A bevel mitre: the lower right half of the square 16..19 x 0..3.
+  osGXfillTriangle(16, 3, 19, 3, 19, 0, kRed, 0, 1);
+  std::string rows;
+  for (int32_t y = 0; y <= 4; ++y) {
+    for (int32_t x = 15; x <= 20; ++x) rows += at(x, y) == kWhite ? '.' : '#';
+    rows += '/';
+  }
+  EXPECT_EQ(rows, "....#./...##./..###./.####./....../");
+
+  // Hatched triangles keep the hatch on their edges too.
+  osGXfillTriangle(0, 8, 15, 8, 0, 23, kRed, kBlue, 2);
+  EXPECT_EQ(at(15, 8), static_cast<uint32_t>(kRed));   // hatch line on row 8
+  EXPECT_EQ(at(14, 9), static_cast<uint32_t>(kBlue));  // the sloping edge
+  EXPECT_EQ(at(0, 23), static_cast<uint32_t>(kBlue));
+  EXPECT_EQ(at(1, 23), kWhite);
+}
+
 TEST_F(GdiRaster, EllipseFillReachesTheRectangleEdges) {
   osGXfillEllipse(0, 0, 10, 6, kRed, 1, 0);
   EXPECT_EQ(paintedBounds(), Bounds({0, 0, 10, 6}));

@@ -213,7 +213,7 @@ void osGXfillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3
     }
 #if GDI_WITH_RASTER
     const APOINT corners[] = {{x1, y1}, {x2, y2}, {x3, y3}};
-    gdi::raster::fillPolygon(corners, 3, {fillStyle, fillColor, backColor}, true);
+    gdi::raster::fillTriangle(corners, {fillStyle, fillColor, backColor});
 #endif
   });
 }

@@ -48,5 +48,8 @@ void fillRectangle(const POINTRECT& bounds, const AreaFill& fill, const Corners&
 void drawPolygon(const APOINT* points, int32_t count, const LineStroke& stroke);
 // `winding`: true fills by the non-zero winding rule, false by even-odd.
 void fillPolygon(const APOINT* points, int32_t count, const AreaFill& fill, bool winding);
+// Every pixel of the triangle through the three corner pixels, edges
+// included, so a triangle meets rectangles and lines on the same pixels.
+void fillTriangle(const APOINT (&corners)[3], const AreaFill& fill);
 
 }  // namespace gdi::raster

@@ -1,6 +1,7 @@
 #include "raster_fill.h"
 
 #include "raster_canvas.h"
+#include "raster_thin_line.h"
 
 namespace gdi::raster {
 namespace {
@@ -56,6 +57,20 @@ cairo_pattern_t* createHatchPattern(const AreaFill& fill) {
   return pattern;
 }
 
+// The fill's colour, or its hatch tile, as the source; false when that
+// cannot be made.
+bool setFillSource(cairo_t* cr, const AreaFill& fill) {
+  if (!isHatch(fill.style)) {
+    setSourceColour(cr, fill.colour);
+    return true;
+  }
+  cairo_pattern_t* pattern = createHatchPattern(fill);
+  if (!pattern) return false;
+  cairo_set_source(cr, pattern);
+  cairo_pattern_destroy(pattern);
+  return true;
+}
+
 }  // namespace
 
 bool fillsArea(const AreaFill& fill) {
@@ -65,23 +80,25 @@ bool fillsArea(const AreaFill& fill) {
 }
 
 void fillPath(cairo_t* cr, const AreaFill& fill) {
+  if (!fillsArea(fill) || !setFillSource(cr, fill)) {
+    cairo_new_path(cr);
+    return;
+  }
+  cairo_fill(cr);
+}
+
+void fillPathWithRim(cairo_t* cr, const AreaFill& fill) {
   if (!fillsArea(fill)) {
     cairo_new_path(cr);
     return;
   }
-  if (!isHatch(fill.style)) {
-    setSourceColour(cr, fill.colour);
-    cairo_fill(cr);
-    return;
-  }
-  cairo_pattern_t* pattern = createHatchPattern(fill);
-  if (!pattern) {
-    cairo_new_path(cr);
-    return;
-  }
-  cairo_set_source(cr, pattern);
-  cairo_fill(cr);
-  cairo_pattern_destroy(pattern);
+  // The covered pixels first, as a mask the fill is painted through.
+  cairo_push_group_with_content(cr, CAIRO_CONTENT_ALPHA);
+  cairo_fill_preserve(cr);
+  strokeThin(cr, 1, 0);
+  cairo_pattern_t* coverage = cairo_pop_group(cr);
+  if (setFillSource(cr, fill)) cairo_mask(cr, coverage);
+  cairo_pattern_destroy(coverage);
 }
 
 }  // namespace gdi::raster

@@ -17,4 +17,9 @@ bool fillsArea(const AreaFill& fill);
 // Fills and clears the current path.
 void fillPath(cairo_t* cr, const AreaFill& fill);
 
+// Fills the current path together with the pixels a one-pixel outline along
+// it would light, and clears it: a path through pixel centres then covers
+// every pixel of the shape, its edges included.
+void fillPathWithRim(cairo_t* cr, const AreaFill& fill);
+
 }  // namespace gdi::raster

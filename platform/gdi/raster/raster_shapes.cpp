@@ -2,7 +2,8 @@
 // of the border pixels; fills of rectangles and ellipses cover the inclusive
 // rectangle; polygon fills cover the pixels whose centres lie inside the
 // polygon through the vertices' top-left pixel corners, so the outline drawn
-// afterwards completes the right and bottom edges.
+// afterwards completes the right and bottom edges; triangle fills cover their
+// edges too, as they are often drawn without an outline (bevel mitres).
 #include "raster_backend.h"
 #include "raster_canvas.h"
 #include "raster_fill.h"
@@ -164,6 +165,14 @@ void fillPolygon(const APOINT* points, int32_t count, const AreaFill& fill, bool
   cairo_set_fill_rule(canvas.cr(), winding ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
   polygonPath(canvas.cr(), points, count, 0);
   fillPath(canvas.cr(), fill);
+}
+
+void fillTriangle(const APOINT (&corners)[3], const AreaFill& fill) {
+  if (!fillsArea(fill)) return;
+  RasterCanvas canvas;
+  if (!canvas) return;
+  polygonPath(canvas.cr(), corners, 3, 0.5);
+  fillPathWithRim(canvas.cr(), fill);
 }
 
 }  // namespace gdi::raster

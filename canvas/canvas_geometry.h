@@ -1,0 +1,52 @@
+// Shapes as the canvas natives take them: a position and a size, or the two
+// end points of a line, read from consecutive int arguments.
+#pragma once
+
+#include "module/call_frame.h"
+
+#include <algorithm>
+
+namespace tamri {
+
+// Left x, top y, width and height in pixels.
+struct PlacedSize {
+  int32_t x = 0, y = 0, w = 0, h = 0;
+};
+
+// Inclusive corners, as the drawing layer takes rectangles.
+struct BoxCorners {
+  int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct Segment {
+  int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+inline PlacedSize placedSizeArg(int32_t first) {
+  return {intArg(first), intArg(first + 1), intArg(first + 2), intArg(first + 3)};
+}
+inline Segment segmentArg(int32_t first) {
+  return {intArg(first), intArg(first + 1), intArg(first + 2), intArg(first + 3)};
+}
+
+// x, y, x + w - 1, y + h - 1 in wrapping int arithmetic: negative sizes give
+// corners before the position, which the drawing layer takes either way.
+BoxCorners cornersOf(const PlacedSize& shape);
+// Rectangles of no width or no height are not drawn.
+inline bool hasArea(const PlacedSize& shape) { return shape.w != 0 && shape.h != 0; }
+
+// Line widths the drawing layer takes as 16-bit values: widths beyond that
+// range are held at its ends instead of wrapping round to a different width.
+inline int16_t wordWidth(int32_t width) {
+  return static_cast<int16_t>(std::clamp<int32_t>(width, INT16_MIN, INT16_MAX));
+}
+// Line widths the drawing layer takes as a byte: 0 to 255; a negative width
+// is no line rather than its low byte.
+inline int16_t byteWidth(int32_t width) {
+  return static_cast<int16_t>(std::clamp<int32_t>(width, 0, UINT8_MAX));
+}
+// Style and end codes are codes, not sizes: they keep their low bits.
+inline int16_t lowWord(int32_t value) { return static_cast<int16_t>(value); }
+inline uint8_t lowByte(int32_t value) { return static_cast<uint8_t>(value); }
+
+}  // namespace tamri
