@@ -80,4 +80,17 @@ TEST_F(CanvasTransformTest, EveryCanvasSharesTheTransformAndNoneIsReadOrTraced) 
   EXPECT_TRUE(tamri_test::traceWith().empty());
 }
 
+TEST_F(CanvasTransformTest, ATranslationSetThroughOneCanvasMovesTheDrawingOfAnother) {
+  const jword other = makeObject(kCanvas);
+  const std::vector<uint32_t> line{0, 0, 10, 0, 0x55, 0x66, 1, 1, 0};
+  callOn(canvas, "setTransform(II)V", {5, 7});
+  callOn(other, "drawLine(IIIIIIIII)V", line);
+  callOn(other, "resetTransform()V");
+  callOn(canvas, "drawLine(IIIIIIIII)V", line);
+  EXPECT_EQ(
+      tamri_test::traceWith("osGX"),
+      (std::vector<std::string>{"osGXdrawLine(5, 7, 15, 7, 1, 1, 0x00000055, 0x00000066, 0)",
+                                "osGXdrawLine(0, 0, 10, 0, 1, 1, 0x00000055, 0x00000066, 0)"}));
+}
+
 }  // namespace

@@ -1,0 +1,155 @@
+// Canvas polygons through the VM frame: the two point forms, the border
+// rule, the in-place translation, and counts that do not fit.
+#include "canvas/point_lists.h"
+#include "canvas_test_support.h"
+
+namespace {
+
+using tamri_test::Lines;
+using tamri_test::makeIntArray;
+
+class CanvasPolygonsTest : public tamri_test::CanvasTest {
+ protected:
+  void SetUp() override {
+    CanvasTest::SetUp();
+    xs = makeIntArray({1, 2, 3});
+    ys = makeIntArray({10, 20, 30});
+  }
+  jword xs = 0, ys = 0;
+};
+
+constexpr const char* kPoints = "[{1, 10}, {2, 20}, {3, 30}]";
+
+std::string line(const std::string& head, const std::string& tail) { return head + kPoints + tail; }
+
+TEST_F(CanvasPolygonsTest, SplitFormOutlineUsesTheCanvasLineOnBackgroundZero) {
+  call("drawPolygon([I[II)V", {3}, {xs, ys});
+  setPen("lineWidth", 0x1FF);  // more than the byte the layer takes: held at 255
+  setPen("lineStyle", 0x102);  // a code: its low byte
+  call("drawPolygon([I[II)V", {3}, {xs, ys});
+  setPen("lineWidth", -1);  // no line, not its low byte 255
+  call("drawPolygon([I[II)V", {3}, {xs, ys});
+  EXPECT_EQ(drawn(), (Lines{line("osGXdrawPolygon(3, ", ", 2, 0x00112233, 0x00000000, 4)"),
+                            line("osGXdrawPolygon(3, ", ", 255, 0x00112233, 0x00000000, 2)"),
+                            line("osGXdrawPolygon(3, ", ", 0, 0x00112233, 0x00000000, 2)")}));
+}
+
+TEST_F(CanvasPolygonsTest, SplitFormFillsNeverTestTheStyleAndRimInTheFillColour) {
+  setPen("fillStyle", 0x200);
+  call("fillPolygon([I[II)V", {3}, {xs, ys});
+  // count, color, backColor, fillStyle (byte), lineWidth (not used)
+  call("fillPolygon([I[IIIIBI)V", {3, 0x55, 0x66, 0, 9}, {xs, ys});
+  // count, dx, dy, color, backColor, fillStyle (byte), lineWidth
+  call("fillPolygon([I[IIIIIIBI)V", {2, 100, -5, 0x55, 0x66, 0x87, 0x10003}, {xs, ys});
+  EXPECT_EQ(drawn(),
+            (Lines{line("osGXfillPolygon(3, ", ", 0x00112233, 0x00445566, 0, true)"),
+                   line("osGXdrawPolygon(3, ", ", 1, 0x00112233, 0x00112233, 1)"),
+                   line("osGXfillPolygon(3, ", ", 0x00000055, 0x00000066, 0, true)"),
+                   line("osGXdrawPolygon(3, ", ", 1, 0x00000055, 0x00000055, 1)"),
+                   "osGXfillPolygon(2, [{101, 5}, {102, 15}], 0x00000055, 0x00000066, -121, true)",
+                   "osGXdrawPolygon(2, [{101, 5}, {102, 15}], 32767, 0x00000055, 0x00000055, 1)"}));
+  EXPECT_EQ(elements(xs), (std::vector<int32_t>{1, 2, 3}));  // copied, not moved
+}
+
+struct BorderCase {
+  int32_t fillStyle, lineColor, lineWidth, lineStyle;
+  Lines expected;
+};
+
+TEST_F(CanvasPolygonsTest, BorderRuleOfTheInterleavedForm) {
+  const std::string pts = "[{1, 10}, {2, 20}, {3, 30}]";
+  const BorderCase cases[] = {
+      // Filled without a border: a one-pixel solid outline in the fill colour.
+      {3,
+       0x77,
+       4,
+       0,
+       {"osGXfillPolygon(3, " + pts + ", 0x00000055, 0x00000066, 3, true)",
+        "osGXdrawPolygon(3, " + pts + ", 1, 0x00000055, 0x00000066, 1)"}},
+      {0, 0x77, 4, 0, {}},
+      // The replacement needs a fill style: an outline in no colour stays so.
+      {0, -1, 4, 2, {"osGXdrawPolygon(3, " + pts + ", 4, 0xFFFFFFFF, 0x00000066, 2)"}},
+      {-1, 0x77, 4, 0, {"osGXdrawPolygon(3, " + pts + ", 1, 0x00000055, 0x00000066, 1)"}},
+      {2,
+       INT32_MIN,
+       4,
+       5,
+       {"osGXfillPolygon(3, " + pts + ", 0x00000055, 0x00000066, 2, true)",
+        "osGXdrawPolygon(3, " + pts + ", 1, 0x00000055, 0x00000066, 1)"}},
+      // A usable border keeps its own colour, width and style code.
+      {0x101,
+       0x77,
+       300,
+       -2,
+       {"osGXfillPolygon(3, " + pts + ", 0x00000055, 0x00000066, 1, true)",
+        "osGXdrawPolygon(3, " + pts + ", 255, 0x00000077, 0x00000066, 254)"}},
+  };
+  for (const BorderCase& c : cases) {
+    host::traceClear();
+    const jword points = makeIntArray({1, 10, 2, 20, 3, 30});
+    // count, fillColor, backColor, fillStyle, lineColor, lineWidth, lineStyle
+    call("fillPolygonWithBorder([IIIIIIII)V",
+         {3, 0x55, 0x66, c.fillStyle, c.lineColor, c.lineWidth, c.lineStyle}, {points});
+    EXPECT_EQ(drawn(), c.expected) << c.fillStyle << " " << c.lineStyle;
+  }
+}
+
+TEST_F(CanvasPolygonsTest, TranslatingFormMovesTheCallersPointsEachTime) {
+  const jword points = makeIntArray({1, 10, 2, 20, 3, 30, 4, 40});
+  call("setTransform(II)V", {10, 20});
+  call("fillPolygonWithBorder([IIIIIIII)V", {3, 0x55, 0x66, 1, 0x77, 1, 1}, {points});
+  EXPECT_EQ(elements(points), (std::vector<int32_t>{1, 10, 2, 20, 3, 30, 4, 40}));
+  // ..., fillFlag: the fill is by winding for 1 or more, as a signed byte.
+  call("fillPolygonWithBorder([IIIIIIIIB)V", {3, 0x55, 0x66, 1, 0x77, 1, 1, 0x81}, {points});
+  call("fillPolygonWithBorder([IIIIIIIIB)V", {3, 0x55, 0x66, 1, 0x77, 1, 1, 0x101}, {points});
+  EXPECT_EQ(elements(points), (std::vector<int32_t>{21, 50, 22, 60, 23, 70, 4, 40}));
+  EXPECT_EQ(drawn(),
+            (Lines{line("osGXfillPolygon(3, ", ", 0x00000055, 0x00000066, 1, true)"),
+                   line("osGXdrawPolygon(3, ", ", 1, 0x00000077, 0x00000066, 1)"),
+                   "osGXfillPolygon(3, [{11, 30}, {12, 40}, {13, 50}], 0x00000055, 0x00000066, "
+                   "1, false)",
+                   "osGXdrawPolygon(3, [{11, 30}, {12, 40}, {13, 50}], 1, 0x00000077, "
+                   "0x00000066, 1)",
+                   "osGXfillPolygon(3, [{21, 50}, {22, 60}, {23, 70}], 0x00000055, 0x00000066, "
+                   "1, true)",
+                   "osGXdrawPolygon(3, [{21, 50}, {22, 60}, {23, 70}], 1, 0x00000077, "
+                   "0x00000066, 1)"}));
+}
+
+TEST_F(CanvasPolygonsTest, CountsAreLimitedToTheArraysAndTheBuffer) {
+  const jword shortYs = makeIntArray({10, 20});
+  call("drawPolygon([I[II)V", {5}, {xs, shortYs});  // the shorter array rules
+  call("drawPolygon([I[II)V", {-4}, {xs, ys});      // none, still handed on
+  const jword odd = makeIntArray({1, 10, 2, 20, 3});
+  call("fillPolygonWithBorder([IIIIIIII)V", {9, 0x55, 0x66, 0, 0x77, 1, 1}, {odd});
+  EXPECT_EQ(drawn(),
+            (Lines{"osGXdrawPolygon(2, [{1, 10}, {2, 20}], 2, 0x00112233, 0x00000000, 4)",
+                   "osGXdrawPolygon(0, [], 2, 0x00112233, 0x00000000, 4)",
+                   "osGXdrawPolygon(2, [{1, 10}, {2, 20}], 1, 0x00000077, 0x00000066, 1)"}));
+
+  host::setTraceRecording(false);
+  std::vector<int32_t> many(3000);
+  for (int32_t i = 0; i < 3000; ++i) many[i] = i;
+  const jword bigXs = makeIntArray(many), bigYs = makeIntArray(many);
+  host::traceClear();
+  host::setTraceRecording(true);
+  call("fillPolygon([I[IIIIIIBI)V", {3000, 1, 2, 0x55, 0x66, 1, 1}, {bigXs, bigYs});
+  const Lines calls = drawn();
+  ASSERT_EQ(calls.size(), 2u);
+  const std::string lastPoint = "{" + std::to_string(tamri::kSplitPointCapacity) + ", " +
+                                std::to_string(tamri::kSplitPointCapacity + 1) + "}], ";
+  EXPECT_EQ(calls[0].rfind("osGXfillPolygon(2800, [{1, 2}, {2, 3}, ", 0), 0u);
+  EXPECT_NE(calls[0].find(lastPoint), std::string::npos);
+}
+
+TEST_F(CanvasPolygonsTest, MissingArraysDrawNothing) {
+  call("drawPolygon([I[II)V", {3}, {xs, 0});
+  call("fillPolygon([I[II)V", {3}, {0, ys});
+  call("fillPolygon([I[IIIIBI)V", {3, 1, 2, 1, 1}, {0, 0});
+  call("fillPolygon([I[IIIIIIBI)V", {3, 0, 0, 1, 2, 1, 1}, {xs, 0});
+  call("fillPolygonWithBorder([IIIIIIII)V", {3, 1, 2, 1, 3, 1, 1}, {0});
+  call("fillPolygonWithBorder([IIIIIIIIB)V", {3, 1, 2, 1, 3, 1, 1, 1}, {0});
+  EXPECT_EQ(drawn(), Lines{});
+}
+
+}  // namespace

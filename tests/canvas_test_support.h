@@ -1,0 +1,38 @@
+// A canvas to call the CgpCanvas natives on, with a pen whose colours,
+// styles and widths all differ, and the module-wide transform cleared.
+#pragma once
+
+#include "canvas/canvas_transform.h"
+#include "vm_test_support.h"
+
+namespace tamri_test {
+
+inline constexpr const char* kCanvas = "gpclasses/graphics/CgpCanvas";
+
+class CanvasTest : public VmTest {
+ protected:
+  void SetUp() override {
+    VmTest::SetUp();
+    tamri::canvasTransform() = {};
+    canvas = makeObject(kCanvas, {{"color", 0x112233},
+                                  {"backColor", 0x445566},
+                                  {"fillStyle", 3},
+                                  {"lineWidth", 2},
+                                  {"lineStyle", 4},
+                                  {"surface", 1}});
+  }
+  // Calls a native of the canvas with int scalars (bytes in their low 8 bits).
+  void call(const char* nameSig, std::vector<int32_t> ints, std::vector<jword> arrays = {}) {
+    std::vector<uint32_t> words(ints.begin(), ints.end());
+    callOn(canvas, nameSig, words, arrays);
+  }
+  void setPen(const char* field, int64_t value) { vmhost::setField(canvas, field, value); }
+  static std::vector<std::string> drawn() { return traceWith("osGX"); }
+  static std::vector<int32_t> elements(jword array) { return vmhost::intArray(array); }
+
+  jword canvas = 0;
+};
+
+using Lines = std::vector<std::string>;
+
+}  // namespace tamri_test
