@@ -152,17 +152,18 @@ TEST_F(RegistrationTest, CanvasRegistersWhatItHasInTheClassOrder) {
   }
   EXPECT_EQ(registered, inOrder);
   // The shapes, bevel buttons and the transform are all there.
-  for (const std::string& native :
-       {"drawRect(IIII)V", "fillOval(IIIIIIBI)V", "drawLine(IIIIIIIII)V",
-        "fillPolygonWithBorder([IIIIIIIIB)V", "drawPolyline([I[IIIIIII)V", "drawBezier([IIIIII)V",
-        "drawBevelButton(IIIIIIIIII)V", "resetTransform()V"}) {
-    EXPECT_EQ(std::count(registered.begin(), registered.end(), native), 1) << native;
-  }
-  const auto first = std::find(kCanvasOrder.begin(), kCanvasOrder.end(), "drawRect(IIII)V");
-  const auto last =
-      std::find(kCanvasOrder.begin(), kCanvasOrder.end(), "fillPolygonWithBorder([IIIIIIIIB)V");
-  for (auto it = first; it <= last; ++it) {
-    EXPECT_EQ(std::count(registered.begin(), registered.end(), *it), 1) << *it;
+  const std::pair<const char*, const char*> groups[] = {
+      {"drawRect(IIII)V", "fillPolygonWithBorder([IIIIIIIIB)V"},
+      {"drawPolyline([I[IIIIIII)V", "drawBezier([IIIIII)V"},
+      {"fillTriangleWithBorder(IIIIIIIIBIII)V", "drawBevelButton(IIIIIIIIII)V"},
+      {"setTransform(IIFF)V", "resetTransform()V"}};
+  for (const auto& [first, last] : groups) {
+    const auto from = std::find(kCanvasOrder.begin(), kCanvasOrder.end(), first);
+    const auto to = std::find(kCanvasOrder.begin(), kCanvasOrder.end(), last);
+    ASSERT_LT(from, to);
+    for (auto it = from; it <= to; ++it) {
+      EXPECT_EQ(std::count(registered.begin(), registered.end(), *it), 1) << *it;
+    }
   }
 }
 
