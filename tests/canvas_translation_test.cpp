@@ -8,34 +8,6 @@
 
 namespace {
 
-const std::vector<std::string> kShapeNatives = {
-    "drawRect(IIII)V",
-    "drawRoundRect(IIIIII)V",
-    "fillRect(IIII)V",
-    "fillRect(IIIIIIBI)V",
-    "fillRectWithBorder(IIIIII)V",
-    "fillRectWithBorder(IIIIIIIIIIIII)V",
-    "fillRoundRect(IIIIII)V",
-    "drawOval(IIII)V",
-    "fillOvalWithBorder(IIIIIIIIII)V",
-    "fillOval(IIII)V",
-    "fillOval(IIIIIIBI)V",
-    "drawLine(IIII)V",
-    "drawLine(IIIIIIBI)V",
-    "drawLine(IIIIIIIII)V",
-    "drawPolygon([I[II)V",
-    "fillPolygon([I[II)V",
-    "fillPolygon([I[IIIIBI)V",
-    "fillPolygon([I[IIIIIIBI)V",
-    "fillPolygonWithBorder([IIIIIIII)V",
-    "fillPolygonWithBorder([IIIIIIIIB)V",
-    "drawPolyline([I[IIIIIII)V",
-    "drawPolyline([IIIIIII)V",
-    "drawBezier([IIIIII)V",
-    "fillTriangleWithBorder(IIIIIIIIBIII)V",
-    "drawBevelButton(IIIIIIIIII)V",
-};
-
 const std::set<std::string> kTranslated = {
     "fillRectWithBorder(IIIIIIIIIIIII)V", "fillOvalWithBorder(IIIIIIIIII)V", "drawLine(IIIIIIIII)V",
     "fillPolygonWithBorder([IIIIIIIIB)V", "drawPolyline([IIIIIII)V",         "drawBezier([IIIIII)V",
@@ -56,7 +28,9 @@ class CanvasTranslationTest : public tamri_test::CanvasTest {
 };
 
 TEST_F(CanvasTranslationTest, OnlyTheListedNativesMoveWithTheTranslation) {
-  for (const std::string& name : kShapeNatives) {
+  const std::vector<std::string> shapes = tamri_test::canvasShapeNatives();
+  ASSERT_EQ(shapes.size(), 25u);
+  for (const std::string& name : shapes) {
     const vmhost::NativeRecord* native = vmhost::findNative(tamri_test::kCanvas, name);
     ASSERT_NE(native, nullptr) << name;
     const std::vector<std::string> plain = drawnWith(*native, 0, 0);
