@@ -76,6 +76,13 @@ TEST_F(CanvasPolygonsTest, BorderRuleOfTheInterleavedForm) {
        5,
        {"osGXfillPolygon(3, " + pts + ", 0x00000055, 0x00000066, 2, true)",
         "osGXdrawPolygon(3, " + pts + ", 1, 0x00000055, 0x00000066, 1)"}},
+      // Black is a colour: the border keeps it.
+      {1,
+       0,
+       2,
+       3,
+       {"osGXfillPolygon(3, " + pts + ", 0x00000055, 0x00000066, 1, true)",
+        "osGXdrawPolygon(3, " + pts + ", 2, 0x00000000, 0x00000066, 3)"}},
       // A usable border keeps its own colour, width and style code.
       {0x101,
        0x77,

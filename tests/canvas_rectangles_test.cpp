@@ -63,12 +63,15 @@ TEST_F(CanvasRectanglesTest, GivenStyleFillsTestForAboveZero) {
   call("fillRect(IIIIIIBI)V", {1, 2, 3, 4, 0x55, 0x66, 0x102, 7});
   setPen("fillStyle", -2);
   call("fillRectWithBorder(IIIIII)V", {0x77, 5, 1, 2, 3, 4});
+  setPen("fillStyle", 0);
+  call("fillRectWithBorder(IIIIII)V", {0x77, 5, 1, 2, 3, 4});
   setPen("fillStyle", 6);
   call("fillRectWithBorder(IIIIII)V", {0x77, 5, 1, 2, 3, 4});
   EXPECT_EQ(drawn(),
             (Lines{"osGXdrawRectangle(1, 2, 3, 5, 7, 0, 0x00FFFFFF, 0x00000066, 0, 0, 0)",
                    "osGXfillRectangle(1, 2, 3, 5, 7, 0x00000055, 2, 0x00000066, 0, 0, 0)",
                    "osGXdrawRectangle(1, 2, 3, 5, 7, 0, 0x00FFFFFF, 0x00000066, 0, 0, 0)",
+                   "osGXdrawRectangle(1, 2, 3, 5, 5, 1, 0x00000077, 0x00445566, 0, 0, 0)",
                    "osGXdrawRectangle(1, 2, 3, 5, 5, 1, 0x00000077, 0x00445566, 0, 0, 0)",
                    "osGXfillRectangle(1, 2, 3, 5, 5, 0x00112233, 6, 0x00445566, 0, 0, 0)",
                    "osGXdrawRectangle(1, 2, 3, 5, 5, 1, 0x00000077, 0x00445566, 0, 0, 0)"}));
@@ -135,6 +138,16 @@ TEST_F(CanvasRectanglesTest, CornersWrapLikeTheVmsInts) {
   call("drawRect(IIII)V", {INT32_MAX, INT32_MIN, 2, -1});
   EXPECT_EQ(drawn(), (Lines{"osGXdrawRectangle(2147483647, -2147483648, -2147483648, 2147483646, "
                             "2, 4, 0x00112233, 0x00445566, 0, 0, 0)"}));
+}
+
+TEST_F(CanvasRectanglesTest, NoCanvasMeansTheEmptyPenWhichLeavesNoMark) {
+  const vmhost::NativeRecord* fill = vmhost::findNative(tamri_test::kCanvas, "fillRect(IIII)V");
+  const vmhost::NativeRecord* line = vmhost::findNative(tamri_test::kCanvas, "drawLine(IIII)V");
+  ASSERT_TRUE(fill && line);
+  vmhost::callNative(*fill, 0, {}, std::vector<uint32_t>{1, 2, 3, 4});
+  vmhost::callNative(*line, 0, {}, std::vector<uint32_t>{1, 2, 3, 4});
+  EXPECT_EQ(drawn(), (Lines{"osGXdrawRectangle(1, 2, 3, 5, 0, 0, 0x00FFFFFF, 0x00000000, 0, 0, 0)",
+                            "osGXdrawLine(1, 2, 3, 4, 0, 0, 0x00000000, 0x00000000, 0)"}));
 }
 
 }  // namespace
