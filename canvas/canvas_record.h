@@ -23,4 +23,17 @@ inline constexpr ByteField textAttribute{28};
 // The drawing surface of clip, pie, text and image operations.
 inline constexpr IntField surface{32};
 
+// Every field above by its VM name.
+inline constexpr NamedField kFields[] = {
+    {"color", color},
+    {"backColor", backColor},
+    {"secondColor", secondColor},
+    {"fillStyle", fillStyle},
+    {"font", font},
+    {"lineWidth", lineWidth},
+    {"lineStyle", lineStyle},
+    {"textAttribute", textAttribute},
+    {"surface", surface},
+};
+
 }  // namespace tamri::canvas

@@ -27,6 +27,26 @@ struct CoordField {
   int32_t offset;
 };
 
+// A descriptor with its VM field name: each record lists its fields this way
+// so that they can be held against the class layouts the VM side declares.
+enum class FieldKind { Int, Coord, Byte, Char, Ref };
+struct NamedField {
+  constexpr NamedField(const char* n, IntField f)
+      : name(n), kind(FieldKind::Int), offset(f.offset) {}
+  constexpr NamedField(const char* n, CoordField f)
+      : name(n), kind(FieldKind::Coord), offset(f.offset) {}
+  constexpr NamedField(const char* n, ByteField f)
+      : name(n), kind(FieldKind::Byte), offset(f.offset) {}
+  constexpr NamedField(const char* n, CharField f)
+      : name(n), kind(FieldKind::Char), offset(f.offset) {}
+  constexpr NamedField(const char* n, RefField f)
+      : name(n), kind(FieldKind::Ref), offset(f.offset) {}
+
+  const char* name;
+  FieldKind kind;
+  int32_t offset;
+};
+
 inline int32_t read(const uint8_t* block, IntField f) {
   int32_t value;
   std::memcpy(&value, block + f.offset, sizeof value);

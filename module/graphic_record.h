@@ -40,6 +40,36 @@ inline constexpr ByteField lineWidth{133};
 inline constexpr ByteField fillStyle{134};
 inline constexpr ByteField hasBackground{136};
 
+// Every field above by its VM name.
+inline constexpr NamedField kFields[] = {
+    {"x1", x1},
+    {"y1", y1},
+    {"x2", x2},
+    {"y2", y2},
+    {"baseX1", baseX1},
+    {"baseY1", baseY1},
+    {"baseX2", baseX2},
+    {"baseY2", baseY2},
+    {"stateFlags", stateFlags},
+    {"rotated", rotated},
+    {"rotationAngle", rotationAngle},
+    {"rotCenterX", rotCenterX},
+    {"rotCenterY", rotCenterY},
+    {"fillColor", fillColor},
+    {"backColor", backColor},
+    {"lineColor", lineColor},
+    {"anchorX", anchorX},
+    {"anchorY", anchorY},
+    {"baseAnchorX", baseAnchorX},
+    {"baseAnchorY", baseAnchorY},
+    {"baseRotCenterX", baseRotCenterX},
+    {"baseRotCenterY", baseRotCenterY},
+    {"lineStyle", lineStyle},
+    {"lineWidth", lineWidth},
+    {"fillStyle", fillStyle},
+    {"hasBackground", hasBackground},
+};
+
 // Where each class's own fields begin.
 inline constexpr int32_t kOwnFieldsOffset = 140;
 

@@ -195,6 +195,29 @@ else
   fail "marker \"$MARKER\" is in .rdata"
 fi
 
+# Floating point in SSE2 only: x87 arithmetic keeps extended precision and can
+# truncate differently from the host build. Only the module's own objects are
+# read (the GCC runtime linked into the DLL is not ours); loading and storing
+# st(0) is how 32-bit Windows returns a double and may stay.
+objects_dir="$build_dir/module/CMakeFiles/TamriGraphicsObjects.dir"
+mapfile -t objects < <(find "$objects_dir" -name '*.obj' 2>/dev/null | sort)
+if [ "${#objects[@]}" -eq 0 ]; then
+  fail "the module's object files are in $objects_dir"
+else
+  x87_found=0
+  for object in "${objects[@]}"; do
+    x87="$("$OBJDUMP" -d --no-show-raw-insn "$object" | awk -F'\t' '
+      NF >= 2 { split($2, word, " "); op = word[1] }
+      NF >= 2 && op ~ /^f/ && op !~ /^(fld|flds|fldl|fstp|fstps|fstpl)$/ { count[op]++ }
+      END { for (op in count) printf "%s %d, ", op, count[op] }')"
+    if [ -n "$x87" ]; then
+      fail "x87 arithmetic in ${object#"$objects_dir"/}: ${x87%, }"
+      x87_found=1
+    fi
+  done
+  [ "$x87_found" = 0 ] && pass "no x87 arithmetic in the module's ${#objects[@]} object files"
+fi
+
 # --- the platform stand-ins -----------------------------------------------------
 check_platform_modules
 finish

@@ -106,6 +106,38 @@ TEST_F(CallFrameTest, AssigningIntoAnArgumentHandlePushesANewSlot) {
   EXPECT_EQ(seen.words[1], self);
 }
 
+TEST_F(CallFrameTest, EmptyAndDirectLocalRefsTakeTheObjectsAssigned) {
+  const jword self = makeObject(kArc);
+  const jword other = makeObject(kArc);
+  const vmhost::CallResult result = runAsNative(
+      [] {
+        LocalRef slot = LocalRef::empty();
+        seen.words[0] = slot.isNull() ? 1 : 0;
+        seen.blocks[0] = slot.resolve();
+        slot = 257;  // into its own slot: no new one
+        seen.words[1] = slot.value();
+        seen.blocks[1] = slot.resolve();
+        LocalRef direct(tendPtr(fieldBlockOf(256)), false);
+        seen.spBefore = *get_psp();
+        direct = 257;  // a direct reference takes the other object's word
+        seen.spInside = *get_psp();
+        seen.words[2] = direct.value();
+        seen.blocks[2] = direct.resolve();
+        direct = 0;
+        seen.words[3] = direct.isNull() ? 1 : 0;
+      },
+      self, {other});
+  EXPECT_TRUE(result.balanced);
+  EXPECT_EQ(seen.words[0], 1u);
+  EXPECT_EQ(seen.blocks[0], nullptr);
+  EXPECT_EQ(seen.words[1], 512u + 2);  // two argument slots lie below the frame pointer
+  EXPECT_EQ(seen.blocks[1], vmhost::fieldBlock(other));
+  EXPECT_EQ(seen.spInside, seen.spBefore);
+  EXPECT_EQ(seen.words[2], other);
+  EXPECT_EQ(seen.blocks[2], vmhost::fieldBlock(other));
+  EXPECT_EQ(seen.words[3], 1u);
+}
+
 TEST_F(CallFrameTest, IntResultGoesToTheFirstValueWordEvenWithoutScalars) {
   const vmhost::CallResult result = runAsNative([] { returnInt(-42); }, makeObject(kArc), {}, {});
   EXPECT_TRUE(result.balanced);

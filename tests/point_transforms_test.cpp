@@ -43,11 +43,25 @@ TEST(RotatePointSet, QuarterTurnsAreExactAndRounded) {
   EXPECT_EQ(rotated(1570, {0, 10}, 0, 0, 0, 0), (std::vector<int32_t>{-9, 0}));
 }
 
-TEST(RotatePointSet, EquivalentAnglesGiveTheSameResult) {
-  const std::vector<int32_t> pts{110, 100, 120, 130, 95, 104};
-  EXPECT_EQ(rotated(3141, pts, 100, 100, 100, 100), rotated(-3141, pts, 100, 100, 100, 100));
-  EXPECT_EQ(rotated(1570, pts, 100, 100, 100, 100), rotated(-4711, pts, 100, 100, 100, 100));
-  EXPECT_EQ(rotated(4711, pts, 100, 100, 100, 100), rotated(-1570, pts, 100, 100, 100, 100));
+// Far from the centre, on both sides of it, so that every coordinate differs
+// and half pixels fall on negative results too.
+const std::vector<int32_t> kFarPoints{1100, 60, 100, 460, -900, -340};
+
+TEST(RotatePointSet, ExactAnglesAddAHalfPixelThatTruncatesTowardsZero) {
+  const std::vector<int32_t> quarter{100, 1060, -299, 60, 500, -939};
+  EXPECT_EQ(rotated(1570, kFarPoints, 100, 60, 100, 60), quarter);
+  EXPECT_EQ(rotated(-4711, kFarPoints, 100, 60, 100, 60), quarter);
+  const std::vector<int32_t> threeQuarters{100, -939, 500, 60, -299, 1060};
+  EXPECT_EQ(rotated(4711, kFarPoints, 100, 60, 100, 60), threeQuarters);
+  EXPECT_EQ(rotated(-1570, kFarPoints, 100, 60, 100, 60), threeQuarters);
+  const std::vector<int32_t> half{-899, 60, 100, -339, 1100, 460};
+  EXPECT_EQ(rotated(3141, kFarPoints, 100, 60, 100, 60), half);
+  EXPECT_EQ(rotated(-3141, kFarPoints, 100, 60, 100, 60), half);
+  // -900.5 and -340.5 truncate to -900 and -340: no turn keeps the half pixel.
+  const std::vector<int32_t> none{1100, 60, 100, 460, -899, -339};
+  EXPECT_EQ(rotated(0, kFarPoints, 100, 60, 100, 60), none);
+  EXPECT_EQ(rotated(6282, kFarPoints, 100, 60, 100, 60), none);
+  EXPECT_EQ(rotated(-6282, kFarPoints, 100, 60, 100, 60), none);
 }
 
 TEST(RotatePointSet, NoTurnOnlyMovesTheCentre) {
@@ -60,10 +74,27 @@ TEST(RotatePointSet, NoTurnOnlyMovesTheCentre) {
 TEST(RotatePointSet, OtherAnglesUseThePlatformTablesAndTruncate) {
   // 1571 is 900 tenths of a degree, but adds no half pixel: -10 instead of -9.
   EXPECT_EQ(rotated(1571, {0, 10}, 0, 0, 0, 0), (std::vector<int32_t>{-10, 0}));
-  // 785 is 449 tenths: cos and sin of 44.9 degrees, truncated.
-  EXPECT_EQ(rotated(785, {110, 100}, 100, 100, 100, 100), (std::vector<int32_t>{107, 107}));
-  // -785 is 3150 tenths (315 degrees).
-  EXPECT_EQ(rotated(-785, {110, 100}, 100, 100, 100, 100), (std::vector<int32_t>{107, 92}));
+  // 1 is 0 tenths: the sine and cosine of no turn, truncated.
+  EXPECT_EQ(rotated(1, kFarPoints, 100, 60, 100, 60),
+            (std::vector<int32_t>{1100, 60, 100, 460, -900, -340}));
+  // 785 is 449 tenths (44.977 degrees); 448 would give (809, 764) and 450
+  // (807, 767) at this radius of 1000.
+  EXPECT_EQ(rotated(785, {1100, 60}, 100, 60, 100, 60), (std::vector<int32_t>{808, 765}));
+  EXPECT_EQ(rotated(786, {1100, 60}, 100, 60, 100, 60), (std::vector<int32_t>{807, 767}));
+  // -785 is 3150 tenths (315 degrees); 3149 would give x 805.
+  EXPECT_EQ(rotated(-785, {1100, 60}, 100, 60, 100, 60), (std::vector<int32_t>{807, -647}));
+  // Doubles are rounded at every step on every build: with x87 extended
+  // precision this point came out at x 1 on the 32-bit panel build.
+  EXPECT_EQ(rotated(1, {1, 7}, 0, 0, 0, 0), (std::vector<int32_t>{0, 7}));
+}
+
+TEST(RotatePointSet, PointsFarFromTheCentreStillTurnAboutIt) {
+  // 60,000 pixels from the centre: the squares leave the int range.
+  EXPECT_EQ(rotated(1570, {30000, 0}, -30000, 0, -30000, 0),
+            (std::vector<int32_t>{-29999, 60000 - 65536}));
+  // 72,111 pixels away at 449 tenths: y 50685 is cut to 16 bits.
+  EXPECT_EQ(rotated(785, {30000, 20000, 100, 60}, -30000, -20000, -30000, -20000),
+            (std::vector<int32_t>{-15734, 50685 - 65536, -22838, 15456}));
 }
 
 TEST(RotatePointSet, PointOnTheCentreLandsOnTheNewCentre) {
@@ -142,41 +173,93 @@ TEST(ResizePointSet, CentreAnchorKeepsTheCentreOnOddAndEvenExtents) {
   EXPECT_EQ(odd.target[2], 62);
 }
 
-TEST(MovePointSet, MovesRightAndUp) {
-  const int32_t source[] = {1, 2, 3, 4};
-  int32_t target[4];
+TEST(ResizePointSet, StoresCoordinatesCutTo16Bits) {
+  // 200 pixels from the left edge at 200 times the size: x 40199.
+  const ResizeCase r =
+      resize({0, 5, 200, 9}, 6, 5, 20000, 100, {0, 0, 300, 0}, {0, 200, 5, 9}, 180, 7, 0, 0);
+  EXPECT_EQ(r.target, (std::vector<int32_t>{0, 300, 40199 - 65536, 304}));
+  // The centres come out whole: the coordinate fields cut them when stored.
+  EXPECT_EQ(r.centreX, 36000);
+  EXPECT_EQ(r.centreY, 302);
+}
+
+TEST(MovePointSet, MovesRightAndUpAndCutsThePointsTo16Bits) {
+  const int32_t source[] = {1, 2, 3, 4, 32760, -32760};
+  int32_t target[6];
   int32_t rx, ry, r2x, r2y;
-  movePointSet(2, 5, 5, 10, 10, &rx, &ry, source, target, 0, 0, &r2x, &r2y);
-  EXPECT_EQ(std::vector<int32_t>(target, target + 4), (std::vector<int32_t>{6, -3, 8, -1}));
-  EXPECT_EQ(rx, 15);
-  EXPECT_EQ(ry, 5);
-  EXPECT_EQ(r2x, 5);
-  EXPECT_EQ(r2y, -5);
+  movePointSet(3, 10, 9, 32767, 7, &rx, &ry, source, target, 20, 30, &r2x, &r2y);
+  EXPECT_EQ(std::vector<int32_t>(target, target + 6),
+            (std::vector<int32_t>{11, -7, 13, -5, 32770 - 65536, -32769 + 65536}));
+  // The reference points come out whole: the coordinate fields cut them.
+  EXPECT_EQ(rx, 32777);
+  EXPECT_EQ(ry, -2);
+  EXPECT_EQ(r2x, 30);
+  EXPECT_EQ(r2y, 21);
+}
+
+TEST(TranslatePointSet, MovesInScreenDirections) {
+  const int32_t source[] = {1, 2, -32768, 32767};
+  int32_t target[4];
+  translatePointSet(2, -5, 3, source, target);
+  EXPECT_EQ(std::vector<int32_t>(target, target + 4), (std::vector<int32_t>{-4, 5, 32763, -32766}));
+}
+
+struct Rect {
+  int32_t left, top, right, bottom;
+  bool operator==(const Rect&) const = default;
+};
+
+// The current rectangle (100, 200, 139, 259) resized to `scale` hundredths of
+// the design rectangle (10, 20, 29, 49), 20 by 30 pixels.
+Rect resizedRect(int32_t scale, uint8_t anchor) {
+  Rect r{100, 200, 139, 259};
+  resizeRectByScale(&r.left, &r.top, &r.right, &r.bottom, 10, 20, 29, 49, scale, anchor);
+  return r;
 }
 
 TEST(ResizeRectByScale, AnchorsKeepTheirEdgeOrCentre) {
-  int32_t l = 10, t = 10, r = 29, b = 19;
-  resizeRectByScale(&l, &t, &r, &b, 10, 10, 29, 19, 50, 6);  // left edge stays: 20 wide -> 10
-  EXPECT_EQ(r, 20);
-  resizeRectByScale(&l, &t, &r, &b, 10, 10, 29, 19, 50, 3);  // bottom stays: 10 high -> 5
-  EXPECT_EQ(t, 14);
-  l = 10, r = 29;
-  resizeRectByScale(&l, &t, &r, &b, 10, 10, 29, 19, 150, 1);  // centre 19, half width 15
-  EXPECT_EQ(l, 4);
-  EXPECT_EQ(r, 34);
-  resizeRectByScale(&l, &t, &r, &b, 10, 10, 29, 19, 150, 0);
-  EXPECT_EQ(l, 4);
+  // At half size: 10 by 15 pixels, half sizes 5 and 7, centre (119, 229).
+  EXPECT_EQ(resizedRect(50, 1), (Rect{114, 200, 124, 259}));
+  EXPECT_EQ(resizedRect(50, 2), (Rect{129, 200, 139, 259}));
+  EXPECT_EQ(resizedRect(50, 3), (Rect{100, 244, 139, 259}));
+  EXPECT_EQ(resizedRect(50, 4), (Rect{100, 222, 139, 236}));
+  EXPECT_EQ(resizedRect(50, 5), (Rect{100, 200, 139, 215}));
+  EXPECT_EQ(resizedRect(50, 6), (Rect{100, 200, 110, 259}));
+  EXPECT_EQ(resizedRect(50, 0), (Rect{100, 200, 139, 259}));
+  EXPECT_EQ(resizedRect(50, 7), (Rect{100, 200, 139, 259}));
+  // At 155 %: 31 by 46.5 pixels; the half sizes truncate to 15 and 23.
+  EXPECT_EQ(resizedRect(155, 1), (Rect{104, 200, 134, 259}));
+  EXPECT_EQ(resizedRect(155, 4), (Rect{100, 206, 139, 252}));
+  EXPECT_EQ(resizedRect(155, 5), (Rect{100, 200, 139, 246}));
 }
 
 TEST(MapPointBetweenRects, ScalesIntoTheTargetAndIgnoresNulls) {
-  const double from[] = {0, 0, 10, 0};  // zero height counts as one
-  const double to[] = {100, 100, 120, 110};
-  double x = 5, y = 2;
+  const double from[] = {10, 20, 30, 60};
+  const double to[] = {100, 200, 140, 220};
+  double x = 15, y = 30;
   mapPointBetweenRects(&x, &y, from, to);
-  EXPECT_DOUBLE_EQ(x, 110);
+  EXPECT_DOUBLE_EQ(x, 110);  // twice as wide
+  EXPECT_DOUBLE_EQ(y, 205);  // half as high
+  for (const double* nullRect : {from, to}) {
+    x = 15;
+    y = 30;
+    mapPointBetweenRects(&x, &y, nullRect == from ? nullptr : from, nullRect == to ? nullptr : to);
+    EXPECT_DOUBLE_EQ(x, 15);
+    EXPECT_DOUBLE_EQ(y, 30);
+  }
+  mapPointBetweenRects(nullptr, &y, from, to);
+  mapPointBetweenRects(&x, nullptr, from, to);
+  EXPECT_DOUBLE_EQ(x, 15);
+  EXPECT_DOUBLE_EQ(y, 30);
+}
+
+TEST(MapPointBetweenRects, AnEmptySpanCountsAsOnePixel) {
+  const double from[] = {10, 5, 30, 5};
+  const double to[] = {100, 100, 120, 110};
+  double x = 15, y = 7;
+  mapPointBetweenRects(&x, &y, from, to);
+  EXPECT_DOUBLE_EQ(x, 105);
   EXPECT_DOUBLE_EQ(y, 120);
-  mapPointBetweenRects(&x, &y, nullptr, to);
-  EXPECT_DOUBLE_EQ(x, 110);
 }
 
 TEST(RoundHalfUpToShort, RoundsUpFromOneHalfAndTruncatesNegatives) {

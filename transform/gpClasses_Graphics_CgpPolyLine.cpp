@@ -3,7 +3,6 @@
 // points (design size and position); after each change the VM side
 // recomputes the bounding rectangle through updateCorePts()V.
 #include "module/call_frame.h"
-#include "module/int_math.h"
 #include "module/module_export.h"
 #include "module/native_registration.h"
 #include "module/vm_arrays.h"
@@ -108,17 +107,14 @@ void setPosition() {
   const int32_t dy = y - read(block, g::baseY1);
   const int32_t count =
       std::min(points.clampPoints(read(block, pl::pointCount)), core.pointCapacity());
-  for (int32_t i = 0; i < count; ++i) {
-    points.elements[2 * i] = cutTo16Bits(core.elements[2 * i] + dx);
-    points.elements[2 * i + 1] = cutTo16Bits(core.elements[2 * i + 1] + dy);
-  }
-  write(block, g::rotCenterX, cutTo16Bits(read(block, g::baseRotCenterX) + dx));
-  write(block, g::rotCenterY, cutTo16Bits(read(block, g::baseRotCenterY) + dy));
+  translatePointSet(count, dx, dy, core.elements, points.elements);
+  write(block, g::rotCenterX, read(block, g::baseRotCenterX) + dx);
+  write(block, g::rotCenterY, read(block, g::baseRotCenterY) + dy);
   updateCorePoints(self);
 
   block = self.resolve();
-  write(block, g::anchorX, cutTo16Bits(read(block, g::baseAnchorX) + dx));
-  write(block, g::anchorY, cutTo16Bits(read(block, g::baseAnchorY) + dy));
+  write(block, g::anchorX, read(block, g::baseAnchorX) + dx);
+  write(block, g::anchorY, read(block, g::baseAnchorY) + dy);
   if (read(block, g::rotated) == 0) return;
 
   // The callback may have replaced the arrays: look them up again.
@@ -183,6 +179,7 @@ void movePoints() {
   uint8_t* block = self.resolve();
   const IntArrayView points = intArrayOf(read(block, pl::points));
   const IntArrayView core = intArrayOf(read(block, pl::corePoints));
+  if (!points.elements || !core.elements) return;
   int32_t rotCenterX, rotCenterY, anchorX, anchorY;
   movePointSet(transformCount(block, points, core), dx, dy, read(block, g::baseRotCenterX),
                read(block, g::baseRotCenterY), &rotCenterX, &rotCenterY, core.pointData(),

@@ -79,7 +79,7 @@ void resizeAxis(uint8_t count, const int32_t* source, int32_t* target, int axis,
     } else {
       moved = resizeAboutCentre(p, oldCentre, *newCentre, scale, evenExtent);
     }
-    target[2 * i + axis] = moved;
+    target[2 * i + axis] = cutTo16Bits(moved);
   }
   if (code == highEdge) *newCentre = ((oldCentre - oldHigh) * scale) / 100 + newHigh;
   if (code == lowEdge) *newCentre = ((oldCentre - oldLow) * scale) / 100 + newLow;
@@ -135,9 +135,10 @@ void rotatePointSet(int32_t angle, uint8_t count, int32_t centreX, int32_t centr
     const int32_t y = source[2 * i + 1];
     const int32_t dx = centreX - x;
     const int32_t dy = centreY - y;
-    const int32_t sx = truncateToInt(osUTpow(dx, 2.0));
-    const int32_t sy = truncateToInt(osUTpow(dy, 2.0));
-    const double r = static_cast<float>(osUTsqrt(static_cast<double>(sx + sy)));
+    // The squares stay in double: beyond 46,340 pixels from the centre they
+    // leave the int range, and the point must still turn about the centre.
+    const double squares = osUTpow(dx, 2.0) + osUTpow(dy, 2.0);
+    const double r = static_cast<float>(osUTsqrt(squares));
     // A point on the centre keeps the previous direction; r = 0 lands it on the centre.
     if (r != 0) {
       u = (x - centreX) / r;
@@ -161,11 +162,18 @@ void resizePointSet(uint8_t count, const int32_t* source, int32_t* target, int32
              oldExtent.bottom, newExtent.top, newExtent.bottom);
 }
 
+void translatePointSet(int32_t count, int32_t dx, int32_t dy, const int32_t* source,
+                       int32_t* target) {
+  for (int32_t i = 0; i < count; ++i) {
+    target[2 * i] = cutTo16Bits(source[2 * i] + dx);
+    target[2 * i + 1] = cutTo16Bits(source[2 * i + 1] + dy);
+  }
+}
+
 void movePointSet(uint8_t count, int32_t dx, int32_t dy, int32_t refX, int32_t refY,
                   int32_t* outRefX, int32_t* outRefY, const int32_t* source, int32_t* target,
                   int32_t ref2X, int32_t ref2Y, int32_t* outRef2X, int32_t* outRef2Y) {
-  for (int i = 0; i < count; ++i) target[2 * i] = source[2 * i] + dx;
-  for (int i = 0; i < count; ++i) target[2 * i + 1] = source[2 * i + 1] - dy;
+  translatePointSet(count, dx, -dy, source, target);
   *outRefX = refX + dx;
   *outRefY = refY - dy;
   *outRef2X = ref2X + dx;

@@ -4,7 +4,8 @@
 // positive clockwise on screen); scales are in hundredths (100 keeps the
 // size). Anchor codes, one per axis: 1 horizontal centre, 2 right edge,
 // 3 bottom edge, 4 vertical centre, 5 top edge, 6 left edge; any other code
-// leaves the axis alone.
+// leaves the axis alone. Every coordinate written into a target point set is
+// cut to 16 bits and sign-extended, as the panel stores coordinates.
 #pragma once
 
 #include <cstdint>
@@ -41,7 +42,12 @@ void resizePointSet(uint8_t count, const int32_t* source, int32_t* target, int32
                     uint8_t anchorY, int16_t scaleX, int16_t scaleY, const ResizeExtent& newExtent,
                     const ResizeExtent& oldExtent);
 
-// Moves the points by (dx, -dy) and two reference points with them.
+// Moves `count` points by (dx, dy) in screen directions (y grows down).
+void translatePointSet(int32_t count, int32_t dx, int32_t dy, const int32_t* source,
+                       int32_t* target);
+
+// Moves the points by (dx, -dy) and two reference points with them; the
+// reference points come out uncut, for the coordinate fields to cut.
 void movePointSet(uint8_t count, int32_t dx, int32_t dy, int32_t refX, int32_t refY,
                   int32_t* outRefX, int32_t* outRefY, const int32_t* source, int32_t* target,
                   int32_t ref2X, int32_t ref2Y, int32_t* outRef2X, int32_t* outRef2Y);

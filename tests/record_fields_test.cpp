@@ -1,0 +1,74 @@
+// Every field descriptor the natives use, held by name against the class
+// layouts the VM side declares: a wrong offset or width fails here at once,
+// and so does a field the layout has and no descriptor names.
+#include "canvas/canvas_record.h"
+#include "module/graphic_record.h"
+#include "platform/ivm/vm_host.h"
+#include "transform/polyline_record.h"
+
+#include <gtest/gtest.h>
+
+#include <span>
+#include <string_view>
+
+namespace {
+
+using tamri::FieldKind;
+using tamri::NamedField;
+using vmhost::FieldType;
+
+struct Record {
+  const char* classPath;
+  std::span<const NamedField> fields;
+};
+
+// One line per class record.
+const Record kRecords[] = {
+    {"gpclasses/baseclasses/CgpGraphics", tamri::graphic::kFields},
+    {"gpclasses/graphics/CgpPolyLine", tamri::polyline::kFields},
+    {"gpclasses/graphics/CgpCanvas", tamri::canvas::kFields},
+};
+
+bool sameShape(FieldKind kind, FieldType type) {
+  switch (kind) {
+    case FieldKind::Int:
+      return type == FieldType::Int || type == FieldType::UInt;
+    case FieldKind::Coord:
+      return type == FieldType::Int;
+    case FieldKind::Byte:
+      return type == FieldType::Byte || type == FieldType::Bool;
+    case FieldKind::Char:
+      return type == FieldType::Char;
+    case FieldKind::Ref:
+      return type == FieldType::Ref;
+  }
+  return false;
+}
+
+const NamedField* named(std::span<const NamedField> fields, std::string_view name) {
+  for (const NamedField& field : fields) {
+    if (name == field.name) return &field;
+  }
+  return nullptr;
+}
+
+TEST(RecordFields, EveryDescriptorMatchesTheClassLayoutByName) {
+  for (const Record& record : kRecords) {
+    SCOPED_TRACE(record.classPath);
+    const vmhost::ClassDef* cls = vmhost::classByPath(record.classPath);
+    ASSERT_NE(cls, nullptr);
+    for (const NamedField& field : record.fields) {
+      const vmhost::FieldDef* declared = vmhost::findField(*cls, field.name);
+      ASSERT_NE(declared, nullptr) << field.name;
+      EXPECT_EQ(field.offset, declared->offset) << field.name;
+      EXPECT_TRUE(sameShape(field.kind, declared->type)) << field.name;
+    }
+    // The class's own fields, each named exactly once.
+    EXPECT_EQ(record.fields.size(), cls->fields.size());
+    for (const vmhost::FieldDef& declared : cls->fields) {
+      EXPECT_NE(named(record.fields, declared.name), nullptr) << declared.name;
+    }
+  }
+}
+
+}  // namespace
