@@ -231,6 +231,8 @@ TEST(ResizeRectByScale, AnchorsKeepTheirEdgeOrCentre) {
   EXPECT_EQ(resizedRect(155, 1), (Rect{104, 200, 134, 259}));
   EXPECT_EQ(resizedRect(155, 4), (Rect{100, 206, 139, 252}));
   EXPECT_EQ(resizedRect(155, 5), (Rect{100, 200, 139, 246}));
+  // At 198 %: half width 3960 / 2 / 100 = 19.
+  EXPECT_EQ(resizedRect(198, 1), (Rect{100, 200, 138, 259}));
 }
 
 TEST(MapPointBetweenRects, ScalesIntoTheTargetAndIgnoresNulls) {

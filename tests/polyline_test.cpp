@@ -115,13 +115,16 @@ TEST_F(PolyLineTest, LineEndsMergeTheDrawingLayersEndRectangles) {
   const jword both = line(points, {{"lineWidth", 3}, {"lineEnds", 3}});
   const jword first = line(points, {{"lineWidth", 6}, {"lineEnds", 2}});
   const jword last = line(points, {{"lineWidth", 6}, {"lineEnds", 1}});
-  for (const jword object : {both, first, last}) callOn(object, "updateCorePts()V");
+  const jword two = line({50, 10, 50, 25}, {{"lineWidth", 3}, {"lineEnds", 3}});
+  for (const jword object : {both, first, last, two}) callOn(object, "updateCorePts()V");
   EXPECT_EQ(rectangleOf(both), (std::vector<int64_t>{-1, 9, 56, 41}));
   // Width 6 adds a pixel on every side after the merge.
   EXPECT_EQ(rectangleOf(first), (std::vector<int64_t>{-7, 7, 51, 44}));
   EXPECT_EQ(rectangleOf(last), (std::vector<int64_t>{4, 2, 62, 41}));
+  // Two points: one segment, measured from each end.
+  EXPECT_EQ(rectangleOf(two), (std::vector<int64_t>{44, 9, 56, 26}));
   const std::vector<std::string> measured = traceWith("osGXgetLineBoundingRect");
-  ASSERT_EQ(measured.size(), 4u);
+  ASSERT_EQ(measured.size(), 6u);
   EXPECT_EQ(measured[0].rfind("osGXgetLineBoundingRect({5, 10}, {5, 40}, 3)", 0), 0u);
   EXPECT_EQ(measured[1].rfind("osGXgetLineBoundingRect({50, 10}, {50, 25}, 3)", 0), 0u);
   EXPECT_EQ(measured[2].rfind("osGXgetLineBoundingRect({5, 10}, {5, 40}, 6)", 0), 0u);
