@@ -244,12 +244,15 @@ TEST_F(PolyLineTest, RotatePointsFarFromTheCentreStaysARotation) {
   EXPECT_EQ(fields(object, {"anchorX", "anchorY"}), (std::vector<int64_t>{-29999, -5536}));
 }
 
+// Core points (10, 40) and (20, 70): their extent and centre at design size,
+// and the new extent (30, 100, 50, 120) the VM side set before resizing.
+const tamri_test::FieldValues kResizable{
+    {"baseX1", 10},      {"baseX2", 20}, {"baseY1", 40}, {"baseY2", 70}, {"baseAnchorX", 15},
+    {"baseAnchorY", 55}, {"x1", 30},     {"x2", 50},     {"y1", 100},    {"y2", 120}};
+
 TEST_F(PolyLineTest, ResizePointsScalesTheCorePointsFromTheEdgeAnchors) {
-  const tamri_test::FieldValues design{
-      {"baseX1", 10},      {"baseX2", 20}, {"baseY1", 40}, {"baseY2", 70}, {"baseAnchorX", 15},
-      {"baseAnchorY", 55}, {"x1", 30},     {"x2", 50},     {"y1", 100},    {"y2", 120}};
-  const jword leftTop = lineFromCore({10, 40, 20, 70}, design);
-  const jword rightBottom = lineFromCore({10, 40, 20, 70}, design);
+  const jword leftTop = lineFromCore({10, 40, 20, 70}, kResizable);
+  const jword rightBottom = lineFromCore({10, 40, 20, 70}, kResizable);
   callOn(leftTop, "resizePoints(IBIB)V", {200, 6, 50, 5});
   callOn(rightBottom, "resizePoints(IBIB)V", {200, 2, 50, 3});
   EXPECT_EQ(pointsOf(leftTop), (std::vector<int32_t>{30, 100, 51, 114}));
@@ -260,14 +263,9 @@ TEST_F(PolyLineTest, ResizePointsScalesTheCorePointsFromTheEdgeAnchors) {
 }
 
 TEST_F(PolyLineTest, ResizePointsAboutTheCentreKeepsTheCurrentAnchor) {
-  const jword object = lineFromCore({10, 40, 20, 70}, {{"baseX1", 10},
-                                                       {"baseX2", 20},
-                                                       {"baseY1", 40},
-                                                       {"baseY2", 70},
-                                                       {"baseAnchorX", 15},
-                                                       {"baseAnchorY", 55},
-                                                       {"anchorX", 200},
-                                                       {"anchorY", 300}});
+  tamri_test::FieldValues placed = kResizable;
+  placed.insert(placed.end(), {{"anchorX", 200}, {"anchorY", 300}});
+  const jword object = lineFromCore({10, 40, 20, 70}, placed);
   callOn(object, "resizePoints(IBIB)V", {100, 1, 100, 4});
   EXPECT_EQ(pointsOf(object), (std::vector<int32_t>{195, 285, 205, 315}));
   EXPECT_EQ(fields(object, {"anchorX", "anchorY"}), (std::vector<int64_t>{200, 300}));
