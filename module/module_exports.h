@@ -6,8 +6,15 @@
 
 extern "C" {
 const char* GetDLMAppVersion(void);
+int32_t gpclasses_graphics_CgpArc_init(void);
+int32_t gpclasses_graphics_CgpBezier_init(void);
 int32_t gpclasses_graphics_CgpCanvas_init(void);
+int32_t gpclasses_graphics_CgpComplexObj_init(void);
+int32_t gpclasses_graphics_CgpEllipse_init(void);
+int32_t gpclasses_graphics_CgpPie_init(void);
 int32_t gpclasses_graphics_CgpPolyLine_init(void);
+int32_t gpclasses_graphics_CgpPolygon_init(void);
+int32_t gpclasses_graphics_CgpRectangle_init(void);
 }
 
 namespace tamri {
@@ -22,8 +29,15 @@ struct ClassInitExport {
 // Every class initialisation, for hosts that link the module statically, in
 // the order of the export table.
 inline constexpr ClassInitExport kClassInits[] = {
+    {"gpclasses_graphics_CgpArc_init", gpclasses_graphics_CgpArc_init},
+    {"gpclasses_graphics_CgpBezier_init", gpclasses_graphics_CgpBezier_init},
     {"gpclasses_graphics_CgpCanvas_init", gpclasses_graphics_CgpCanvas_init},
+    {"gpclasses_graphics_CgpComplexObj_init", gpclasses_graphics_CgpComplexObj_init},
+    {"gpclasses_graphics_CgpEllipse_init", gpclasses_graphics_CgpEllipse_init},
+    {"gpclasses_graphics_CgpPie_init", gpclasses_graphics_CgpPie_init},
     {"gpclasses_graphics_CgpPolyLine_init", gpclasses_graphics_CgpPolyLine_init},
+    {"gpclasses_graphics_CgpPolygon_init", gpclasses_graphics_CgpPolygon_init},
+    {"gpclasses_graphics_CgpRectangle_init", gpclasses_graphics_CgpRectangle_init},
 };
 
 }  // namespace tamri

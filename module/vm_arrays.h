@@ -8,6 +8,13 @@
 
 namespace tamri {
 
+// The element count in an array's first word; never negative.
+inline int32_t arrayLength(const uint8_t* block) {
+  int32_t length;
+  std::memcpy(&length, block, sizeof length);
+  return std::max(length, 0);
+}
+
 struct IntArrayView {
   int32_t* elements = nullptr;
   int32_t length = 0;
@@ -25,9 +32,23 @@ struct IntArrayView {
 inline IntArrayView intArrayOf(jword reference) {
   const FieldBlock block = fieldBlockOf(reference);
   if (!block) return {};
-  int32_t length;
-  std::memcpy(&length, block, sizeof length);
-  return {reinterpret_cast<int32_t*>(block + 4), std::max(length, 0)};
+  return {reinterpret_cast<int32_t*>(block + 4), arrayLength(block)};
+}
+
+// A reference array: its elements are reference words (0 for null).
+struct RefArrayView {
+  const jword* elements = nullptr;
+  int32_t length = 0;
+
+  // Element `index`, or null when the array has no such element.
+  jword at(int32_t index) const { return index >= 0 && index < length ? elements[index] : 0; }
+};
+
+// Views a reference array through any reference word; empty for null.
+inline RefArrayView refArrayOf(jword reference) {
+  const FieldBlock block = fieldBlockOf(reference);
+  if (!block) return {};
+  return {reinterpret_cast<const jword*>(block + 4), arrayLength(block)};
 }
 
 }  // namespace tamri

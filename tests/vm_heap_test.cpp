@@ -37,8 +37,10 @@ TEST_F(VmHeapTest, ClassStaticDataHoldsTheCanvasSeparators) {
 }
 
 TEST_F(VmHeapTest, HostMethodsWrapLikeTheVmsIntArithmetic) {
-  const jword object = makeObject("gpclasses/graphics/CgpArc", {{"x1", INT_MAX}, {"x2", INT_MAX}});
-  const uint32_t args[] = {static_cast<uint32_t>(-1515), 0};
+  // shift places the object 1515 right of its design position, past INT_MAX.
+  const jword object = makeObject("gpclasses/graphics/CgpArc",
+                                  {{"x1", INT_MAX}, {"x2", INT_MAX}, {"baseX1", INT_MAX}});
+  const uint32_t args[] = {1515, 0};
   const int16_t id = vmhost::methodIdentifier("gpclasses/baseclasses/CgpGraphics", "shift(II)V");
   jword*& psp = *get_psp();
   jword*& npsp = *get_npsp();
@@ -48,7 +50,7 @@ TEST_F(VmHeapTest, HostMethodsWrapLikeTheVmsIntArithmetic) {
   *--npsp = args[1];
   fastInvokeVirtual(vmhost::methodByIdentifier(id));
   EXPECT_EQ(psp, pointerBefore);
-  EXPECT_EQ(vmhost::getField(object, "x1"), static_cast<int32_t>(INT_MAX - 1515));
+  EXPECT_EQ(vmhost::getField(object, "x1"), static_cast<int32_t>(INT_MIN + 1514));
 }
 
 }  // namespace

@@ -73,4 +73,9 @@ POINTRECT markedSegmentBounds(APOINT first, APOINT second, int32_t lineWidth) {
   return bounds;
 }
 
+std::optional<POINTRECT> drawingLimit(const POINTRECT* bounds, bool flag, int32_t lineWidth) {
+  if (!flag || !bounds) return std::nullopt;
+  return segmentBounds({bounds->left, bounds->top}, {bounds->right, bounds->bottom}, lineWidth);
+}
+
 }  // namespace gdi

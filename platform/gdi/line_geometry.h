@@ -37,4 +37,10 @@ POINTRECT segmentBounds(APOINT first, APOINT second, int32_t lineWidth);
 // Segment bounds extended to cover the arrow mark on `second`.
 POINTRECT markedSegmentBounds(APOINT first, APOINT second, int32_t lineWidth);
 
+// Where an arc or pie with its flag set may draw: its bounds rectangle
+// (corners in either order) grown like segment bounds by the reach of its
+// line, so that an outline through the rectangle's border stays whole.
+// None without the flag or without a rectangle.
+std::optional<POINTRECT> drawingLimit(const POINTRECT* bounds, bool flag, int32_t lineWidth);
+
 }  // namespace gdi

@@ -97,7 +97,9 @@ void osGXdrawArc(const POINTRECT* ellipse, const POINTLINE* startEnd, int32_t li
     }
 #if GDI_WITH_RASTER
     if (ellipse && startEnd) {
-      gdi::raster::drawArc(*ellipse, *startEnd, {lineWidth, lineStyle, lineColor});
+      const std::optional<POINTRECT> limit = gdi::drawingLimit(bounds, flag, lineWidth);
+      gdi::raster::drawArc(*ellipse, *startEnd, {lineWidth, lineStyle, lineColor},
+                           limit ? &*limit : nullptr);
     }
 #endif
   });

@@ -1,6 +1,7 @@
 // Area operations: pies, ellipses, rectangles, polygons and triangles.
 #include "entry_guard.h"
 #include "host_trace.h"
+#include "line_geometry.h"
 #include "osgx.h"
 #include "trace_call.h"
 
@@ -10,7 +11,7 @@
 
 using gdi::TraceCall;
 
-// Pies are recorded only for now.
+// The fourth attribute byte asks for the radius lines of the outline.
 void osGXpie(int32_t surface, const POINTRECT* ellipse, const POINTLINE* startEnd,
              const PLANECOL* colours, const PLANEATTRIB* attributes, const POINTRECT* bounds,
              bool flag) {
@@ -27,6 +28,15 @@ void osGXpie(int32_t surface, const POINTRECT* ellipse, const POINTLINE* startEn
           .flag(flag)
           .record();
     }
+#if GDI_WITH_RASTER
+    if (ellipse && startEnd && colours && attributes) {
+      const std::optional<POINTRECT> limit = gdi::drawingLimit(bounds, flag, attributes->lineWidth);
+      gdi::raster::drawPie(surface, *ellipse, *startEnd,
+                           {attributes->fillStyle, colours->fillColor, colours->backColor},
+                           {attributes->lineWidth, attributes->lineStyle, colours->lineColor},
+                           attributes->extra != 0, limit ? &*limit : nullptr);
+    }
+#endif
   });
 }
 

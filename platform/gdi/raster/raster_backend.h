@@ -40,7 +40,16 @@ uint32_t pixel(int32_t surface, int32_t x, int32_t y);
 // Line ends: bit 0 marks the last point, bit 1 the first.
 void drawPolyline(const APOINT* points, int32_t count, const LineStroke& stroke, uint8_t lineEnds);
 void drawBezier(const APOINT* points, int32_t count, const LineStroke& stroke, uint8_t lineEnds);
-void drawArc(const POINTRECT& ellipse, const POINTLINE& startEnd, const LineStroke& stroke);
+// Arcs and pies run counter-clockwise on screen from the radial through the
+// start point to the radial through the end point; equal radials make a full
+// turn. `limit`, when given, keeps the drawing inside that rectangle.
+void drawArc(const POINTRECT& ellipse, const POINTLINE& startEnd, const LineStroke& stroke,
+             const POINTRECT* limit);
+// The sector is filled, then outlined along its arc and, with `radiusLines`,
+// along the two radii (one for a full turn).
+void drawPie(int32_t surface, const POINTRECT& ellipse, const POINTLINE& startEnd,
+             const AreaFill& fill, const LineStroke& stroke, bool radiusLines,
+             const POINTRECT* limit);
 void drawEllipse(const POINTRECT& bounds, const LineStroke& stroke);
 void fillEllipse(const POINTRECT& bounds, const AreaFill& fill);
 void drawRectangle(const POINTRECT& bounds, const LineStroke& stroke, const Corners& corners);

@@ -18,13 +18,17 @@ RasterCanvas::RasterCanvas(int32_t surface) {
   if (clip && (clip->right < clip->left || clip->bottom < clip->top)) return;
   cr_ = cairo_create(target);
   cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
-  if (clip) {
-    const double left = clampCoordinate(clip->left);
-    const double top = clampCoordinate(clip->top);
-    cairo_rectangle(cr_, left, top, clampCoordinate(clip->right + 1.0) - left,
-                    clampCoordinate(clip->bottom + 1.0) - top);
-    cairo_clip(cr_);
-  }
+  if (clip) limitTo(&*clip);
+}
+
+void RasterCanvas::limitTo(const POINTRECT* rect) {
+  if (!cr_ || !rect) return;
+  const double left = clampCoordinate(std::min(rect->left, rect->right));
+  const double top = clampCoordinate(std::min(rect->top, rect->bottom));
+  const double right = clampCoordinate(std::max(rect->left, rect->right) + 1.0);
+  const double bottom = clampCoordinate(std::max(rect->top, rect->bottom) + 1.0);
+  cairo_rectangle(cr_, left, top, right - left, bottom - top);
+  cairo_clip(cr_);
 }
 
 RasterCanvas::~RasterCanvas() {

@@ -3,6 +3,8 @@
 // pixel edges: pixel (x, y) spans x..x+1, y..y+1, its centre is x+0.5, y+0.5.
 #pragma once
 
+#include "osgx.h"
+
 #include <cairo.h>
 
 #include <cstdint>
@@ -21,6 +23,10 @@ class RasterCanvas {
   // False when there is no such surface or its clip area is empty.
   explicit operator bool() const { return cr_ != nullptr; }
   cairo_t* cr() const { return cr_; }
+
+  // Limits the drawing further to the inclusive pixels of `rect` (corners in
+  // either order); nothing for a null rectangle.
+  void limitTo(const POINTRECT* rect);
 
  private:
   cairo_t* cr_ = nullptr;

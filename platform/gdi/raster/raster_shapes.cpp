@@ -82,45 +82,97 @@ void polygonPath(cairo_t* cr, const APOINT* points, int32_t count, double offset
   cairo_close_path(cr);
 }
 
-void strokeCornersLine(const POINTRECT& rect, const LineStroke& stroke) {
-  const APOINT ends[] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
-  drawPolyline(ends, 2, stroke, 0);
+// The straight line between the rectangle's corners: a flat ellipse.
+void strokeCornersLine(cairo_t* cr, const POINTRECT& rect, const LineStroke& stroke) {
+  const double offset = strokeOffset(stroke.width);
+  cairo_move_to(cr, clampCoordinate(rect.left + offset), clampCoordinate(rect.top + offset));
+  cairo_line_to(cr, clampCoordinate(rect.right + offset), clampCoordinate(rect.bottom + offset));
+  strokePath(cr, stroke);
 }
 
 double angleOnEllipse(double x, double y, double cx, double cy, double rx, double ry) {
   return std::atan2((y - cy) / ry, (x - cx) / rx);
 }
 
+// An arc of the ellipse inscribed in a rectangle, as angles on the unit
+// circle that Cairo scales to the ellipse: from `from` down to `to`, which
+// is counter-clockwise on screen (y grows downwards).
+struct ArcSpan {
+  double cx, cy;  // centre, on pixel edges
+  double from, to;
+  bool fullTurn;
+};
+
+// Radials through the centres of the start and end pixels, on the outline
+// box through the border pixel centres.
+ArcSpan arcSpan(const Box& outline, const POINTLINE& startEnd) {
+  const double rx = (outline.right - outline.left) / 2, ry = (outline.bottom - outline.top) / 2;
+  const double cx = outline.left + rx, cy = outline.top + ry;
+  const double from = angleOnEllipse(startEnd.x1 + 0.5, startEnd.y1 + 0.5, cx, cy, rx, ry);
+  const double to = angleOnEllipse(startEnd.x2 + 0.5, startEnd.y2 + 0.5, cx, cy, rx, ry);
+  return {cx, cy, from, to == from ? from - 2 * std::numbers::pi : to, to == from};
+}
+
+// Adds the arc of `span` on the ellipse of `box` to the current path.
+void arcPath(cairo_t* cr, const Box& box, const ArcSpan& span) {
+  cairo_save(cr);
+  cairo_translate(cr, span.cx, span.cy);
+  cairo_scale(cr, (box.right - box.left) / 2, (box.bottom - box.top) / 2);
+  cairo_arc_negative(cr, 0, 0, 1, span.from, span.to);
+  cairo_restore(cr);
+}
+
+bool isFlat(const Box& box) { return box.right == box.left || box.bottom == box.top; }
+
 }  // namespace
 
-// Counter-clockwise on screen from the radial through the start point to the
-// radial through the end point; equal radials give the whole ellipse.
-void drawArc(const POINTRECT& ellipse, const POINTLINE& startEnd, const LineStroke& stroke) {
+void drawArc(const POINTRECT& ellipse, const POINTLINE& startEnd, const LineStroke& stroke,
+             const POINTRECT* limit) {
   if (!drawsLine(stroke)) return;
   const Box box = outlineBox(ellipse, 0.5);
-  const double rx = (box.right - box.left) / 2, ry = (box.bottom - box.top) / 2;
-  if (rx <= 0 || ry <= 0) return strokeCornersLine(ellipse, stroke);
   RasterCanvas canvas;
+  canvas.limitTo(limit);
+  if (!canvas) return;
+  if (isFlat(box)) return strokeCornersLine(canvas.cr(), ellipse, stroke);
+  arcPath(canvas.cr(), box, arcSpan(box, startEnd));
+  strokePath(canvas.cr(), stroke);
+}
+
+void drawPie(int32_t surface, const POINTRECT& ellipse, const POINTLINE& startEnd,
+             const AreaFill& fill, const LineStroke& stroke, bool radiusLines,
+             const POINTRECT* limit) {
+  RasterCanvas canvas(surface);
+  canvas.limitTo(limit);
   if (!canvas) return;
   cairo_t* cr = canvas.cr();
-  const double cx = box.left + rx, cy = box.top + ry;
-  const double from = angleOnEllipse(startEnd.x1 + 0.5, startEnd.y1 + 0.5, cx, cy, rx, ry);
-  double to = angleOnEllipse(startEnd.x2 + 0.5, startEnd.y2 + 0.5, cx, cy, rx, ry);
-  if (to == from) to = from - 2 * std::numbers::pi;
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_arc_negative(cr, 0, 0, 1, from, to);
-  cairo_restore(cr);
+  const Box outline = outlineBox(ellipse, 0.5);
+  if (isFlat(outline)) {
+    if (drawsLine(stroke)) strokeCornersLine(cr, ellipse, stroke);
+    return;
+  }
+  const ArcSpan span = arcSpan(outline, startEnd);
+  if (fillsArea(fill)) {
+    cairo_move_to(cr, span.cx, span.cy);
+    arcPath(cr, fillBox(ellipse), span);
+    cairo_close_path(cr);
+    fillPath(cr, fill);
+  }
+  if (!drawsLine(stroke)) return;
+  // Thin outlines run through pixel centres: the centre pixel's centre is
+  // half a pixel off the ellipse centre on an even-sized box.
+  const double centreX = std::floor(span.cx) + 0.5, centreY = std::floor(span.cy) + 0.5;
+  if (radiusLines) cairo_move_to(cr, centreX, centreY);
+  arcPath(cr, outline, span);
+  if (radiusLines && !span.fullTurn) cairo_close_path(cr);
   strokePath(cr, stroke);
 }
 
 void drawEllipse(const POINTRECT& bounds, const LineStroke& stroke) {
   if (!drawsLine(stroke)) return;
   const Box box = outlineBox(bounds, 0.5);
-  if (box.right == box.left || box.bottom == box.top) return strokeCornersLine(bounds, stroke);
   RasterCanvas canvas;
   if (!canvas) return;
+  if (isFlat(box)) return strokeCornersLine(canvas.cr(), bounds, stroke);
   ellipsePath(canvas.cr(), box);
   strokePath(canvas.cr(), stroke);
 }

@@ -1,0 +1,48 @@
+// Walking a group's members while calling back into the VM. Each callback
+// may run application code that changes the group, so the walk looks at
+// `children` again after every member and stops when the array was replaced
+// or its length changed. A group's walks never nest inside each other: a
+// group held by itself, directly or through a member group, would otherwise
+// recurse without end.
+#pragma once
+
+#include "module/local_ref.h"
+#include "module/vm_arrays.h"
+
+namespace tamri {
+
+// Walks of different groups nest at most this deep; a walk started deeper
+// visits no member. Panels nest groups a few levels; the limit bounds the
+// native stack a chain of nested groups can take.
+inline constexpr int32_t kMaxGroupNesting = 16;
+
+// The members array of a group's record; empty when there is none.
+RefArrayView childrenOf(const uint8_t* group);
+
+class GroupWalk {
+ public:
+  // Takes the group's members as they are now. The walk has no members when
+  // `children` holds no array, when this group is already being walked, or
+  // when kMaxGroupNesting walks are running.
+  explicit GroupWalk(const LocalRef& group);
+  ~GroupWalk();
+  GroupWalk(const GroupWalk&) = delete;
+  GroupWalk& operator=(const GroupWalk&) = delete;
+
+  // Whether the walk runs at all (it may still have no members).
+  bool entered() const { return entered_; }
+  int32_t count() const { return count_; }
+  // Member `index` as the group's array holds it now; 0 for null or gone.
+  jword child(int32_t index) const;
+  // Whether `children` still holds the array the walk started with, at the
+  // same length.
+  bool unchanged() const;
+
+ private:
+  const LocalRef& group_;
+  jword children_ = 0;
+  int32_t count_ = 0;
+  bool entered_ = false;
+};
+
+}  // namespace tamri
