@@ -202,6 +202,79 @@ TEST_F(GdiRaster, ArcRunsCounterClockwiseFromStartToEnd) {
   EXPECT_EQ(paintedBounds(), Bounds({10, 0, 20, 10}));
 }
 
+TEST_F(GdiRaster, ArcWithItsFlagStaysInsideItsBoundsGrownByTheLineReach) {
+  const POINTRECT ellipse{0, 0, 30, 30};
+  const POINTLINE rightToLeft{30, 15, 0, 15};
+  const POINTRECT bounds{14, 0, 0, 15};  // corners in either order
+  osGXdrawArc(&ellipse, &rightToLeft, kRed, 0, 1, 1, &bounds, true);
+  EXPECT_EQ(paintedBounds(), Bounds({0, 0, 14, 15}));
+  osGXdrawArc(&ellipse, &rightToLeft, kRed, 0, 1, 3, &bounds, false);
+  EXPECT_EQ(paintedBounds()[2], 31);
+  gdihost::reset();
+  surface_ = gdihost::createSurface(kSize, kSize, kWhite);
+  gdihost::selectTarget(surface_);
+  osGXdrawArc(&ellipse, &rightToLeft, kRed, 0, 1, 3, &bounds, true);
+  EXPECT_EQ(paintedBounds()[2], 15);  // 14 + 3 / 2
+}
+
+class GdiPie : public GdiRaster {
+ protected:
+  void pie(const POINTLINE& startEnd, int8_t radiusLines = 1, const POINTRECT* bounds = nullptr,
+           int32_t surface = 0) {
+    const PLANECOL colours{kRed, kWhite, kBlue};
+    const PLANEATTRIB attributes{1, 1, 1, radiusLines};
+    osGXpie(surface ? surface : surface_, &kEllipse, &startEnd, &colours, &attributes, bounds,
+            bounds != nullptr);
+  }
+  static constexpr POINTRECT kEllipse{0, 0, 20, 20};
+  static constexpr POINTLINE kRightToTop{20, 10, 10, 0};
+};
+
+TEST_F(GdiPie, SectorIsFilledAndOutlinedWithItsRadii) {
+  pie(kRightToTop);
+  EXPECT_EQ(paintedBounds(), Bounds({10, 0, 20, 10}));
+  EXPECT_EQ(at(15, 5), static_cast<uint32_t>(kBlue));
+  EXPECT_EQ(at(10, 10), static_cast<uint32_t>(kRed));  // the centre
+  EXPECT_EQ(at(15, 10), static_cast<uint32_t>(kRed));  // radius to the start
+  EXPECT_EQ(at(10, 5), static_cast<uint32_t>(kRed));   // radius to the end
+  EXPECT_EQ(at(17, 3), static_cast<uint32_t>(kRed));   // on the arc
+}
+
+TEST_F(GdiPie, TheFourthAttributeByteAsksForTheRadii) {
+  pie(kRightToTop, 0);
+  EXPECT_NE(at(15, 10), static_cast<uint32_t>(kRed));
+  EXPECT_NE(at(10, 5), static_cast<uint32_t>(kRed));
+  EXPECT_EQ(at(17, 3), static_cast<uint32_t>(kRed));
+}
+
+TEST_F(GdiPie, EqualPointsMakeAFullTurnWithOneRadius) {
+  pie({10, 0, 10, 0});
+  EXPECT_EQ(paintedBounds(), Bounds({0, 0, 20, 20}));
+  EXPECT_EQ(at(10, 5), static_cast<uint32_t>(kRed));
+  EXPECT_EQ(at(10, 15), static_cast<uint32_t>(kBlue));
+  EXPECT_EQ(at(5, 10), static_cast<uint32_t>(kBlue));
+}
+
+TEST_F(GdiPie, FlagKeepsItInsideItsBoundsOnItsOwnSurface) {
+  const POINTRECT bounds{10, 0, 14, 10};
+  pie(kRightToTop, 1, &bounds);
+  EXPECT_EQ(paintedBounds(), Bounds({10, 0, 14, 10}));
+  const int32_t other = gdihost::createSurface(kSize, kSize, kWhite);
+  pie({0, 10, 20, 10}, 1, nullptr, other);  // left to right: the lower half
+  EXPECT_EQ(gdihost::pixel(other, 10, 15), static_cast<uint32_t>(kBlue));
+  EXPECT_EQ(at(10, 15), kWhite);
+}
+
+TEST_F(GdiPie, FlatEllipseIsTheLineBetweenItsCorners) {
+  const POINTRECT flat{2, 5, 12, 5};
+  const PLANECOL colours{kRed, kWhite, kBlue};
+  const PLANEATTRIB attributes{1, 1, 1, 1};
+  osGXpie(surface_, &flat, &kRightToTop, &colours, &attributes, nullptr, false);
+  EXPECT_EQ(paintedBounds(), Bounds({2, 5, 12, 5}));
+  osGXpie(surface_, &kEllipse, &kRightToTop, nullptr, &attributes, nullptr, false);
+  EXPECT_EQ(paintedCount(), 11);
+}
+
 TEST_F(GdiRaster, WritesPng) {
   osGXfillRectangle(0, 0, 9, 9, 0, kRed, 1, 0, 0, 0, 0);
   const std::string path = ::testing::TempDir() + "gdi_raster_test.png";

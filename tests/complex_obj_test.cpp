@@ -1,0 +1,277 @@
+// CgpComplexObj natives through the VM frame: which of its members' VM
+// methods each one calls, with which arguments and in which order, and how
+// the walk copes with members that change the group while it runs.
+#include "vm_test_support.h"
+
+#include <functional>
+
+namespace {
+
+using tamri_test::callOn;
+using tamri_test::FieldValues;
+using tamri_test::makeObject;
+using tamri_test::traceWith;
+using Lines = std::vector<std::string>;
+
+constexpr const char* kGraphics = "gpclasses/baseclasses/CgpGraphics";
+constexpr const char* kGroup = "gpclasses/graphics/CgpComplexObj";
+constexpr int64_t kShown = 2 | 4;
+
+class ComplexObjTest : public tamri_test::VmTest {
+ protected:
+  static jword member(const char* name, FieldValues fields = {{"stateFlags", kShown}}) {
+    const jword object = makeObject(kGraphics, fields);
+    vmhost::nameObject(object, name);
+    return object;
+  }
+  static jword group(const char* name, std::vector<jword> members, FieldValues fields = {}) {
+    const jword object = makeObject(kGroup, fields);
+    vmhost::setField(object, "children", vmhost::newRefArray(members));
+    vmhost::nameObject(object, name);
+    return object;
+  }
+  // The callbacks, shortened to "method on @receiver (arguments)".
+  static Lines callbacks() {
+    Lines lines;
+    for (std::string line : traceWith("callback ")) {
+      for (const std::string_view cls :
+           {"gpclasses/baseclasses/CgpGraphics.", "gpclasses/graphics/CgpComplexObj."}) {
+        const size_t at = line.find(cls);
+        if (at != std::string::npos) line = line.substr(at + cls.size());
+      }
+      lines.push_back(line);
+    }
+    return lines;
+  }
+  static int64_t flags(jword object) { return vmhost::getField(object, "stateFlags"); }
+};
+
+TEST_F(ComplexObjTest, DisplayVariantsFollowSecuredDisabledReversedPlain) {
+  const jword secured = member("secured", {{"stateFlags", kShown | 64 | 16}});
+  const jword disabled = member("disabled", {{"stateFlags", kShown | 16}});
+  const jword plain = member("plain");
+  const jword hidden = member("hidden", {{"stateFlags", 2 | 32}});
+  const jword marked = member("marked", {{"stateFlags", kShown | 32}, {"hasBackground", 1}});
+  const jword g = group("g", {secured, disabled, plain, hidden, marked});
+  callOn(g, "draw(I)V", {9});
+  const Lines plainDraws{"drawSecured(I)V on @secured (9)", "drawDisabled(I)V on @disabled (9)",
+                         "draw(I)V on @plain (9)",          "drawBackground(I)V on @marked (9)",
+                         "draw(I)V on @marked (9)",         "drawBadQuality(I)V on @marked (9)"};
+  EXPECT_EQ(callbacks(), plainDraws);
+  for (jword m : {secured, disabled, plain, hidden, marked}) EXPECT_TRUE(flags(m) & 8);
+  EXPECT_EQ(flags(hidden), 2 | 32 | 8);
+
+  host::traceClear();
+  vmhost::setField(g, "stateFlags", 1);
+  callOn(g, "draw(I)V", {9});
+  Lines reversed = plainDraws;
+  reversed[2] = "drawReverse(I)V on @plain (9)";
+  reversed[4] = "drawReverse(I)V on @marked (9)";
+  EXPECT_EQ(callbacks(), reversed);
+}
+
+TEST_F(ComplexObjTest, NullMembersAreSkippedAndAMissingArrayWalksNothing) {
+  const jword only = member("only");
+  const jword g = group("g", {0, only, 0});
+  callOn(g, "draw(I)V", {1});
+  EXPECT_EQ(callbacks(), Lines{"draw(I)V on @only (1)"});
+  vmhost::setField(g, "children", 0);
+  for (const char* native : {"draw(I)V", "resize(IB)V", "setPosition(II)V", "rotatePoints(I)V"})
+    callOn(g, native, {100, 6});
+  callOn(g, "setRotationPoint(II)V", {3, static_cast<uint32_t>(-4)});
+  EXPECT_EQ(callbacks().size(), 1u);
+  EXPECT_EQ(vmhost::getField(g, "rotationPointX"), 3);
+  EXPECT_EQ(vmhost::getField(g, "rotationPointY"), -4);
+}
+
+// A member's draw that runs application code changing the group.
+std::function<void()> duringDraw;
+jword drawThatChangesTheGroup(jword, std::span<const uint32_t>) {
+  if (duringDraw) duringDraw();
+  return 0;
+}
+
+TEST_F(ComplexObjTest, TheWalkStopsWhenACallbackReplacesOrShrinksTheMembers) {
+  vmhost::setHostMethod(kGraphics, "draw(I)V", drawThatChangesTheGroup);
+  const jword a = member("a"), b = member("b"), c = member("c");
+  const jword g = group("g", {a, b, c});
+  const jword sameLength = vmhost::newRefArray(std::vector<jword>{a, b, c});
+  const jword shorter = vmhost::newRefArray(std::vector<jword>{a, b});
+  for (const jword replacement : {sameLength, shorter, jword{0}}) {
+    vmhost::setField(g, "children", vmhost::newRefArray(std::vector<jword>{a, b, c}));
+    duringDraw = [&] { vmhost::setField(g, "children", replacement); };
+    host::traceClear();
+    callOn(g, "draw(I)V", {1});
+    EXPECT_EQ(callbacks(), Lines{"draw(I)V on @a (1)"});
+  }
+  // The same array may change its members: the walk takes them as they are.
+  const jword members = vmhost::newRefArray(std::vector<jword>{a, b, c});
+  vmhost::setField(g, "children", members);
+  duringDraw = [&] { vmhost::fieldBlock(members)[8] = 0, vmhost::fieldBlock(members)[9] = 0; };
+  host::traceClear();
+  callOn(g, "draw(I)V", {1});
+  duringDraw = nullptr;
+  EXPECT_EQ(callbacks(), (Lines{"draw(I)V on @a (1)", "draw(I)V on @c (1)"}));
+}
+
+TEST_F(ComplexObjTest, NestedGroupsDrawTheirMembersInside) {
+  const jword inner = group("inner", {member("b")}, {{"stateFlags", kShown}});
+  const jword outer = group("outer", {member("a"), inner, member("c")});
+  callOn(outer, "draw(I)V", {2});
+  EXPECT_EQ(callbacks(), (Lines{"draw(I)V on @a (2)", "draw(I)V on @inner (2)",
+                                "draw(I)V on @b (2)", "draw(I)V on @c (2)"}));
+}
+
+TEST_F(ComplexObjTest, AGroupHeldByItselfOrItsMemberIsNotWalkedAgain) {
+  const jword self = group("self", {}, {{"stateFlags", kShown}});
+  vmhost::setField(self, "children",
+                   vmhost::newRefArray(std::vector<jword>{self, member("a"), self}));
+  callOn(self, "draw(I)V", {1});
+  EXPECT_EQ(callbacks(),
+            (Lines{"draw(I)V on @self (1)", "draw(I)V on @a (1)", "draw(I)V on @self (1)"}));
+  EXPECT_TRUE(flags(self) & 8);
+
+  const jword first = group("first", {}, {{"stateFlags", kShown}});
+  const jword second = group("second", {first}, {{"stateFlags", kShown}});
+  vmhost::setField(first, "children", vmhost::newRefArray(std::vector<jword>{second}));
+  host::traceClear();
+  callOn(first, "setPosition(II)V", {5, 5});
+  callOn(first, "resize(IB)V", {150, 6});
+  callOn(first, "setRotationPoint(II)V", {1, 1});
+  EXPECT_LT(traceWith("callback").size(), 20u);
+}
+
+TEST_F(ComplexObjTest, NestingDeeperThanTheLimitWalksNothing) {
+  std::vector<jword> chain{member("leaf")};
+  for (int i = 0; i < 20; ++i)
+    chain.push_back(
+        group(("g" + std::to_string(i)).c_str(), {chain.back()}, {{"stateFlags", kShown}}));
+  callOn(chain.back(), "draw(I)V", {1});
+  // Sixteen walks run: the outermost group's and fifteen nested ones; the
+  // sixteenth nested group draws nothing and the leaf is never reached.
+  EXPECT_EQ(callbacks().size(), 16u);
+  EXPECT_EQ(callbacks().back(), "draw(I)V on @g3 (1)");
+  callOn(chain[5], "draw(I)V", {1});
+  EXPECT_EQ(callbacks().back(), "draw(I)V on @leaf (1)");
+}
+
+class GroupResizeTest : public ComplexObjTest {
+ protected:
+  // Designed at (0, 0)-(99, 49), now at (10, 20)-(109, 69); the member
+  // designed at (20, 10)-(39, 29).
+  Lines resized(uint32_t scale, uint8_t anchor) {
+    const jword a = member("a", {{"baseX1", 20}, {"baseY1", 10}, {"baseX2", 39}, {"baseY2", 29}});
+    const jword g = group("g", {a},
+                          {{"baseX1", 0},
+                           {"baseY1", 0},
+                           {"baseX2", 99},
+                           {"baseY2", 49},
+                           {"x1", 10},
+                           {"y1", 20},
+                           {"x2", 109},
+                           {"y2", 69}});
+    host::traceClear();
+    callOn(g, "resize(IB)V", {scale, anchor});
+    return callbacks();
+  }
+  static Lines expected(const std::string& shift, const std::string& resize) {
+    return {"shift(II)V on @a " + shift, "resize(IB)V on @a " + resize,
+            "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics; on @g ()"};
+  }
+};
+
+TEST_F(GroupResizeTest, EachAnchorPlacesTheMemberWhereTheGroupsMappingTakesIt) {
+  // Left edge kept, twice as wide (10..210): 20 maps to 50.4.
+  EXPECT_EQ(resized(200, 6), expected("(30, -20)", "(200, 6)"));
+  // Centre kept (-41..159): the centre 29 maps to 17.6, less 9 gives 8.6.
+  EXPECT_EQ(resized(200, 1), expected("(-11, -20)", "(200, 1)"));
+  // Right edge kept, half as wide (59..109): 39 maps to 78.7, less 19 gives 59.7.
+  EXPECT_EQ(resized(50, 2), expected("(40, -20)", "(50, 2)"));
+  // Bottom edge kept (44..69): 29 maps to 58.8, less 19 gives 39.8.
+  EXPECT_EQ(resized(50, 3), expected("(10, -30)", "(50, 3)"));
+  // Vertical centre kept (-6..94): 19 maps to 32.8, less 9 gives 23.8.
+  EXPECT_EQ(resized(200, 4), expected("(10, -14)", "(200, 4)"));
+  // Top edge kept (20..120): 10 maps to 40.4.
+  EXPECT_EQ(resized(200, 5), expected("(10, -30)", "(200, 5)"));
+  // Any other code maps the corner into the unchanged rectangle; the byte
+  // goes on with its sign.
+  EXPECT_EQ(resized(200, 0xF0), expected("(10, -20)", "(200, -16)"));
+}
+
+TEST_F(GroupResizeTest, AMemberAtTheGroupsDesignCornerLandsOnItsCurrentCorner) {
+  const jword a = member("a", {{"baseX1", 0},
+                               {"baseY1", 0},
+                               {"baseX2", 19},
+                               {"baseY2", 19},
+                               {"x1", 0},
+                               {"y1", 0},
+                               {"x2", 19},
+                               {"y2", 19}});
+  const jword g = group(
+      "g", {a}, {{"baseX2", 99}, {"baseY2", 49}, {"x1", 10}, {"y1", 20}, {"x2", 109}, {"y2", 69}});
+  callOn(g, "resize(IB)V", {300, 6});
+  EXPECT_EQ(callbacks()[0], "shift(II)V on @a (10, -20)");
+  // The stand-in's shift and resize then put it there, three times as wide.
+  EXPECT_EQ(vmhost::getField(a, "x1"), 10);
+  EXPECT_EQ(vmhost::getField(a, "y1"), 20);
+  EXPECT_EQ(vmhost::getField(a, "x2"), 69);
+  EXPECT_EQ(vmhost::getField(g, "x2"), 69);
+}
+
+TEST_F(ComplexObjTest, SetPositionKeepsEachMembersOffsetFromTheGroupCorner) {
+  const jword a = member("a", {{"x1", 25}, {"y1", 40}, {"x2", 30}, {"y2", 45}});
+  const jword b = member("b", {{"x1", 10}, {"y1", 100}, {"x2", 12}, {"y2", 101}});
+  const jword g = group("g", {a, b}, {{"x1", 10}, {"y1", 30}});
+  callOn(g, "setPosition(II)V", {32760, 7});
+  EXPECT_EQ(callbacks(),
+            (Lines{"setPosition(II)V on @a (-32761, 17)", "setPosition(II)V on @b (32760, 77)",
+                   "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics; on @g ()"}));
+  // The group's own rectangle comes from its members afterwards.
+  EXPECT_EQ(vmhost::getField(g, "x1"), -32761);
+  EXPECT_EQ(vmhost::getField(g, "y2"), 78);
+}
+
+TEST_F(ComplexObjTest, SetRotationPointGivesEachMemberTheSamePointFromItsOwnCentre) {
+  const jword a = member("a", {{"x1", 0}, {"y1", 0}, {"x2", 11}, {"y2", 21}});
+  const jword g = group("g", {a}, {{"x1", 0}, {"y1", 0}, {"x2", 101}, {"y2", 51}});
+  callOn(g, "setRotationPoint(II)V", {7, static_cast<uint32_t>(-3)});
+  // Group centre (50, 25), member centre (5, 10).
+  EXPECT_EQ(callbacks(), Lines{"setRotationPoint(II)V on @a (52, 12)"});
+  EXPECT_EQ(vmhost::getField(g, "rotationPointX"), 7);
+  EXPECT_EQ(vmhost::getField(g, "rotationPointY"), -3);
+}
+
+TEST_F(ComplexObjTest, UpdateBoundingRectangleUnitesTheMembersAndAnswersTheGroup) {
+  const jword a = member("a", {{"x1", 5}, {"y1", 40}, {"x2", 30}, {"y2", 45}, {"lineWidth", 3}});
+  const jword b = member("b", {{"x1", 20}, {"y1", 10}, {"x2", 25}, {"y2", 90}, {"lineWidth", -4}});
+  const jword g = group("g", {a, 0, b}, {{"lineWidth", 9}});
+  const vmhost::CallResult result =
+      callOn(g, "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;");
+  EXPECT_EQ(result.reference, g);
+  for (const auto& [field, value] : std::vector<std::pair<const char*, int64_t>>{
+           {"x1", 5}, {"y1", 10}, {"x2", 30}, {"y2", 90}, {"lineWidth", 3}})
+    EXPECT_EQ(vmhost::getField(g, field), value) << field;
+
+  const jword left = member("left", {{"x1", -50}, {"y1", -40}, {"x2", -10}, {"y2", -2}});
+  const jword g2 = group("g2", {left});
+  callOn(g2, "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;");
+  EXPECT_EQ(vmhost::getField(g2, "x2"), -1);
+  EXPECT_EQ(vmhost::getField(g2, "y2"), -1);
+  EXPECT_EQ(vmhost::getField(g2, "x1"), -50);
+
+  const jword none = group("none", {}, {{"x1", 4}});
+  vmhost::setField(none, "children", 0);
+  EXPECT_EQ(callOn(none, "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;").reference,
+            none);
+  EXPECT_EQ(vmhost::getField(none, "x1"), 4);
+}
+
+TEST_F(ComplexObjTest, RotatePointsOnlyTakesTheMembersExtent) {
+  const jword g = group("g", {member("a", {{"x1", 3}, {"x2", 4}})});
+  callOn(g, "rotatePoints(I)V", {1570});
+  EXPECT_EQ(callbacks(),
+            Lines{"updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics; on @g ()"});
+  EXPECT_EQ(vmhost::getField(g, "x1"), 3);
+}
+
+}  // namespace
