@@ -33,41 +33,59 @@ struct Span {
   int32_t low, high;
 };
 
-// The extents are differences of the corners, without the + 1 of an
-// inclusive width. A negative amount enters the same formulas and gives a
-// span whose ends come in reverse order.
-Span horizontalSpan(Span shape, int32_t amount, int32_t part) {
-  if (amount == 0) return {0, 0};
-  const int32_t extent = shape.high - shape.low;
-  const int32_t mid = shape.low + extent / 2;
-  const int32_t half = halfShare(extent, amount);
+// How the painted part of an axis grows: from the low edge (left or top),
+// from the centre line both ways, from the high edge (right or bottom), or
+// from the centre line towards the high edge (right) or the low edge (up)
+// for a positive amount and the other way for a negative one.
+enum class Growth { FromLowEdge, BothWays, FromHighEdge, TowardsHighEdge, TowardsLowEdge };
+
+Growth horizontalGrowth(int32_t part) {
   switch (part) {
     case 1:
-      return {shape.low, shape.low + share(extent, amount)};
+      return Growth::FromLowEdge;
     case 2:
-      return {mid - half, mid + half};
+      return Growth::BothWays;
     case 3:
-      return {shape.high - share(extent, amount), shape.high};
-    default:  // 16: to the right for a positive amount
-      return amount > 0 ? Span{mid, mid + half} : Span{mid + half, mid};
+      return Growth::FromHighEdge;
+    default:  // 16
+      return Growth::TowardsHighEdge;
   }
 }
 
-Span verticalSpan(Span shape, int32_t amount, int32_t part) {
+Growth verticalGrowth(int32_t part) {
+  switch (part) {
+    case 12:
+      return Growth::FromLowEdge;
+    case 8:
+      return Growth::BothWays;
+    case 4:
+      return Growth::FromHighEdge;
+    default:  // 40
+      return Growth::TowardsLowEdge;
+  }
+}
+
+// The extents are differences of the corners, without the + 1 of an
+// inclusive width. A negative amount enters the same formulas and gives a
+// span whose ends come in reverse order.
+Span levelSpan(Span shape, int32_t amount, Growth growth) {
   if (amount == 0) return {0, 0};
   const int32_t extent = shape.high - shape.low;
   const int32_t mid = shape.low + extent / 2;
   const int32_t half = halfShare(extent, amount);
-  switch (part) {
-    case 4:
-      return {shape.high - share(extent, amount), shape.high};
-    case 8:
-      return {mid - half, mid + half};
-    case 12:
+  switch (growth) {
+    case Growth::FromLowEdge:
       return {shape.low, shape.low + share(extent, amount)};
-    default:  // 40: upwards for a positive amount
+    case Growth::BothWays:
+      return {mid - half, mid + half};
+    case Growth::FromHighEdge:
+      return {shape.high - share(extent, amount), shape.high};
+    case Growth::TowardsHighEdge:
+      return amount > 0 ? Span{mid, mid + half} : Span{mid + half, mid};
+    case Growth::TowardsLowEdge:
       return amount > 0 ? Span{mid - half, mid} : Span{mid, mid - half};
   }
+  return shape;
 }
 
 }  // namespace
@@ -89,12 +107,12 @@ POINTRECT levelClipRect(const POINTRECT& bounds, int32_t amountX, int32_t amount
   const int32_t code = dirX | dirY;
   if (!isValidCode(code)) return clip;
   if (const int32_t part = code & kHorizontalBits) {
-    const Span span = horizontalSpan({bounds.left, bounds.right}, amountX, part);
+    const Span span = levelSpan({bounds.left, bounds.right}, amountX, horizontalGrowth(part));
     clip.left = span.low;
     clip.right = span.high;
   }
   if (const int32_t part = code & kVerticalBits) {
-    const Span span = verticalSpan({bounds.top, bounds.bottom}, amountY, part);
+    const Span span = levelSpan({bounds.top, bounds.bottom}, amountY, verticalGrowth(part));
     clip.top = span.low;
     clip.bottom = span.high;
   }

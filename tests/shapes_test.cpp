@@ -126,6 +126,19 @@ TEST_F(ShapeTest, RectangleOutlineNeedsWidthAndStyleUnlessALevelIsOn) {
   EXPECT_EQ(traceWith("osGXsetClipArea")[0], "osGXsetClipArea(10, 20, 60, 30, 5)");
 }
 
+TEST_F(ShapeTest, AWidthByteOf255IsMinusOneAndReversedCornersPassAsStored) {
+  FieldValues wide = kBox;
+  wide.insert(wide.end(), {{"lineWidth", 255}, {"x1", 60}, {"x2", 10}});
+  EXPECT_EQ(drawn(shape("CgpRectangle", wide)),
+            Lines{"osGXfillRectangle(60, 20, 10, 45, -1, 0x000000F1, 4, 0x000000B2, 1, 6, 4)"});
+  wide.insert(wide.end(), {{"levelDirX", 1}, {"levelPctX", 50}});
+  const Lines levelled = drawn(shape("CgpRectangle", wide));
+  EXPECT_EQ(levelled[0],
+            "osGXdrawRectangle(60, 20, 10, 45, -1, 2, 0x000000C3, 0x000000B2, 1, 6, 4)");
+  // The level's formulas run on the reversed extent: x1 + (-50 x 50) / 100.
+  EXPECT_EQ(levelled[3], "osGXsetClipArea(60, 20, 35, 45, 5)");
+}
+
 const FieldValues kPie{{"x1", 10},     {"y1", 20},     {"x2", 60},    {"y2", 45},
                        {"arcX1", 11},  {"arcY1", 21},  {"arcX2", 61}, {"arcY2", 71},
                        {"startX", 61}, {"startY", 46}, {"endX", 11},  {"endY", 47}};

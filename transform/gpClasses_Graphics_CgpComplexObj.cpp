@@ -60,11 +60,10 @@ void draw() {
   const GroupWalk walk(self);
   // The member is kept reachable in a slot while its methods run.
   LocalRef member = LocalRef::empty();
-  for (int32_t i = 0; i < walk.count(); ++i) {
+  walk.forEach([&](int32_t i) {
     member = walk.child(i);
     if (!member.isNull()) drawMember(self, member, surface);
-    if (!walk.unchanged()) break;
-  }
+  });
 }
 
 // Where a member's anchor point lies in its design rectangle: the top-left
@@ -125,10 +124,8 @@ void resize() {
   const double groupDesign[] = {double(design.left), double(design.top), double(design.right),
                                 double(design.bottom)};
   const double resized[] = {double(r.left), double(r.top), double(r.right), double(r.bottom)};
-  for (int32_t i = 0; i < walk.count(); ++i) {
-    placeAndResizeMember(walk, i, groupDesign, resized, scale, anchor);
-    if (!walk.unchanged()) break;
-  }
+  walk.forEach(
+      [&](int32_t i) { placeAndResizeMember(walk, i, groupDesign, resized, scale, anchor); });
   updateBounds(self);
 }
 
@@ -139,16 +136,15 @@ void setPosition() {
   const int32_t y = intArg(1);
   const GroupWalk walk(self);
   if (!walk.entered()) return;
-  for (int32_t i = 0; i < walk.count(); ++i) {
+  walk.forEach([&](int32_t i) {
     const LocalRef member(walk.child(i), false);
-    if (const uint8_t* m = member.resolve()) {
-      const uint8_t* group = self.resolve();
-      callVoidMethod(vm_methods::setPosition, Dispatch::Virtual, member,
-                     {cutTo16Bits(x - read(group, g::x1) + read(m, g::x1)),
-                      cutTo16Bits(y - read(group, g::y1) + read(m, g::y1))});
-    }
-    if (!walk.unchanged()) break;
-  }
+    const uint8_t* m = member.resolve();
+    if (!m) return;
+    const uint8_t* group = self.resolve();
+    callVoidMethod(vm_methods::setPosition, Dispatch::Virtual, member,
+                   {cutTo16Bits(x - read(group, g::x1) + read(m, g::x1)),
+                    cutTo16Bits(y - read(group, g::y1) + read(m, g::y1))});
+  });
   updateBounds(self);
 }
 
@@ -171,14 +167,12 @@ void setRotationPoint() {
   write(block, co::rotationPointY, y);
   const int32_t groupX = centreX(block), groupY = centreY(block);
   const GroupWalk walk(self);
-  for (int32_t i = 0; i < walk.count(); ++i) {
+  walk.forEach([&](int32_t i) {
     const LocalRef member(walk.child(i), false);
-    if (const uint8_t* m = member.resolve()) {
+    if (const uint8_t* m = member.resolve())
       callVoidMethod(vm_methods::setRotationPoint, Dispatch::Virtual, member,
                      {groupX - centreX(m) + x, groupY - centreY(m) + y});
-    }
-    if (!walk.unchanged()) break;
-  }
+  });
 }
 
 // The members turn by their own methods; the group only takes their new extent.

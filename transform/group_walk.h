@@ -38,6 +38,16 @@ class GroupWalk {
   // same length.
   bool unchanged() const;
 
+  // Calls visit(index) for each member in turn; stops after a member whose
+  // callbacks changed the members.
+  template <typename Visit>
+  void forEach(Visit&& visit) const {
+    for (int32_t i = 0; i < count_; ++i) {
+      visit(i);
+      if (!unchanged()) return;
+    }
+  }
+
  private:
   const LocalRef& group_;
   jword children_ = 0;
