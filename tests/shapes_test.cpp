@@ -116,6 +116,10 @@ TEST_F(ShapeTest, RectangleOutlineNeedsWidthAndStyleUnlessALevelIsOn) {
   thin.insert(thin.end(), {{"lineWidth", 0}, {"fillStyle", 1}});
   EXPECT_EQ(drawn(shape("CgpRectangle", thin)),
             Lines{"osGXfillRectangle(10, 20, 60, 45, 0, 0x000000F1, 1, 0x000000B2, 1, 6, 4)"});
+  FieldValues thinnest = kBox;
+  thinnest.insert(thinnest.end(), {{"lineWidth", 1}, {"lineStyle", 1}, {"fillStyle", 0}});
+  EXPECT_EQ(drawn(shape("CgpRectangle", thinnest)),
+            Lines{"osGXdrawRectangle(10, 20, 60, 45, 1, 1, 0x000000C3, 0x000000B2, 1, 6, 4)"});
   FieldValues unstyled = kBox;
   unstyled.push_back({"lineStyle", 0});
   EXPECT_EQ(drawn(shape("CgpRectangle", unstyled)).size(), 1u);
@@ -195,6 +199,9 @@ TEST_F(PolygonTest, FillsThenOutlines) {
   EXPECT_EQ(drawn(polygon({{"fillStyle", 2}, {"lineWidth", 0}})),
             Lines{"osGXfillPolygon(" + kCorners + ", 0x000000F1, 0x000000B2, 2, false)"});
   EXPECT_EQ(drawn(polygon({{"fillStyle", 0}, {"lineStyle", -1}})), Lines{});
+  // Width and style 1 are the thinnest outline.
+  EXPECT_EQ(drawn(polygon({{"fillStyle", 0}, {"lineStyle", 1}, {"lineWidth", 1}})),
+            Lines{"osGXdrawPolygon(" + kCorners + ", 1, 0x000000C3, 0x000000B2, 1)"});
 }
 
 TEST_F(PolygonTest, SolidFillWithoutVisibleOutlineHasItsEdgesInTheFillColour) {
