@@ -49,8 +49,8 @@ TEST_F(RectangleResizeTest, CentresStayAndAnEvenSizeStartsOnePixelLater) {
   // Centre 60: 50 wide (even) gives 36..85; 61 x 49 / 100 = 29 high (odd)
   // around centre 50 gives 36..64. The anchor is left alone.
   EXPECT_EQ(resized({50, 1, 49, 4}), (Values{36, 36, 85, 64, 777, 888, 50, 29}));
-  const Values spec = resized({50, 1, 100, 0}, {{"baseX2", 99}, {"x1", 0}, {"x2", 99}});
-  EXPECT_EQ(Values(spec.begin(), spec.begin() + 3), (Values{25, 20, 74}));
+  const Values even = resized({50, 1, 100, 0}, {{"baseX2", 99}, {"x1", 0}, {"x2", 99}});
+  EXPECT_EQ(Values(even.begin(), even.begin() + 3), (Values{25, 20, 74}));
 }
 
 TEST_F(RectangleResizeTest, OtherCodesSetOnlyTheSizeAndZeroLeavesTheAxis) {
