@@ -19,4 +19,11 @@ inline constexpr CoordField endY{184};
 // Non-zero: the drawing is limited to the bounding rectangle.
 inline constexpr ByteField boundsFlag{204};
 
+// Every field above by its VM name.
+inline constexpr NamedField kFields[] = {
+    {"arcX1", ellipseLeft},   {"arcX2", ellipseRight}, {"arcY1", ellipseTop},
+    {"arcY2", ellipseBottom}, {"startX", startX},      {"startY", startY},
+    {"endX", endX},           {"endY", endY},          {"boundsFlag", boundsFlag},
+};
+
 }  // namespace tamri::arc

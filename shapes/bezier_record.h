@@ -12,4 +12,11 @@ inline constexpr RefField points{144};
 // End marks: 0 none, 1 the last point, 2 the first point, 3 both.
 inline constexpr ByteField lineEnds{152};
 
+// Every field above by its VM name.
+inline constexpr NamedField kFields[] = {
+    {"pointCount", pointCount},
+    {"points", points},
+    {"lineEnds", lineEnds},
+};
+
 }  // namespace tamri::bezier

@@ -8,6 +8,8 @@
 #include "module/clip_area.h"
 #include "module/field_access.h"
 
+#include <array>
+
 namespace tamri {
 
 // Where a shape keeps its six fill-level fields.
@@ -19,6 +21,16 @@ struct FillLevelFields {
   ByteField dirX;
   ByteField dirY;
 };
+
+// The six fields by their VM names, for a class's field list.
+constexpr std::array<NamedField, 6> namedFields(const FillLevelFields& f) {
+  return {{{"levelBackColor", f.backColor},
+           {"levelPctX", f.amountX},
+           {"levelPctY", f.amountY},
+           {"levelBackStyle", f.backStyle},
+           {"levelDirX", f.dirX},
+           {"levelDirY", f.dirY}}};
+}
 
 // Direction codes: horizontal 1 from the left edge, 2 from the centre line to
 // both sides, 3 from the right edge, 16 from the centre line to the right

@@ -8,4 +8,7 @@ namespace tamri::pie {
 
 inline constexpr FillLevelFields fillLevel{{208}, {212}, {216}, {220}, {221}, {222}};
 
+// Every field above by its VM name; the arc's come first (arc::kFields).
+inline constexpr auto kFields = namedFields(fillLevel);
+
 }  // namespace tamri::pie

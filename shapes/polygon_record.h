@@ -12,4 +12,12 @@ inline constexpr FillLevelFields fillLevel{{156}, {160}, {164}, {168}, {169}, {1
 // Non-zero: the drawing layer fills by the non-zero winding rule.
 inline constexpr ByteField fillFlag{171};
 
+// Every field above by its VM name, the fill level's in kLevelFields.
+inline constexpr NamedField kFields[] = {
+    {"pointCount", pointCount},
+    {"points", points},
+    {"fillFlag", fillFlag},
+};
+inline constexpr auto kLevelFields = namedFields(fillLevel);
+
 }  // namespace tamri::polygon

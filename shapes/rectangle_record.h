@@ -14,4 +14,11 @@ inline constexpr IntField cornerHeight{160};
 inline constexpr ByteField rounded{176};
 inline constexpr FillLevelFields fillLevel{{164}, {168}, {172}, {177}, {178}, {179}};
 
+// Every field above by its VM name, the fill level's in kLevelFields.
+inline constexpr NamedField kFields[] = {
+    {"rectWidth", width},           {"rectHeight", height}, {"cornerWidth", cornerWidth},
+    {"cornerHeight", cornerHeight}, {"rounded", rounded},
+};
+inline constexpr auto kLevelFields = namedFields(fillLevel);
+
 }  // namespace tamri::rectangle

@@ -4,6 +4,13 @@
 #include "canvas/canvas_record.h"
 #include "module/graphic_record.h"
 #include "platform/ivm/vm_host.h"
+#include "shapes/arc_record.h"
+#include "shapes/bezier_record.h"
+#include "shapes/ellipse_record.h"
+#include "shapes/pie_record.h"
+#include "shapes/polygon_record.h"
+#include "shapes/rectangle_record.h"
+#include "transform/complex_obj_record.h"
 #include "transform/polyline_record.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +27,7 @@ using vmhost::FieldType;
 struct Record {
   const char* classPath;
   std::span<const NamedField> fields;
+  std::span<const NamedField> levelFields = {};  // a shape's fill level
 };
 
 // One line per class record.
@@ -27,6 +35,13 @@ const Record kRecords[] = {
     {"gpclasses/baseclasses/CgpGraphics", tamri::graphic::kFields},
     {"gpclasses/graphics/CgpPolyLine", tamri::polyline::kFields},
     {"gpclasses/graphics/CgpCanvas", tamri::canvas::kFields},
+    {"gpclasses/graphics/CgpArc", tamri::arc::kFields},
+    {"gpclasses/graphics/CgpBezier", tamri::bezier::kFields},
+    {"gpclasses/graphics/CgpEllipse", tamri::ellipse::kFields},
+    {"gpclasses/graphics/CgpRectangle", tamri::rectangle::kFields, tamri::rectangle::kLevelFields},
+    {"gpclasses/graphics/CgpPie", tamri::pie::kFields},
+    {"gpclasses/graphics/CgpPolygon", tamri::polygon::kFields, tamri::polygon::kLevelFields},
+    {"gpclasses/graphics/CgpComplexObj", tamri::complex_obj::kFields},
 };
 
 bool sameShape(FieldKind kind, FieldType type) {
@@ -57,16 +72,19 @@ TEST(RecordFields, EveryDescriptorMatchesTheClassLayoutByName) {
     SCOPED_TRACE(record.classPath);
     const vmhost::ClassDef* cls = vmhost::classByPath(record.classPath);
     ASSERT_NE(cls, nullptr);
-    for (const NamedField& field : record.fields) {
-      const vmhost::FieldDef* declared = vmhost::findField(*cls, field.name);
-      ASSERT_NE(declared, nullptr) << field.name;
-      EXPECT_EQ(field.offset, declared->offset) << field.name;
-      EXPECT_TRUE(sameShape(field.kind, declared->type)) << field.name;
+    for (std::span<const NamedField> part : {record.fields, record.levelFields}) {
+      for (const NamedField& field : part) {
+        const vmhost::FieldDef* declared = vmhost::findField(*cls, field.name);
+        ASSERT_NE(declared, nullptr) << field.name;
+        EXPECT_EQ(field.offset, declared->offset) << field.name;
+        EXPECT_TRUE(sameShape(field.kind, declared->type)) << field.name;
+      }
     }
     // The class's own fields, each named exactly once.
-    EXPECT_EQ(record.fields.size(), cls->fields.size());
+    EXPECT_EQ(record.fields.size() + record.levelFields.size(), cls->fields.size());
     for (const vmhost::FieldDef& declared : cls->fields) {
-      EXPECT_NE(named(record.fields, declared.name), nullptr) << declared.name;
+      EXPECT_TRUE(named(record.fields, declared.name) || named(record.levelFields, declared.name))
+          << declared.name;
     }
   }
 }

@@ -11,4 +11,11 @@ inline constexpr RefField children{140};
 inline constexpr CoordField rotationPointX{148};
 inline constexpr CoordField rotationPointY{152};
 
+// Every field above by its VM name.
+inline constexpr NamedField kFields[] = {
+    {"children", children},
+    {"rotationPointX", rotationPointX},
+    {"rotationPointY", rotationPointY},
+};
+
 }  // namespace tamri::complex_obj
