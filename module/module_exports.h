@@ -7,7 +7,9 @@
 extern "C" {
 const char* GetDLMAppVersion(void);
 int32_t gpclasses_graphics_CgpCanvas_init(void);
+int32_t gpclasses_graphics_CgpFont_init(void);
 int32_t gpclasses_graphics_CgpPolyLine_init(void);
+int32_t gpclasses_graphics_CgpText_init(void);
 }
 
 namespace tamri {
@@ -23,7 +25,9 @@ struct ClassInitExport {
 // the order of the export table.
 inline constexpr ClassInitExport kClassInits[] = {
     {"gpclasses_graphics_CgpCanvas_init", gpclasses_graphics_CgpCanvas_init},
+    {"gpclasses_graphics_CgpFont_init", gpclasses_graphics_CgpFont_init},
     {"gpclasses_graphics_CgpPolyLine_init", gpclasses_graphics_CgpPolyLine_init},
+    {"gpclasses_graphics_CgpText_init", gpclasses_graphics_CgpText_init},
 };
 
 }  // namespace tamri

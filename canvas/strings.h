@@ -1,0 +1,54 @@
+// Canvas strings: what the ten string natives draw. Each takes the canvas
+// state record, the string argument's characters in place and its own
+// arguments, builds the text records and calls one text operation of the
+// drawing layer.
+#pragma once
+
+#include "module/vm_strings.h"
+#include "platform/gdi/osgx.h"
+#include "text/text_records.h"
+
+#include <cstdint>
+
+namespace tamri {
+
+// The canvas called on and the string argument (the first after `this`).
+struct CanvasString {
+  const uint8_t* canvas;
+  TextView text;
+};
+CanvasString canvasStringArguments();
+// The font handle of the reference argument after the string; 0 for null.
+FONTHANDLE fontArgument();
+
+struct Box {
+  int32_t x, y, width, height;
+};
+
+// (x, y) is the lower left corner of the measured string.
+void drawMeasuredString(const CanvasString& s, int32_t x, int32_t y);
+// Canvas colours, font and attributes; the flag goes to the text operation.
+void drawStringInBox(const CanvasString& s, const Box& box, bool flag);
+void drawStringInColour(const CanvasString& s, const Box& box, int32_t colour, FONTHANDLE font);
+// The simple text operation with the caller's code and second code 1.
+void drawSimpleString(const CanvasString& s, const Box& box, int32_t colour, FONTHANDLE font,
+                      int32_t code);
+void drawMarqueeString(const CanvasString& s, const Box& box, bool flag, int32_t offset);
+void drawStyledString(const CanvasString& s, const Box& box, int32_t colour,
+                      TextAttributeBytes bytes, FONTHANDLE font, bool flag);
+// Fill, border, then the text, all in the box as given.
+void drawStringWithBorder(const CanvasString& s, int32_t borderColor, int32_t fillColor,
+                          int32_t borderWidth, const Box& box);
+
+struct BorderedString {
+  int32_t borderColor, textColor, textBackColor, secondColor, lineWidth, lineStyle;
+  Box box;
+  TextAttributeBytes bytes;
+  int32_t layoutCode;
+  FONTHANDLE font;
+};
+// The text, then its border, in the box moved by the canvas translation.
+void drawStringWithTranslatedBorder(const CanvasString& s, const BorderedString& b);
+void drawStringWithBackground(const CanvasString& s, int32_t textBackColor, const Box& box);
+
+}  // namespace tamri
