@@ -78,6 +78,36 @@ TEST_F(RegistrationTest, CanvasRegistersWhatItHasInTheClassOrder) {
   }
 }
 
+TEST_F(RegistrationTest, FontAndTextRegisterTheirNativesInOrder) {
+  EXPECT_EQ(
+      registeredBy(gpclasses_graphics_CgpFont_init),
+      (std::vector<std::string>{
+          "gpclasses/graphics/CgpFont calcTextMetrics(Ljava/lang/String;)V",
+          "gpclasses/graphics/CgpFont createFont()I", "gpclasses/graphics/CgpFont deleteFont()V",
+          "gpclasses/graphics/CgpFont isAgfaFont()Z", "gpclasses/graphics/CgpFont isTcpFont()Z"}));
+  EXPECT_EQ(registeredBy(gpclasses_graphics_CgpText_init),
+            (std::vector<std::string>{"gpclasses/graphics/CgpText draw(II)V"}));
+}
+
+TEST_F(RegistrationTest, TheCanvasRegistersItsTenStringNatives) {
+  const std::vector<std::string> registered = registeredBy(gpclasses_graphics_CgpCanvas_init);
+  for (const char* native :
+       {"drawString(Ljava/lang/String;II)V", "drawString(Ljava/lang/String;IIII)V",
+        "drawString(Ljava/lang/String;IIIIILgpclasses/graphics/CgpFont;)V",
+        "drawString(Ljava/lang/String;IIIIZ)V",
+        "drawString(Ljava/lang/String;IIIIILgpclasses/graphics/CgpFont;I)V",
+        "drawString(Ljava/lang/String;IIIIZI)V",
+        "drawString(Ljava/lang/String;IIIIIIIIILgpclasses/graphics/CgpFont;Z)V",
+        "drawStringWithBorder(IIILjava/lang/String;IIII)V",
+        "drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILgpclasses/graphics/CgpFont;)V",
+        "drawStringWithBackground(ILjava/lang/String;IIII)V"}) {
+    EXPECT_EQ(std::count(registered.begin(), registered.end(),
+                         std::string("gpclasses/graphics/CgpCanvas ") + native),
+              1)
+        << native;
+  }
+}
+
 TEST_F(RegistrationTest, EveryInitRegistersOnlyItsOwnClassWithDistinctEntryPoints) {
   for (const tamri::ClassInitExport& e : tamri::kClassInits) {
     const std::vector<std::string> lines = registeredBy(e.init);
