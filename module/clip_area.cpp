@@ -3,9 +3,11 @@
 namespace tamri {
 
 SavedClipArea saveClipArea(int32_t surface) {
+  // POINTRECT is packed: its fields need not be aligned for an int pointer.
+  int32_t left = 0, top = 0, right = 0, bottom = 0;
   SavedClipArea saved;
-  POINTRECT& r = saved.rect;
-  saved.present = osGXgetClipArea(&r.left, &r.top, &r.right, &r.bottom, surface);
+  saved.present = osGXgetClipArea(&left, &top, &right, &bottom, surface);
+  saved.rect = {left, top, right, bottom};
   return saved;
 }
 

@@ -43,11 +43,21 @@ struct ResolvedFace {
 
 using ResolveKey = std::tuple<std::string, int32_t, int32_t>;
 
+void release(LoadedFont& font);
+
 struct FontLibrary {
   FcConfig* pinned = nullptr;  // only the pinned files; null: the system's fonts
   std::map<ResolveKey, ResolvedFace> resolved;
   std::map<std::string, bool> agfaByFile;
   std::map<FONTHANDLE, LoadedFont> loaded;
+
+  // fontconfig keeps its patterns through offsets that leak checkers cannot
+  // follow: everything it holds is handed back when the process ends.
+  ~FontLibrary() {
+    for (auto& [handle, font] : loaded) release(font);
+    if (pinned) FcConfigDestroy(pinned);
+    FcFini();
+  }
 };
 
 FontLibrary& library() {
