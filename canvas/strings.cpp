@@ -7,11 +7,13 @@
 namespace tamri {
 namespace {
 
-// Layout code and attribute bytes 1, 2, 6, 7 of the canvas strings, byte 6
-// from the canvas state.
+// Layout codes: centred in a box; left and vertically centred where the box
+// is the measured string's own.
 constexpr int32_t kDefaultLayout = 2;
 constexpr int32_t kMeasuredLayout = 0;
 
+// Attribute bytes 1, 2, 6 and 7 unless an overload says otherwise; byte 6
+// from the canvas state.
 TextAttributeBytes defaultBytes(const uint8_t* canvas) {
   return {0, 0, readUnsigned(canvas, canvas::textAttribute), 1};
 }

@@ -122,36 +122,35 @@ class LinePainter {
   std::vector<cairo_glyph_t> positioned_;
 };
 
-void paintBackground(cairo_t* cr, int32_t colour) {
-  if (!hasColour(colour)) return;
-  setSourceColour(cr, colour);
-  cairo_paint(cr);
+// The rectangle as pixel edges and sizes, wide enough for any corners.
+struct TextBox {
+  int64_t left, top, width, height;
+};
+
+// Clips the canvas to the rectangle and paints the background there; false
+// when nothing of the rectangle can be seen.
+bool prepareBox(const RasterCanvas& canvas, const POINTRECT& rect, int32_t background,
+                Area& visible, TextBox& box) {
+  if (!canvas || !clipToRectangle(canvas.cr(), rect, visible)) return false;
+  if (hasColour(background)) {
+    setSourceColour(canvas.cr(), background);
+    cairo_paint(canvas.cr());
+  }
+  box = {rect.left, rect.top, int64_t{rect.right} - rect.left + 1,
+         int64_t{rect.bottom} - rect.top + 1};
+  return true;
 }
 
 }  // namespace
 
 TextStyle alignmentOf(int32_t code) {
+  constexpr HorizontalAlign kHorizontal[] = {HorizontalAlign::Left, HorizontalAlign::Right,
+                                             HorizontalAlign::Centre, HorizontalAlign::Left};
+  constexpr VerticalAlign kVertical[] = {VerticalAlign::Centre, VerticalAlign::Top,
+                                         VerticalAlign::Bottom, VerticalAlign::Centre};
   TextStyle style;
-  switch (code & 3) {
-    case 1:
-      style.horizontal = HorizontalAlign::Right;
-      break;
-    case 2:
-      style.horizontal = HorizontalAlign::Centre;
-      break;
-    default:
-      style.horizontal = HorizontalAlign::Left;
-  }
-  switch ((code >> 2) & 3) {
-    case 1:
-      style.vertical = VerticalAlign::Top;
-      break;
-    case 2:
-      style.vertical = VerticalAlign::Bottom;
-      break;
-    default:
-      style.vertical = VerticalAlign::Centre;
-  }
+  style.horizontal = kHorizontal[code & 3];
+  style.vertical = kVertical[(code >> 2) & 3];
   return style;
 }
 
@@ -171,22 +170,20 @@ void drawText(int32_t surface, const POINTRECT& rect, const TEXTCOL& colours,
   if (!font) return;
   RasterCanvas canvas(surface);
   Area visible;
-  if (!canvas || !clipToRectangle(canvas.cr(), rect, visible)) return;
-  paintBackground(canvas.cr(), colours.backColor);
+  TextBox box;
+  if (!prepareBox(canvas, rect, colours.backColor, visible, box)) return;
 
-  const int64_t width = int64_t{rect.right} - rect.left + 1;
-  const int64_t height = int64_t{rect.bottom} - rect.top + 1;
   const int64_t lineHeight = font->lineHeight();
   // Only lines that fit whole are kept, the first one always.
-  const auto maxLines = static_cast<size_t>(std::max<int64_t>(1, height / lineHeight));
+  const auto maxLines = static_cast<size_t>(std::max<int64_t>(1, box.height / lineHeight));
   const std::vector<PlacedGlyph> glyphs = placeGlyphs(*font, text, count, false);
-  const std::vector<TextLine> lines = breakLines(glyphs, style.wrap ? width : 0, maxLines);
+  const std::vector<TextLine> lines = breakLines(glyphs, style.wrap ? box.width : 0, maxLines);
 
   LinePainter painter(canvas.cr(), *font, glyphs, visible, colours, style);
   const int64_t blockHeight = static_cast<int64_t>(lines.size()) * lineHeight;
-  int64_t lineTop = alignedTop(style.vertical, rect.top, height, blockHeight);
+  int64_t lineTop = alignedTop(style.vertical, box.top, box.height, blockHeight);
   for (const TextLine& line : lines) {
-    painter.draw(line, alignedLeft(style.horizontal, rect.left, width, line.boxWidth), lineTop);
+    painter.draw(line, alignedLeft(style.horizontal, box.left, box.width, line.boxWidth), lineTop);
     lineTop += lineHeight;
   }
 }
@@ -198,18 +195,16 @@ void drawMarquee(int32_t surface, const POINTRECT& rect, const TEXTCOL& colours,
   if (!font) return;
   RasterCanvas canvas(surface);
   Area visible;
-  if (!canvas || !clipToRectangle(canvas.cr(), rect, visible)) return;
-  paintBackground(canvas.cr(), colours.backColor);
+  TextBox box;
+  if (!prepareBox(canvas, rect, colours.backColor, visible, box)) return;
 
   const std::vector<PlacedGlyph> glyphs = placeGlyphs(*font, text, count, true);
   const TextLine line = breakLines(glyphs, 0, 1).front();
-  const int64_t width = int64_t{rect.right} - rect.left + 1;
-  const int64_t height = int64_t{rect.bottom} - rect.top + 1;
-  const int64_t loop = line.boxWidth + width;
+  const int64_t loop = line.boxWidth + box.width;
   const int64_t shift = floorMod(offset, loop);
-  const int64_t home = alignedLeft(style.horizontal, rect.left, width, line.boxWidth);
+  const int64_t home = alignedLeft(style.horizontal, box.left, box.width, line.boxWidth);
   const int64_t first = leftwards ? home - shift : home + shift;
-  const int64_t top = alignedTop(style.vertical, rect.top, height, font->lineHeight());
+  const int64_t top = alignedTop(style.vertical, box.top, box.height, font->lineHeight());
 
   LinePainter painter(canvas.cr(), *font, glyphs, visible, colours, style);
   painter.draw(line, first, top);
