@@ -163,11 +163,13 @@ TEST_F(TextObjectTest, PutsBackTheClipAreaItFound) {
 
 TEST_F(TextObjectTest, TheBorderNeedsBothAPositiveWidthAndStyle) {
   const jword fontObject = loadedFont(u"DejaVu Sans");
-  for (auto [width, style] : {std::pair{2, 0}, {0, 1}, {-2, 3}, {1, -1}})
+  for (auto [width, style] : {std::pair{2, 0}, {0, 1}, {-2, 3}, {1, -1}, {1, 1}})
     callOn(textObject(fontObject, {{"lineWidth", width}, {"lineStyle", style}}), "draw(II)V",
            {1, 0});
-  EXPECT_TRUE(traceWith("osGXdrawRectangle").empty());
-  EXPECT_EQ(traceWith("osGXtext").size(), 4u);
+  EXPECT_EQ(traceWith("osGXdrawRectangle"),
+            (std::vector<std::string>{
+                "osGXdrawRectangle(10, 20, 110, 45, 1, 1, 0x00000033, 0x00000022, 0, 0, 0)"}));
+  EXPECT_EQ(traceWith("osGXtext").size(), 5u);
 }
 
 TEST_F(TextObjectTest, WithoutAFontNothingIsDrawnNotEvenTheBorder) {

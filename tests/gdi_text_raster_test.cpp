@@ -163,6 +163,22 @@ TEST_F(TextRaster, TheFlagWrapsAtSpacesAndOnlyWholeLinesAreKept) {
   const Ink two = ink();
   EXPECT_GE(two.top, 10);
   EXPECT_LT(two.top, 19);
+
+  // A line as wide as the rectangle stays whole; one pixel less breaks it,
+  // and the spaces at the break are dropped.
+  const int32_t width = measure(u"one two")[0];
+  clear();
+  text(u"one two", {0, 0, width - 1, 79}, kTopLeft, true);
+  EXPECT_LT(ink().bottom, 19);
+  clear();
+  text(u"one two", {0, 0, width - 2, 79}, kTopLeft, true);
+  const Ink broken = ink();
+  EXPECT_GT(broken.bottom, 19);
+  for (const std::u16string same : {u"one  two", u"one\ntwo"}) {
+    clear();
+    text(same, {0, 0, width - 2, 79}, kTopLeft, true);
+    EXPECT_EQ(ink(), broken);
+  }
 }
 
 TEST_F(TextRaster, BackgroundFillsTheRectangleAndNoColourDrawsNoText) {
@@ -237,12 +253,23 @@ TEST_F(TextRaster, SimpleTextOnSurface0DrawsOnTheTarget) {
   EXPECT_EQ(at(2, 17), 0xFF0000u);
 }
 
+TEST_F(TextRaster, ControlCharactersTakeNoRoomButSpacesDo) {
+  EXPECT_EQ(measure(u"a\tb"), measure(u"a b"));
+  EXPECT_EQ(measure(u"a\rb\u007F\u0085"), measure(u"ab"));
+  EXPECT_GT(measure(u"a ")[0], measure(u"a")[0]);
+  EXPECT_GT(measure(u"a\u00A0~")[0], measure(u"a ")[0]);
+}
+
 TEST_F(TextRaster, SurrogatePairsAreOneCharacterAndLoneOnesShowTheReplacement) {
   const std::u16string pair = {0xDBFF, 0xDFFD};  // U+10FFFD, not in the face
   EXPECT_EQ(measure(pair), measure(u"\u0378"));  // also not in the face: one missing glyph
   EXPECT_EQ(measure(std::u16string{0xD800}), measure(u"\uFFFD"));
   EXPECT_EQ(measure(std::u16string{0xDC00, u'a'}), measure(u"\uFFFDa"));
   EXPECT_NE(measure(pair)[0], measure(u"\uFFFD")[0]);
+  // A pair cut by the count is a lone surrogate.
+  int32_t cut[3];
+  osGXgetTextMetrics(sans_, pair.data(), 1, &cut[0], &cut[1], &cut[2]);
+  EXPECT_EQ(cut[0], measure(u"\uFFFD")[0]);
 }
 
 TEST_F(TextRaster, UnknownFontsAndEmptyRectanglesDrawNothing) {
@@ -288,9 +315,12 @@ TEST_F(TextRaster, NamesResolveToFacesAndUnknownNamesFallBack) {
   EXPECT_FALSE(gdihost::fontInfo(bold)->syntheticBold);
   EXPECT_EQ(gdihost::fontInfo(bold)->pixelSize, 20);
   EXPECT_EQ(face(load(u"dejavusansmono", 16)), "DejaVuSansMono.ttf");
-  const FONTHANDLE monoBold = load(u"DejaVu Sans Mono", 16, 9);
+  const FONTHANDLE mono = load(u"DejaVu Sans Mono", 16);
+  EXPECT_EQ(measure(u"iii", mono), measure(u"WWW", mono));
+  const FONTHANDLE monoBold = load(u"DejaVu Sans Mono", 16, 6);
   EXPECT_EQ(face(monoBold), "DejaVuSansMono.ttf");
   EXPECT_TRUE(gdihost::fontInfo(monoBold)->syntheticBold);
+  EXPECT_FALSE(gdihost::fontInfo(load(u"DejaVu Sans Mono", 16, 5))->syntheticBold);
   EXPECT_TRUE(gdihost::fontInfo(load(u"DejaVu Sans", 16, 0, 1))->syntheticOblique);
   EXPECT_FALSE(gdihost::fontInfo(load(u"DejaVu Sans", 16, 0, 3))->syntheticOblique);
   EXPECT_EQ(gdihost::fontInfo(load(u"DejaVu Sans", 0))->pixelSize, 16);

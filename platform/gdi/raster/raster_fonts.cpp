@@ -198,7 +198,13 @@ cairo_scaled_font_t* scaledFont(cairo_font_face_t* face, const FontRequest& requ
 void release(LoadedFont& font) {
   if (font.crisp) cairo_scaled_font_destroy(font.crisp);
   if (font.smooth) cairo_scaled_font_destroy(font.smooth);
-  font.crisp = font.smooth = nullptr;
+}
+
+// A file FreeType cannot read leaves the face without glyphs or extents.
+bool faceReadable(cairo_scaled_font_t* font) {
+  FT_Face face = cairo_ft_scaled_font_lock_face(font);
+  if (face) cairo_ft_scaled_font_unlock_face(font);
+  return face != nullptr;
 }
 
 // Builds the font from a resolved face; false when Cairo cannot use it.
@@ -218,15 +224,7 @@ bool makeFont(const ResolvedFace& face, const FontRequest& request, LoadedFont& 
   font.crisp = scaledFont(fontFace, request, font.syntheticOblique, CAIRO_ANTIALIAS_NONE);
   font.smooth = scaledFont(fontFace, request, font.syntheticOblique, CAIRO_ANTIALIAS_GRAY);
   cairo_font_face_destroy(fontFace);  // the scaled fonts keep it
-  if (!font.crisp || !font.smooth) {
-    release(font);
-    return false;
-  }
-  // A file FreeType cannot read leaves the face without glyphs or extents.
-  FT_Face ftFace = cairo_ft_scaled_font_lock_face(font.crisp);
-  const bool readable = ftFace != nullptr;
-  if (ftFace) cairo_ft_scaled_font_unlock_face(font.crisp);
-  if (!readable) {
+  if (!font.crisp || !font.smooth || !faceReadable(font.crisp)) {
     release(font);
     return false;
   }

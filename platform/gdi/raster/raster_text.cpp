@@ -65,16 +65,17 @@ class LinePainter {
  public:
   LinePainter(cairo_t* cr, const LoadedFont& font, const std::vector<PlacedGlyph>& glyphs,
               const Area& visible, const TEXTCOL& colours, const TextStyle& style)
-      : cr_(cr), font_(font), glyphs_(glyphs), visible_(visible), colours_(colours), style_(style) {
-    // Ink reaches at most this far beyond its pen position and advance.
-    margin_ = 2 * static_cast<int64_t>(font.pixelSize) + 2;
-  }
+      : cr_(cr),
+        font_(font),
+        glyphs_(glyphs),
+        visible_(visible),
+        colours_(colours),
+        style_(style) {}
 
   // The line whose box starts at column boxLeft, its top row at lineTop.
   void draw(const TextLine& line, int64_t boxLeft, int64_t lineTop) {
     const int64_t height = font_.lineHeight();
-    if (lineTop > visible_.bottom + 1 || lineTop + height < visible_.top - 1) return;
-    if (boxLeft > visible_.right + 1 || boxLeft + line.boxWidth < visible_.left - 1) return;
+    if (lineTop > visible_.bottom || lineTop + height < visible_.top - 1) return;
     if (style_.shadow && hasColour(colours_.secondColor))
       paint(line, boxLeft + 1, lineTop + 1, colours_.secondColor);
     if (hasColour(colours_.textColor)) paint(line, boxLeft, lineTop, colours_.textColor);
@@ -85,7 +86,8 @@ class LinePainter {
     const int64_t baseline = lineTop + font_.ascent;
     positioned_.clear();
     int64_t pen = boxLeft - line.boxLeft;
-    for (size_t k = line.begin; k < line.end && pen <= visible_.right + margin_; ++k) {
+    // Only glyphs whose ink can reach the visible part go to Cairo.
+    for (size_t k = line.begin; k < line.end; ++k) {
       const PlacedGlyph& g = glyphs_[k];
       if (g.inkRight > g.inkLeft && pen + g.inkRight >= visible_.left &&
           pen + g.inkLeft <= visible_.right) {
@@ -118,7 +120,6 @@ class LinePainter {
   Area visible_;
   const TEXTCOL& colours_;
   const TextStyle& style_;
-  int64_t margin_;
   std::vector<cairo_glyph_t> positioned_;
 };
 
