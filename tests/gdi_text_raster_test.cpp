@@ -143,6 +143,16 @@ TEST_F(TextRaster, TextIsClippedToItsRectangleAndToTheSurfacesClipArea) {
   EXPECT_GE(drawn.top, 20);
   EXPECT_LE(drawn.bottom, 29);
 
+  // A rectangle one pixel high or wide still shows its slice of the text.
+  clear();
+  text(u"Sliced", {0, 10, 99, 10}, 0);
+  EXPECT_EQ(ink().top, 10);
+  EXPECT_EQ(ink().bottom, 10);
+  clear();
+  text(u"Sliced", {3, 0, 3, 79}, 2);
+  EXPECT_EQ(ink().left, 3);
+  EXPECT_EQ(ink().right, 3);
+
   clear();
   osGXsetClipArea(0, 0, 49, 79, surface_);
   text(u"Clipped", {40, 10, 139, 40}, kTopLeft);
