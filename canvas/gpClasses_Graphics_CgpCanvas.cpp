@@ -85,44 +85,41 @@ void drawBevelButton() {
 }
 
 // ---- strings ---------------------------------------------------------------
-// The string is the first reference after `this`, a CgpFont the next.
-
-Box boxArgs(int32_t first) {
-  return {intArg(first), intArg(first + 1), intArg(first + 2), intArg(first + 3)};
-}
-TextAttributeBytes byteArgs(int32_t first) {
-  return {unsignedByteArg(first), unsignedByteArg(first + 1), unsignedByteArg(first + 2),
-          unsignedByteArg(first + 3)};
-}
 
 void drawStringAt() { drawMeasuredString(canvasStringArguments(), intArg(0), intArg(1)); }
-void drawStringInBox() { tamri::drawStringInBox(canvasStringArguments(), boxArgs(0), true); }
+void drawStringInBox() {
+  tamri::drawStringInBox(canvasStringArguments(), stringBoxArguments(0), true);
+}
 void drawStringInColour() {
-  tamri::drawStringInColour(canvasStringArguments(), boxArgs(0), intArg(4), fontArgument());
+  tamri::drawStringInColour(canvasStringArguments(), stringBoxArguments(0), intArg(4),
+                            fontArgument());
 }
 void drawStringInBoxFlagged() {
-  tamri::drawStringInBox(canvasStringArguments(), boxArgs(0), boolArg(4));
+  tamri::drawStringInBox(canvasStringArguments(), stringBoxArguments(0), boolArg(4));
 }
 void drawStringWithCode() {
-  drawSimpleString(canvasStringArguments(), boxArgs(0), intArg(4), fontArgument(), intArg(5));
+  drawSimpleString(canvasStringArguments(), stringBoxArguments(0), intArg(4), fontArgument(),
+                   intArg(5));
 }
 void drawStringMarquee() {
-  drawMarqueeString(canvasStringArguments(), boxArgs(0), boolArg(4), intArg(5));
+  drawMarqueeString(canvasStringArguments(), stringBoxArguments(0), boolArg(4), intArg(5));
 }
 void drawStringStyled() {
-  drawStyledString(canvasStringArguments(), boxArgs(0), intArg(4), byteArgs(5), fontArgument(),
-                   boolArg(9));
+  drawStyledString(canvasStringArguments(), stringBoxArguments(0), intArg(4),
+                   attributeByteArguments(5), fontArgument(), boolArg(9));
 }
 void drawStringBordered() {
-  tamri::drawStringWithBorder(canvasStringArguments(), intArg(0), intArg(1), intArg(2), boxArgs(3));
+  tamri::drawStringWithBorder(canvasStringArguments(), intArg(0), intArg(1), intArg(2),
+                              stringBoxArguments(3));
 }
 void drawStringBorderedTranslated() {
-  drawStringWithTranslatedBorder(canvasStringArguments(),
-                                 {intArg(0), intArg(1), intArg(2), intArg(3), intArg(4), intArg(5),
-                                  boxArgs(6), byteArgs(10), intArg(14), fontArgument()});
+  drawStringWithTranslatedBorder(
+      canvasStringArguments(),
+      {intArg(0), intArg(1), intArg(2), intArg(3), intArg(4), intArg(5), stringBoxArguments(6),
+       attributeByteArguments(10), intArg(14), fontArgument()});
 }
 void drawStringOnBackground() {
-  tamri::drawStringWithBackground(canvasStringArguments(), intArg(0), boxArgs(1));
+  tamri::drawStringWithBackground(canvasStringArguments(), intArg(0), stringBoxArguments(1));
 }
 
 // ---- state and transform ---------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "canvas/canvas_record.h"
 #include "canvas/canvas_transform.h"
+#include "module/call_frame.h"
 #include "text/font_record.h"
 
 namespace tamri {
@@ -27,7 +28,7 @@ FONTHANDLE canvasFont(const uint8_t* canvas) {
   return static_cast<FONTHANDLE>(read(canvas, canvas::font));
 }
 
-POINTRECT rectOf(const Box& box) { return boxRect(box.x, box.y, box.width, box.height); }
+POINTRECT rectOf(const StringBox& box) { return boxRect(box.x, box.y, box.width, box.height); }
 
 void drawText(const CanvasString& s, const POINTRECT& rect, const TEXTCOL& colours,
               const TEXTATTRIB& attributes, FONTHANDLE font, bool flag) {
@@ -43,6 +44,15 @@ CanvasString canvasStringArguments() {
 
 FONTHANDLE fontArgument() { return font::handleOf(kFirstArgumentHandle + 2); }
 
+StringBox stringBoxArguments(int32_t first) {
+  return {intArg(first), intArg(first + 1), intArg(first + 2), intArg(first + 3)};
+}
+
+TextAttributeBytes attributeByteArguments(int32_t first) {
+  return {unsignedByteArg(first), unsignedByteArg(first + 1), unsignedByteArg(first + 2),
+          unsignedByteArg(first + 3)};
+}
+
 void drawMeasuredString(const CanvasString& s, int32_t x, int32_t y) {
   const FONTHANDLE font = canvasFont(s.canvas);
   int32_t width = 0, height = 0, third = 0;
@@ -53,19 +63,20 @@ void drawMeasuredString(const CanvasString& s, int32_t x, int32_t y) {
   drawText(s, rect, colours, textAttributes(kMeasuredLayout, defaultBytes(s.canvas)), font, false);
 }
 
-void drawStringInBox(const CanvasString& s, const Box& box, bool flag) {
+void drawStringInBox(const CanvasString& s, const StringBox& box, bool flag) {
   drawText(s, rectOf(box), canvasColours(s.canvas),
            textAttributes(kDefaultLayout, defaultBytes(s.canvas)), canvasFont(s.canvas), flag);
 }
 
-void drawStringInColour(const CanvasString& s, const Box& box, int32_t colour, FONTHANDLE font) {
+void drawStringInColour(const CanvasString& s, const StringBox& box, int32_t colour,
+                        FONTHANDLE font) {
   TextAttributeBytes bytes = defaultBytes(s.canvas);
   bytes.sixth = 1;
   drawText(s, rectOf(box), {colour, kNoColour, 0}, textAttributes(kDefaultLayout, bytes), font,
            true);
 }
 
-void drawSimpleString(const CanvasString& s, const Box& box, int32_t colour, FONTHANDLE font,
+void drawSimpleString(const CanvasString& s, const StringBox& box, int32_t colour, FONTHANDLE font,
                       int32_t code) {
   const POINTRECT rect = rectOf(box);
   const TEXTCOL colours{colour, kNoColour, read(s.canvas, canvas::secondColor)};
@@ -73,7 +84,7 @@ void drawSimpleString(const CanvasString& s, const Box& box, int32_t colour, FON
                  s.text.count);
 }
 
-void drawMarqueeString(const CanvasString& s, const Box& box, bool flag, int32_t offset) {
+void drawMarqueeString(const CanvasString& s, const StringBox& box, bool flag, int32_t offset) {
   const POINTRECT rect = rectOf(box);
   const TEXTCOL colours = canvasColours(s.canvas);
   const TEXTATTRIB attributes = textAttributes(kDefaultLayout, defaultBytes(s.canvas));
@@ -81,14 +92,14 @@ void drawMarqueeString(const CanvasString& s, const Box& box, bool flag, int32_t
                     canvasFont(s.canvas), s.text.chars, s.text.count, flag, offset);
 }
 
-void drawStyledString(const CanvasString& s, const Box& box, int32_t colour,
+void drawStyledString(const CanvasString& s, const StringBox& box, int32_t colour,
                       TextAttributeBytes bytes, FONTHANDLE font, bool flag) {
   drawText(s, rectOf(box), {colour, kNoColour, 0}, textAttributes(kMeasuredLayout, bytes), font,
            flag);
 }
 
 void drawStringWithBorder(const CanvasString& s, int32_t borderColor, int32_t fillColor,
-                          int32_t borderWidth, const Box& box) {
+                          int32_t borderWidth, const StringBox& box) {
   const POINTRECT r = rectOf(box);
   const int32_t back = read(s.canvas, canvas::backColor);
   const auto width = static_cast<int16_t>(borderWidth);
@@ -107,7 +118,7 @@ void drawStringWithTranslatedBorder(const CanvasString& s, const BorderedString&
                     static_cast<int16_t>(b.lineStyle), b.borderColor, b.textBackColor, 0, 0, 0);
 }
 
-void drawStringWithBackground(const CanvasString& s, int32_t textBackColor, const Box& box) {
+void drawStringWithBackground(const CanvasString& s, int32_t textBackColor, const StringBox& box) {
   drawText(s, rectOf(box),
            {read(s.canvas, canvas::color), textBackColor, read(s.canvas, canvas::secondColor)},
            textAttributes(kDefaultLayout, defaultBytes(s.canvas)), canvasFont(s.canvas), true);
