@@ -87,39 +87,35 @@ void drawBevelButton() {
 // ---- strings ---------------------------------------------------------------
 
 void drawStringAt() { drawMeasuredString(canvasStringArguments(), intArg(0), intArg(1)); }
-void drawStringInBox() {
-  tamri::drawStringInBox(canvasStringArguments(), stringBoxArguments(0), true);
-}
+void drawStringInBox() { tamri::drawStringInBox(canvasStringArguments(), placedSizeArg(0), true); }
 void drawStringInColour() {
-  tamri::drawStringInColour(canvasStringArguments(), stringBoxArguments(0), intArg(4),
-                            fontArgument());
+  tamri::drawStringInColour(canvasStringArguments(), placedSizeArg(0), intArg(4), fontArgument());
 }
 void drawStringInBoxFlagged() {
-  tamri::drawStringInBox(canvasStringArguments(), stringBoxArguments(0), boolArg(4));
+  tamri::drawStringInBox(canvasStringArguments(), placedSizeArg(0), boolArg(4));
 }
 void drawStringWithCode() {
-  drawSimpleString(canvasStringArguments(), stringBoxArguments(0), intArg(4), fontArgument(),
-                   intArg(5));
+  drawSimpleString(canvasStringArguments(), placedSizeArg(0), intArg(4), fontArgument(), intArg(5));
 }
 void drawStringMarquee() {
-  drawMarqueeString(canvasStringArguments(), stringBoxArguments(0), boolArg(4), intArg(5));
+  drawMarqueeString(canvasStringArguments(), placedSizeArg(0), boolArg(4), intArg(5));
 }
 void drawStringStyled() {
-  drawStyledString(canvasStringArguments(), stringBoxArguments(0), intArg(4),
-                   attributeByteArguments(5), fontArgument(), boolArg(9));
+  drawStyledString(canvasStringArguments(), placedSizeArg(0), intArg(4), attributeByteArguments(5),
+                   fontArgument(), boolArg(9));
 }
 void drawStringBordered() {
   tamri::drawStringWithBorder(canvasStringArguments(), intArg(0), intArg(1), intArg(2),
-                              stringBoxArguments(3));
+                              placedSizeArg(3));
 }
 void drawStringBorderedTranslated() {
   drawStringWithTranslatedBorder(
       canvasStringArguments(),
-      {intArg(0), intArg(1), intArg(2), intArg(3), intArg(4), intArg(5), stringBoxArguments(6),
+      {intArg(0), intArg(1), intArg(2), intArg(3), intArg(4), intArg(5), placedSizeArg(6),
        attributeByteArguments(10), intArg(14), fontArgument()});
 }
 void drawStringOnBackground() {
-  tamri::drawStringWithBackground(canvasStringArguments(), intArg(0), stringBoxArguments(1));
+  tamri::drawStringWithBackground(canvasStringArguments(), intArg(0), placedSizeArg(1));
 }
 
 // ---- state and transform ---------------------------------------------------

@@ -28,7 +28,13 @@ FONTHANDLE canvasFont(const uint8_t* canvas) {
   return static_cast<FONTHANDLE>(read(canvas, canvas::font));
 }
 
-POINTRECT rectOf(const StringBox& box) { return boxRect(box.x, box.y, box.width, box.height); }
+POINTRECT rectOf(const PlacedSize& box) {
+  const BoxCorners c = cornersOf(box);
+  return {c.left, c.top, c.right, c.bottom};
+}
+
+// What a missing canvas reads as.
+constexpr uint8_t kNoCanvas[36] = {};
 
 void drawText(const CanvasString& s, const POINTRECT& rect, const TEXTCOL& colours,
               const TEXTATTRIB& attributes, FONTHANDLE font, bool flag) {
@@ -39,14 +45,11 @@ void drawText(const CanvasString& s, const POINTRECT& rect, const TEXTCOL& colou
 }  // namespace
 
 CanvasString canvasStringArguments() {
-  return {fieldBlockOf(kFirstArgumentHandle), textOf(kFirstArgumentHandle + 1)};
+  const uint8_t* canvas = fieldBlockOf(kFirstArgumentHandle);
+  return {canvas ? canvas : kNoCanvas, textOf(kFirstArgumentHandle + 1)};
 }
 
 FONTHANDLE fontArgument() { return font::handleOf(kFirstArgumentHandle + 2); }
-
-StringBox stringBoxArguments(int32_t first) {
-  return {intArg(first), intArg(first + 1), intArg(first + 2), intArg(first + 3)};
-}
 
 TextAttributeBytes attributeByteArguments(int32_t first) {
   return {unsignedByteArg(first), unsignedByteArg(first + 1), unsignedByteArg(first + 2),
@@ -63,12 +66,12 @@ void drawMeasuredString(const CanvasString& s, int32_t x, int32_t y) {
   drawText(s, rect, colours, textAttributes(kMeasuredLayout, defaultBytes(s.canvas)), font, false);
 }
 
-void drawStringInBox(const CanvasString& s, const StringBox& box, bool flag) {
+void drawStringInBox(const CanvasString& s, const PlacedSize& box, bool flag) {
   drawText(s, rectOf(box), canvasColours(s.canvas),
            textAttributes(kDefaultLayout, defaultBytes(s.canvas)), canvasFont(s.canvas), flag);
 }
 
-void drawStringInColour(const CanvasString& s, const StringBox& box, int32_t colour,
+void drawStringInColour(const CanvasString& s, const PlacedSize& box, int32_t colour,
                         FONTHANDLE font) {
   TextAttributeBytes bytes = defaultBytes(s.canvas);
   bytes.sixth = 1;
@@ -76,7 +79,7 @@ void drawStringInColour(const CanvasString& s, const StringBox& box, int32_t col
            true);
 }
 
-void drawSimpleString(const CanvasString& s, const StringBox& box, int32_t colour, FONTHANDLE font,
+void drawSimpleString(const CanvasString& s, const PlacedSize& box, int32_t colour, FONTHANDLE font,
                       int32_t code) {
   const POINTRECT rect = rectOf(box);
   const TEXTCOL colours{colour, kNoColour, read(s.canvas, canvas::secondColor)};
@@ -84,7 +87,7 @@ void drawSimpleString(const CanvasString& s, const StringBox& box, int32_t colou
                  s.text.count);
 }
 
-void drawMarqueeString(const CanvasString& s, const StringBox& box, bool flag, int32_t offset) {
+void drawMarqueeString(const CanvasString& s, const PlacedSize& box, bool flag, int32_t offset) {
   const POINTRECT rect = rectOf(box);
   const TEXTCOL colours = canvasColours(s.canvas);
   const TEXTATTRIB attributes = textAttributes(kDefaultLayout, defaultBytes(s.canvas));
@@ -92,33 +95,35 @@ void drawMarqueeString(const CanvasString& s, const StringBox& box, bool flag, i
                     canvasFont(s.canvas), s.text.chars, s.text.count, flag, offset);
 }
 
-void drawStyledString(const CanvasString& s, const StringBox& box, int32_t colour,
+void drawStyledString(const CanvasString& s, const PlacedSize& box, int32_t colour,
                       TextAttributeBytes bytes, FONTHANDLE font, bool flag) {
   drawText(s, rectOf(box), {colour, kNoColour, 0}, textAttributes(kMeasuredLayout, bytes), font,
            flag);
 }
 
 void drawStringWithBorder(const CanvasString& s, int32_t borderColor, int32_t fillColor,
-                          int32_t borderWidth, const StringBox& box) {
-  const POINTRECT r = rectOf(box);
-  const int32_t back = read(s.canvas, canvas::backColor);
-  const auto width = static_cast<int16_t>(borderWidth);
-  osGXfillRectangle(r.left, r.top, r.right, r.bottom, width, fillColor, 1, back, 0, 0, 0);
-  osGXdrawRectangle(r.left, r.top, r.right, r.bottom, width, 1, borderColor, back, 0, 0, 0);
+                          int32_t borderWidth, const PlacedSize& box) {
+  if (hasArea(box)) {
+    const POINTRECT r = rectOf(box);
+    const int32_t back = read(s.canvas, canvas::backColor);
+    const int16_t width = wordWidth(borderWidth);
+    osGXfillRectangle(r.left, r.top, r.right, r.bottom, width, fillColor, 1, back, 0, 0, 0);
+    osGXdrawRectangle(r.left, r.top, r.right, r.bottom, width, 1, borderColor, back, 0, 0, 0);
+  }
   drawStringInBox(s, box, true);
 }
 
 void drawStringWithTranslatedBorder(const CanvasString& s, const BorderedString& b) {
-  const CanvasTransform& transform = canvasTransform();
-  const POINTRECT r = boxRect(b.box.x + transform.translateX, b.box.y + transform.translateY,
-                              b.box.width, b.box.height);
+  const PlacedSize moved{translatedX(b.box.x), translatedY(b.box.y), b.box.w, b.box.h};
+  const POINTRECT r = rectOf(moved);
   drawText(s, r, {b.textColor, b.textBackColor, b.secondColor},
            textAttributes(b.layoutCode, b.bytes), b.font, true);
-  osGXdrawRectangle(r.left, r.top, r.right, r.bottom, static_cast<int16_t>(b.lineWidth),
-                    static_cast<int16_t>(b.lineStyle), b.borderColor, b.textBackColor, 0, 0, 0);
+  if (!hasArea(moved)) return;
+  osGXdrawRectangle(r.left, r.top, r.right, r.bottom, wordWidth(b.lineWidth), lowWord(b.lineStyle),
+                    b.borderColor, b.textBackColor, 0, 0, 0);
 }
 
-void drawStringWithBackground(const CanvasString& s, int32_t textBackColor, const StringBox& box) {
+void drawStringWithBackground(const CanvasString& s, int32_t textBackColor, const PlacedSize& box) {
   drawText(s, rectOf(box),
            {read(s.canvas, canvas::color), textBackColor, read(s.canvas, canvas::secondColor)},
            textAttributes(kDefaultLayout, defaultBytes(s.canvas)), canvasFont(s.canvas), true);

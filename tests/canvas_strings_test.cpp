@@ -131,6 +131,39 @@ TEST_F(CanvasStringsTest, TheLongBorderIsDrawnAfterTheTextInTheTranslatedBox) {
           "osGXdrawRectangle(105, 206, 134, 217, -2, 0, 0x000000FF, 0x00123456, 0, 0, 0)"}));
 }
 
+TEST_F(CanvasStringsTest, BordersNeedAnAreaAndWidthsAreHeldInSixteenBits) {
+  const std::vector<std::string> flat = draw("drawStringWithBorder(IIILjava/lang/String;IIII)V",
+                                             {0x0000FF, 0x00FF00, 3, 5, 6, 0, 12}, {text_});
+  ASSERT_EQ(flat.size(), 1u);
+  EXPECT_EQ(flat[0].rfind("osGXtext(3, {5, 6, 4, 17}", 0), 0u);
+  EXPECT_EQ(draw("drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILgpclasses/graphics/"
+                 "CgpFont;)V",
+                 {0, 0, 0, 0, 1, 1, 5, 6, 30, 0, 0, 0, 0, 0, 0}, {text_, argumentFont_})
+                .size(),
+            1u);
+  const std::vector<std::string> wide = draw("drawStringWithBorder(IIILjava/lang/String;IIII)V",
+                                             {0x0000FF, 0x00FF00, 70000, 5, 6, 30, 12}, {text_});
+  ASSERT_EQ(wide.size(), 3u);
+  EXPECT_EQ(wide[1], "osGXdrawRectangle(5, 6, 34, 17, 32767, 1, 0x000000FF, 0x00445566, 0, 0, 0)");
+}
+
+TEST_F(CanvasStringsTest, WithoutACanvasTheStateReadsAsZeros) {
+  const vmhost::NativeRecord* native =
+      vmhost::findNative(kCanvas, "drawString(Ljava/lang/String;IIII)V");
+  ASSERT_NE(native, nullptr);
+  // A null `this` in the first slot, the string after it.
+  const std::vector<jword> references{0, text_};
+  const std::vector<uint32_t> scalars{5, 6, 30, 12};
+  host::traceClear();
+  EXPECT_TRUE(vmhost::callNative(*native, 0, references, scalars).balanced);
+  EXPECT_EQ(
+      traceWith("osGX"),
+      (std::vector<std::string>{
+          "osGXtext(0, {5, 6, 34, 17}, {0x00000000, 0x80000000, 0x00000000}, "
+          "{2, [0, 0, 1, 1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]}, 0, \"Hello\", 5, "
+          "true)"}));
+}
+
 TEST_F(CanvasStringsTest, TheBackgroundColourGoesIntoTheColourRecord) {
   EXPECT_EQ(
       draw("drawStringWithBackground(ILjava/lang/String;IIII)V", {0xFEDCBA, 5, 6, 30, 12}, {text_}),

@@ -29,9 +29,4 @@ inline TEXTATTRIB textAttributes(int32_t layout, TextAttributeBytes bytes) {
   return record;
 }
 
-// The inclusive rectangle of a box given as x, y, width, height.
-inline POINTRECT boxRect(int32_t x, int32_t y, int32_t width, int32_t height) {
-  return {x, y, x + width - 1, y + height - 1};
-}
-
 }  // namespace tamri
