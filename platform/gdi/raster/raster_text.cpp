@@ -128,19 +128,29 @@ struct TextBox {
   int64_t left, top, width, height;
 };
 
-// Clips the canvas to the rectangle and paints the background there; false
-// when nothing of the rectangle can be seen.
-bool prepareBox(const RasterCanvas& canvas, const POINTRECT& rect, int32_t background,
-                Area& visible, TextBox& box) {
-  if (!canvas || !clipToRectangle(canvas.cr(), rect, visible)) return false;
-  if (hasColour(background)) {
-    setSourceColour(canvas.cr(), background);
-    cairo_paint(canvas.cr());
+// What every text drawing starts from: its font, and the surface clipped to
+// the rectangle with the background painted. False when nothing can show:
+// an unknown font, no such surface, or no part of the rectangle visible.
+struct TextTarget {
+  TextTarget(int32_t surface, const POINTRECT& rect, int32_t background, FONTHANDLE handle)
+      : font(findFont(handle)), canvas(surface) {
+    if (!font || !canvas || !clipToRectangle(canvas.cr(), rect, visible)) return;
+    if (hasColour(background)) {
+      setSourceColour(canvas.cr(), background);
+      cairo_paint(canvas.cr());
+    }
+    box = {rect.left, rect.top, int64_t{rect.right} - rect.left + 1,
+           int64_t{rect.bottom} - rect.top + 1};
+    ready = true;
   }
-  box = {rect.left, rect.top, int64_t{rect.right} - rect.left + 1,
-         int64_t{rect.bottom} - rect.top + 1};
-  return true;
-}
+  explicit operator bool() const { return ready; }
+
+  const LoadedFont* font;
+  RasterCanvas canvas;
+  Area visible{};
+  TextBox box{};
+  bool ready = false;
+};
 
 }  // namespace
 
@@ -167,20 +177,18 @@ bool measureText(FONTHANDLE handle, const unichar* text, int32_t count, TextMetr
 
 void drawText(int32_t surface, const POINTRECT& rect, const TEXTCOL& colours,
               const TextStyle& style, FONTHANDLE handle, const unichar* text, int32_t count) {
-  const LoadedFont* font = findFont(handle);
-  if (!font) return;
-  RasterCanvas canvas(surface);
-  Area visible;
-  TextBox box;
-  if (!prepareBox(canvas, rect, colours.backColor, visible, box)) return;
+  const TextTarget target(surface, rect, colours.backColor, handle);
+  if (!target) return;
+  const LoadedFont& font = *target.font;
+  const TextBox& box = target.box;
 
-  const int64_t lineHeight = font->lineHeight();
+  const int64_t lineHeight = font.lineHeight();
   // Only lines that fit whole are kept, the first one always.
   const auto maxLines = static_cast<size_t>(std::max<int64_t>(1, box.height / lineHeight));
-  const std::vector<PlacedGlyph> glyphs = placeGlyphs(*font, text, count, false);
+  const std::vector<PlacedGlyph> glyphs = placeGlyphs(font, text, count, false);
   const std::vector<TextLine> lines = breakLines(glyphs, style.wrap ? box.width : 0, maxLines);
 
-  LinePainter painter(canvas.cr(), *font, glyphs, visible, colours, style);
+  LinePainter painter(target.canvas.cr(), font, glyphs, target.visible, colours, style);
   const int64_t blockHeight = static_cast<int64_t>(lines.size()) * lineHeight;
   int64_t lineTop = alignedTop(style.vertical, box.top, box.height, blockHeight);
   for (const TextLine& line : lines) {
@@ -192,22 +200,20 @@ void drawText(int32_t surface, const POINTRECT& rect, const TEXTCOL& colours,
 void drawMarquee(int32_t surface, const POINTRECT& rect, const TEXTCOL& colours,
                  const TextStyle& style, FONTHANDLE handle, const unichar* text, int32_t count,
                  bool leftwards, int32_t offset) {
-  const LoadedFont* font = findFont(handle);
-  if (!font) return;
-  RasterCanvas canvas(surface);
-  Area visible;
-  TextBox box;
-  if (!prepareBox(canvas, rect, colours.backColor, visible, box)) return;
+  const TextTarget target(surface, rect, colours.backColor, handle);
+  if (!target) return;
+  const LoadedFont& font = *target.font;
+  const TextBox& box = target.box;
 
-  const std::vector<PlacedGlyph> glyphs = placeGlyphs(*font, text, count, true);
+  const std::vector<PlacedGlyph> glyphs = placeGlyphs(font, text, count, true);
   const TextLine line = breakLines(glyphs, 0, 1).front();
   const int64_t loop = line.boxWidth + box.width;
   const int64_t shift = floorMod(offset, loop);
   const int64_t home = alignedLeft(style.horizontal, box.left, box.width, line.boxWidth);
   const int64_t first = leftwards ? home - shift : home + shift;
-  const int64_t top = alignedTop(style.vertical, box.top, box.height, font->lineHeight());
+  const int64_t top = alignedTop(style.vertical, box.top, box.height, font.lineHeight());
 
-  LinePainter painter(canvas.cr(), *font, glyphs, visible, colours, style);
+  LinePainter painter(target.canvas.cr(), font, glyphs, target.visible, colours, style);
   painter.draw(line, first, top);
   painter.draw(line, leftwards ? first + loop : first - loop, top);
 }
