@@ -109,6 +109,9 @@ TEST_F(TextRaster, MeasuredTextDrawsWithinItsWidthAndHeight) {
     EXPECT_GE(drawn.bottom, 5 + height - 6);
   }
   EXPECT_EQ(measure(u"two\nlines")[1], 2 * 19);
+  // Slanted glyphs reach past their advance: the box takes their ink in.
+  const FONTHANDLE oblique = load(u"DejaVu Sans", 16, 0, 2);
+  EXPECT_GT(measure(u"Hf", oblique)[0], measure(u"Hf")[0]);
   EXPECT_EQ(measure(u"")[0], 0);
   EXPECT_EQ(measure(u"")[1], 19);
 }
@@ -259,18 +262,25 @@ TEST_F(TextRaster, SimpleTextOnSurface0DrawsOnTheTarget) {
   clear();
   osGXsimpleText(surface_, &box, sans_, s.data(), TEXTCOL{kBlack, kNoColour, 0xFF0000}, kTopLeft,
                  2 | 4, 4);
-  EXPECT_EQ(at(1, 16), 0u);
-  EXPECT_EQ(at(2, 17), 0xFF0000u);
+  // The underline one row under the baseline, its shadow one pixel right and down.
+  const int32_t width = measure(s)[0];
+  EXPECT_EQ(at(0, 16), 0u);
+  EXPECT_EQ(at(width - 1, 16), 0u);
+  EXPECT_EQ(at(0, 17), kWhite);
+  EXPECT_EQ(at(width, 17), 0xFF0000u);
 }
 
 TEST_F(TextRaster, ControlCharactersTakeNoRoomButSpacesDo) {
   EXPECT_EQ(measure(u"a\tb"), measure(u"a b"));
-  EXPECT_EQ(measure(u"a\rb\u007F\u0085"), measure(u"ab"));
+  EXPECT_EQ(measure(u"a\rb\u007F\u0085\u009F"), measure(u"ab"));
   EXPECT_GT(measure(u"a ")[0], measure(u"a")[0]);
   EXPECT_GT(measure(u"a\u00A0~")[0], measure(u"a ")[0]);
 }
 
 TEST_F(TextRaster, SurrogatePairsAreOneCharacterAndLoneOnesShowTheReplacement) {
+  const std::u16string doubleStruckA = {0xD835, 0xDD38};  // U+1D538, in the face
+  EXPECT_NE(measure(doubleStruckA)[0], measure(u"\u0378")[0]);
+  EXPECT_EQ(measure(doubleStruckA + doubleStruckA)[0], 2 * measure(doubleStruckA)[0]);
   const std::u16string pair = {0xDBFF, 0xDFFD};  // U+10FFFD, not in the face
   EXPECT_EQ(measure(pair), measure(u"\u0378"));  // also not in the face: one missing glyph
   EXPECT_EQ(measure(std::u16string{0xD800}), measure(u"\uFFFD"));
