@@ -53,6 +53,16 @@ constexpr int32_t kCellHeight = 16;
 constexpr int32_t kCellBaseline = 12;
 #endif
 
+// The three outputs as the trace shows them: {width, height, third}.
+std::string metricsText(const int32_t (&measured)[3]) {
+  std::string text = "{";
+  for (int i = 0; i < 3; ++i) {
+    if (i > 0) text += ", ";
+    text += std::to_string(measured[i]);
+  }
+  return text + "}";
+}
+
 }  // namespace
 
 void osGXtext(int32_t surface, const POINTRECT* rect, const TEXTCOL* colours,
@@ -164,8 +174,7 @@ void osGXgetTextMetrics(FONTHANDLE font, const unichar* text, int32_t count, int
           .number(font)
           .text(text, count)
           .number(count)
-          .record("{" + std::to_string(measured[0]) + ", " + std::to_string(measured[1]) + ", " +
-                  std::to_string(measured[2]) + "}");
+          .record(metricsText(measured));
     }
   });
 }
