@@ -1,5 +1,6 @@
-// One whole render of the example scene: heap set-up, every native call
-// through the VM frame, Cairo drawing, as `make demo` does it.
+// One whole render of an example scene: heap set-up, every native call
+// through the VM frame, Cairo drawing, as `make demo` does it. The text scene
+// loads its fonts and lays out and draws real glyphs on every run.
 #if defined(TAMRI_BENCH_SCENES)
 #include "module/module_exports.h"
 #include "platform/core/host_trace.h"
@@ -16,24 +17,26 @@
 
 namespace {
 
-scene::Scene exampleScene() {
-  std::ifstream file(std::string(TAMRI_SOURCE_DIR) + "/examples/polylines.json");
+scene::Scene exampleScene(const std::string& name) {
+  std::ifstream file(std::string(TAMRI_SOURCE_DIR) + "/examples/" + name);
   const std::string text{std::istreambuf_iterator<char>(file), {}};
-  return scene::loadScene(text, "polylines.json").scene;
+  return scene::loadScene(text, name).scene;
 }
 
-void RenderTheExampleScene(benchmark::State& state) {
+void RenderTheExampleScene(benchmark::State& state, const std::string& name) {
   std::map<std::string, scene::InitExport> inits;
   for (const tamri::ClassInitExport& e : tamri::kClassInits) inits[e.exportName] = e.init;
   scene::registerModuleNatives(scene::LinkedModule(GetDLMAppVersion, inits));
-  const scene::Scene polylines = exampleScene();
+  const scene::Scene example = exampleScene(name);
   for (auto _ : state) {
-    const scene::SceneRun run = scene::runScene(polylines);
+    const scene::SceneRun run = scene::runScene(example);
     if (!run.ok()) state.SkipWithError("the example scene did not run");
     benchmark::DoNotOptimize(run.surface);
   }
 }
-BENCHMARK(RenderTheExampleScene)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RenderTheExampleScene, polylines, "polylines.json")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RenderTheExampleScene, text, "text.json")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 #endif

@@ -8,6 +8,7 @@
 #include "canvas/polygons.h"
 #include "canvas/polylines.h"
 #include "canvas/rectangles.h"
+#include "canvas/strings.h"
 #include "canvas/triangles.h"
 #include "module/call_frame.h"
 #include "module/module_export.h"
@@ -83,6 +84,40 @@ void drawBevelButton() {
                     intArg(7), intArg(8), intArg(9)});
 }
 
+// ---- strings ---------------------------------------------------------------
+
+void drawStringAt() { drawMeasuredString(canvasStringArguments(), intArg(0), intArg(1)); }
+void drawStringInBox() { tamri::drawStringInBox(canvasStringArguments(), placedSizeArg(0), true); }
+void drawStringInColour() {
+  tamri::drawStringInColour(canvasStringArguments(), placedSizeArg(0), intArg(4), fontArgument());
+}
+void drawStringInBoxFlagged() {
+  tamri::drawStringInBox(canvasStringArguments(), placedSizeArg(0), boolArg(4));
+}
+void drawStringWithCode() {
+  drawSimpleString(canvasStringArguments(), placedSizeArg(0), intArg(4), fontArgument(), intArg(5));
+}
+void drawStringMarquee() {
+  drawMarqueeString(canvasStringArguments(), placedSizeArg(0), boolArg(4), intArg(5));
+}
+void drawStringStyled() {
+  drawStyledString(canvasStringArguments(), placedSizeArg(0), intArg(4), attributeByteArguments(5),
+                   fontArgument(), boolArg(9));
+}
+void drawStringBordered() {
+  tamri::drawStringWithBorder(canvasStringArguments(), intArg(0), intArg(1), intArg(2),
+                              placedSizeArg(3));
+}
+void drawStringBorderedTranslated() {
+  drawStringWithTranslatedBorder(
+      canvasStringArguments(),
+      {intArg(0), intArg(1), intArg(2), intArg(3), intArg(4), intArg(5), placedSizeArg(6),
+       attributeByteArguments(10), intArg(14), fontArgument()});
+}
+void drawStringOnBackground() {
+  tamri::drawStringWithBackground(canvasStringArguments(), intArg(0), placedSizeArg(1));
+}
+
 // ---- state and transform ---------------------------------------------------
 
 void setTransformScaled() {
@@ -112,6 +147,17 @@ constexpr NativeMethod kNatives[] = {
     {"fillPolygon([I[IIIIIIBI)V", fillPolygonMoved},
     {"fillPolygonWithBorder([IIIIIIII)V", fillPolygonWithBorder},
     {"fillPolygonWithBorder([IIIIIIIIB)V", fillPolygonWithBorderMoved},
+    {"drawString(Ljava/lang/String;II)V", drawStringAt},
+    {"drawString(Ljava/lang/String;IIII)V", drawStringInBox},
+    {"drawString(Ljava/lang/String;IIIIILgpclasses/graphics/CgpFont;)V", drawStringInColour},
+    {"drawString(Ljava/lang/String;IIIIZ)V", drawStringInBoxFlagged},
+    {"drawString(Ljava/lang/String;IIIIILgpclasses/graphics/CgpFont;I)V", drawStringWithCode},
+    {"drawString(Ljava/lang/String;IIIIZI)V", drawStringMarquee},
+    {"drawString(Ljava/lang/String;IIIIIIIIILgpclasses/graphics/CgpFont;Z)V", drawStringStyled},
+    {"drawStringWithBorder(IIILjava/lang/String;IIII)V", drawStringBordered},
+    {"drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILgpclasses/graphics/CgpFont;)V",
+     drawStringBorderedTranslated},
+    {"drawStringWithBackground(ILjava/lang/String;IIII)V", drawStringOnBackground},
     {"drawPolyline([I[IIIIIII)V", drawPolylineSplit},
     {"drawPolyline([IIIIIII)V", drawPolyline},
     {"drawBezier([IIIIII)V", drawBezier},

@@ -11,10 +11,12 @@ int32_t gpclasses_graphics_CgpBezier_init(void);
 int32_t gpclasses_graphics_CgpCanvas_init(void);
 int32_t gpclasses_graphics_CgpComplexObj_init(void);
 int32_t gpclasses_graphics_CgpEllipse_init(void);
+int32_t gpclasses_graphics_CgpFont_init(void);
 int32_t gpclasses_graphics_CgpPie_init(void);
 int32_t gpclasses_graphics_CgpPolyLine_init(void);
 int32_t gpclasses_graphics_CgpPolygon_init(void);
 int32_t gpclasses_graphics_CgpRectangle_init(void);
+int32_t gpclasses_graphics_CgpText_init(void);
 }
 
 namespace tamri {
@@ -34,10 +36,12 @@ inline constexpr ClassInitExport kClassInits[] = {
     {"gpclasses_graphics_CgpCanvas_init", gpclasses_graphics_CgpCanvas_init},
     {"gpclasses_graphics_CgpComplexObj_init", gpclasses_graphics_CgpComplexObj_init},
     {"gpclasses_graphics_CgpEllipse_init", gpclasses_graphics_CgpEllipse_init},
+    {"gpclasses_graphics_CgpFont_init", gpclasses_graphics_CgpFont_init},
     {"gpclasses_graphics_CgpPie_init", gpclasses_graphics_CgpPie_init},
     {"gpclasses_graphics_CgpPolyLine_init", gpclasses_graphics_CgpPolyLine_init},
     {"gpclasses_graphics_CgpPolygon_init", gpclasses_graphics_CgpPolygon_init},
     {"gpclasses_graphics_CgpRectangle_init", gpclasses_graphics_CgpRectangle_init},
+    {"gpclasses_graphics_CgpText_init", gpclasses_graphics_CgpText_init},
 };
 
 }  // namespace tamri

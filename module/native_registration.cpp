@@ -5,7 +5,6 @@
 namespace tamri {
 namespace {
 
-constexpr unichar kModuleName[] = u"TamriGraphics";
 constexpr char kFormatHead[] = "Failed to init native support for ";
 constexpr char kFormatTail[] = " : %s";
 

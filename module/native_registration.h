@@ -7,6 +7,9 @@
 
 namespace tamri {
 
+// The module's name in fatal-error reports.
+inline constexpr unichar kModuleName[] = u"TamriGraphics";
+
 struct NativeMethod {
   const char* nameAndSignature;
   NativeEntryPoint entry;

@@ -68,19 +68,34 @@ TEST_F(GdiRecorder, RecordsAreWrittenInBraces) {
                 host::quoted(text, 2) + ", 2, true)");
 }
 
-TEST_F(GdiRecorder, FontsTextAndImagesGiveFixedAnswers) {
+TEST_F(GdiRecorder, FontHandlesAreNumberedAndUnknownOnesMeasureNothing) {
   const unichar name[] = {'A', 'r', 'i', 'a', 'l', 0};
   EXPECT_EQ(osGXloadFont(name, 1, 2, 3), 1u);
   EXPECT_EQ(lastLine(), "osGXloadFont(" + host::quoted(name, 5) + ", 1, 2, 3) -> 1");
   EXPECT_EQ(osGXloadFont(name, 0, 0, 0), 2u);
   EXPECT_FALSE(osGXisAgfaFont(name));
+  EXPECT_EQ(lastLine(), "osGXisAgfaFont(" + host::quoted(name, 5) + ") -> false");
 
   int32_t width = -1, height = -1, third = -1;
   osGXgetTextMetrics(2, name, 5, &width, &height, &third);
-  EXPECT_EQ(width, 40);
-  EXPECT_EQ(height, 16);
-  EXPECT_EQ(third, 12);
-  EXPECT_EQ(lastLine(), "osGXgetTextMetrics(2, " + host::quoted(name, 5) + ", 5) -> {40, 16, 12}");
+  if (!gdihost::rasterAvailable()) {
+    // Without the raster every font is a cell of 8 by 16 with its baseline at 12.
+    EXPECT_EQ(std::vector<int32_t>({width, height, third}), std::vector<int32_t>({40, 16, 12}));
+  }
+  EXPECT_EQ(lastLine(), "osGXgetTextMetrics(2, " + host::quoted(name, 5) + ", 5) -> {" +
+                            std::to_string(width) + ", " + std::to_string(height) + ", " +
+                            std::to_string(third) + "}");
+
+  // Unloaded twice, and a handle never made: both are known to be no font.
+  osGXunloadFont(2);
+  osGXunloadFont(2);
+  EXPECT_EQ(lastLine(), "osGXunloadFont(2)");
+  for (FONTHANDLE unknown : {2u, 7u, 0u}) {
+    osGXgetTextMetrics(unknown, name, 5, &width, &height, &third);
+    EXPECT_EQ(std::vector<int32_t>({width, height, third}), std::vector<int32_t>({0, 0, 0}));
+  }
+  // Handles are never given twice.
+  EXPECT_EQ(osGXloadFont(name, 0, 0, 0), 3u);
 
   int32_t status = 0;
   EXPECT_EQ(osGXcreateImage(1, nullptr, &status), 0u);
@@ -89,6 +104,15 @@ TEST_F(GdiRecorder, FontsTextAndImagesGiveFixedAnswers) {
 
   gdihost::reset();
   EXPECT_EQ(osGXloadFont(nullptr, 0, 0, 0), 1u);
+}
+
+TEST_F(GdiRecorder, TheFontTableHasALimit) {
+  host::setTraceRecording(false);
+  const unichar name[] = {'x', 0};
+  for (int i = 1; i <= 1024; ++i) ASSERT_EQ(osGXloadFont(name, 0, 0, 0), FONTHANDLE(i));
+  EXPECT_EQ(osGXloadFont(name, 0, 0, 0), 0u);
+  osGXunloadFont(5);
+  EXPECT_EQ(osGXloadFont(name, 0, 0, 0), 1025u);
 }
 
 TEST_F(GdiRecorder, RecordingOffKeepsStateButWritesNothing) {

@@ -78,6 +78,31 @@ TEST_F(RegistrationTest, CanvasRegistersWhatItHasInTheClassOrder) {
   }
 }
 
+TEST_F(RegistrationTest, FontAndTextRegisterTheirNativesInOrder) {
+  EXPECT_EQ(
+      registeredBy(gpclasses_graphics_CgpFont_init),
+      (std::vector<std::string>{
+          "gpclasses/graphics/CgpFont calcTextMetrics(Ljava/lang/String;)V",
+          "gpclasses/graphics/CgpFont createFont()I", "gpclasses/graphics/CgpFont deleteFont()V",
+          "gpclasses/graphics/CgpFont isAgfaFont()Z", "gpclasses/graphics/CgpFont isTcpFont()Z"}));
+  EXPECT_EQ(registeredBy(gpclasses_graphics_CgpText_init),
+            (std::vector<std::string>{"gpclasses/graphics/CgpText draw(II)V"}));
+}
+
+TEST_F(RegistrationTest, TheCanvasRegistersItsTenStringNatives) {
+  const std::vector<std::string> registered = registeredBy(gpclasses_graphics_CgpCanvas_init);
+  int strings = 0;
+  for (const std::string& native : tamri_test::kCanvasOrder) {
+    if (native.rfind("drawString", 0) != 0) continue;
+    ++strings;
+    EXPECT_EQ(
+        std::count(registered.begin(), registered.end(), "gpclasses/graphics/CgpCanvas " + native),
+        1)
+        << native;
+  }
+  EXPECT_EQ(strings, 10);
+}
+
 TEST_F(RegistrationTest, EveryInitRegistersOnlyItsOwnClassWithDistinctEntryPoints) {
   for (const tamri::ClassInitExport& e : tamri::kClassInits) {
     const std::vector<std::string> lines = registeredBy(e.init);

@@ -11,6 +11,17 @@ void registerModuleNatives() {
   static_cast<void>(registered);
 }
 
+std::string testFontFile(const char* name) { return std::string(TAMRI_TEST_FONT_DIR) + "/" + name; }
+
+void pinTestFonts() {
+  static const bool pinned = [] {
+    gdihost::useFontFiles({testFontFile("DejaVuSans.ttf"), testFontFile("DejaVuSans-Bold.ttf"),
+                           testFontFile("DejaVuSansMono.ttf")});
+    return true;
+  }();
+  static_cast<void>(pinned);
+}
+
 jword makeObject(const char* classPath, const FieldValues& fields) {
   const jword object = vmhost::newObject(classPath);
   EXPECT_NE(object, 0u) << classPath;
@@ -47,6 +58,7 @@ std::vector<std::string> traceWith(const std::string& prefix) {
 
 void VmTest::SetUp() {
   registerModuleNatives();
+  pinTestFonts();
   vmhost::resetHeap();
   vmhost::restoreDefaultHostMethods();
   gdihost::reset();

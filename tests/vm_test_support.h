@@ -19,6 +19,12 @@ namespace tamri_test {
 // Registers the module's natives once per test process.
 void registerModuleNatives();
 
+// Fonts come only from three files of Debian's fonts-dejavu-core package
+// (DejaVu Sans, DejaVu Sans Bold, DejaVu Sans Mono), so that text measures
+// the same on every machine. Once per process; resets keep it.
+void pinTestFonts();
+std::string testFontFile(const char* name);
+
 using FieldValues = std::vector<std::pair<const char*, int64_t>>;
 
 jword makeObject(const char* classPath, const FieldValues& fields = {});

@@ -8,6 +8,7 @@
 
 #if GDI_WITH_RASTER
 #include "raster/raster_backend.h"
+#include "raster/raster_fonts.h"
 #endif
 
 namespace gdihost {
@@ -17,6 +18,7 @@ void reset() {
   gdi::resetState();
 #if GDI_WITH_RASTER
   gdi::raster::reset();
+  gdi::raster::resetFonts();
 #endif
 }
 
@@ -62,5 +64,26 @@ uint32_t pixel(int32_t surface, int32_t x, int32_t y) {
 }
 
 bool clipFillAnimation() { return gdi::clipFillAnimation(); }
+
+void useFontFiles(const std::vector<std::string>& files) {
+  host::PlatformScope scope;
+#if GDI_WITH_RASTER
+  gdi::guarded([&] { gdi::raster::useFontFiles(files); });
+#else
+  (void)files;
+#endif
+}
+
+std::optional<FontInfo> fontInfo(FONTHANDLE font) {
+#if GDI_WITH_RASTER
+  const gdi::raster::LoadedFont* loaded = gdi::raster::findFont(font);
+  if (!loaded) return std::nullopt;
+  return FontInfo{loaded->file,     loaded->pixelSize,     loaded->ascent,          loaded->descent,
+                  loaded->fallback, loaded->syntheticBold, loaded->syntheticOblique};
+#else
+  (void)font;
+  return std::nullopt;
+#endif
+}
 
 }  // namespace gdihost

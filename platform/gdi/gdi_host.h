@@ -5,7 +5,9 @@
 #include "osgx.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace gdihost {
 
@@ -23,5 +25,21 @@ GDI_API bool writePng(int32_t surface, const std::string& path);
 // 0x00RRGGBB of one pixel; 0 outside the surface.
 GDI_API uint32_t pixel(int32_t surface, int32_t x, int32_t y);
 GDI_API bool clipFillAnimation();
+
+// Fonts come only from these files from now on (reset keeps the choice); an
+// empty list goes back to the system's fonts. Without the raster: nothing.
+GDI_API void useFontFiles(const std::vector<std::string>& files);
+
+// What a loaded font handle stands for (raster only; none for other handles).
+struct FontInfo {
+  std::string file;
+  int32_t pixelSize = 0;
+  int32_t ascent = 0;
+  int32_t descent = 0;
+  bool fallback = false;  // the name matched no face
+  bool syntheticBold = false;
+  bool syntheticOblique = false;
+};
+GDI_API std::optional<FontInfo> fontInfo(FONTHANDLE font);
 
 }  // namespace gdihost

@@ -1,6 +1,7 @@
 #include "gdi_state.h"
 
 #include <map>
+#include <set>
 
 namespace gdi {
 namespace {
@@ -10,6 +11,7 @@ struct LayerState {
   bool clipFillAnimation = false;
   int32_t target = 0;
   FONTHANDLE lastFont = 0;
+  std::set<FONTHANDLE> loadedFonts;
 };
 
 LayerState& state() {
@@ -37,7 +39,17 @@ int32_t targetSurface() { return state().target; }
 
 void setTargetSurface(int32_t surface) { state().target = surface; }
 
-FONTHANDLE nextFontHandle() { return ++state().lastFont; }
+FONTHANDLE addFontHandle() {
+  LayerState& s = state();
+  if (static_cast<int32_t>(s.loadedFonts.size()) >= kMaxLoadedFonts || s.lastFont == UINT32_MAX)
+    return 0;
+  s.loadedFonts.insert(++s.lastFont);
+  return s.lastFont;
+}
+
+bool fontLoaded(FONTHANDLE font) { return state().loadedFonts.count(font) != 0; }
+
+bool removeFontHandle(FONTHANDLE font) { return state().loadedFonts.erase(font) != 0; }
 
 void resetState() { state() = LayerState{}; }
 
