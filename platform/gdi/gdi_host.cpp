@@ -5,6 +5,7 @@
 #include "entry_guard.h"
 #include "gdi_state.h"
 #include "host_trace.h"
+#include "image_table.h"
 
 #if GDI_WITH_RASTER
 #include "raster/raster_backend.h"
@@ -15,6 +16,7 @@ namespace gdihost {
 void reset() {
   host::PlatformScope scope;
   gdi::resetState();
+  gdi::resetImages();
 #if GDI_WITH_RASTER
   gdi::raster::reset();
 #endif
@@ -62,5 +64,7 @@ uint32_t pixel(int32_t surface, int32_t x, int32_t y) {
 }
 
 bool clipFillAnimation() { return gdi::clipFillAnimation(); }
+
+int32_t imageCount() { return gdi::liveImageCount(); }
 
 }  // namespace gdihost
