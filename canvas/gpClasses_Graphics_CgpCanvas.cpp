@@ -9,6 +9,7 @@
 #include "canvas/polylines.h"
 #include "canvas/rectangles.h"
 #include "canvas/triangles.h"
+#include "images/image_natives.h"
 #include "module/call_frame.h"
 #include "module/module_export.h"
 #include "module/native_registration.h"
@@ -83,6 +84,12 @@ void drawBevelButton() {
                     intArg(7), intArg(8), intArg(9)});
 }
 
+// ---- images ------------------------------------------------------------------
+
+void drawImage() {
+  drawGraphicFileOnCanvas(LocalRef::argument(0), LocalRef::argument(1), intArg(0), intArg(1));
+}
+
 // ---- state and transform ---------------------------------------------------
 
 void setTransformScaled() {
@@ -112,6 +119,7 @@ constexpr NativeMethod kNatives[] = {
     {"fillPolygon([I[IIIIIIBI)V", fillPolygonMoved},
     {"fillPolygonWithBorder([IIIIIIII)V", fillPolygonWithBorder},
     {"fillPolygonWithBorder([IIIIIIIIB)V", fillPolygonWithBorderMoved},
+    {"drawImage(Lgpclasses/graphics/CgpGraphicFile;II)V", drawImage},
     {"drawPolyline([I[IIIIIII)V", drawPolylineSplit},
     {"drawPolyline([IIIIIII)V", drawPolyline},
     {"drawBezier([IIIIII)V", drawBezier},

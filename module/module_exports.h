@@ -7,7 +7,10 @@
 extern "C" {
 const char* GetDLMAppVersion(void);
 int32_t gpclasses_graphics_CgpCanvas_init(void);
+int32_t gpclasses_graphics_CgpGraphicFile_init(void);
 int32_t gpclasses_graphics_CgpPolyLine_init(void);
+int32_t gpclasses_graphics_CgpScreenCapture_init(void);
+int32_t gpclasses_baseclasses_CgpLanguageMgr_init(void);
 }
 
 namespace tamri {
@@ -23,7 +26,10 @@ struct ClassInitExport {
 // the order of the export table.
 inline constexpr ClassInitExport kClassInits[] = {
     {"gpclasses_graphics_CgpCanvas_init", gpclasses_graphics_CgpCanvas_init},
+    {"gpclasses_graphics_CgpGraphicFile_init", gpclasses_graphics_CgpGraphicFile_init},
     {"gpclasses_graphics_CgpPolyLine_init", gpclasses_graphics_CgpPolyLine_init},
+    {"gpclasses_graphics_CgpScreenCapture_init", gpclasses_graphics_CgpScreenCapture_init},
+    {"gpclasses_baseclasses_CgpLanguageMgr_init", gpclasses_baseclasses_CgpLanguageMgr_init},
 };
 
 }  // namespace tamri

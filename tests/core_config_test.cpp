@@ -38,6 +38,30 @@ std::string readFile(const std::filesystem::path& path) {
   return content.str();
 }
 
+// Sets an environment variable (or removes it, for null) for one scope.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) saved_ = old;
+    if (value) {
+      setenv(name, value, 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+  ~ScopedVariable() {
+    if (saved_) {
+      setenv(name_, saved_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> saved_;
+};
+
 class CoreConfig : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -237,6 +261,41 @@ TEST_F(CoreConfig, WritesGoThroughASymbolicLinkToItsFile) {
   std::filesystem::remove(real);
 }
 
+TEST_F(CoreConfig, TheFileIsNamedByTamriConfigElseItLiesInTheUsersFolder) {
+  const std::filesystem::path folder = path_.string() + ".d";
+  {
+    const ScopedVariable config("TAMRI_CONFIG", nullptr);
+    const ScopedVariable xdg("XDG_CONFIG_HOME", (folder / "xdg").c_str());
+    EXPECT_FALSE(corehost::reopenConfiguration());
+    EXPECT_EQ(corehost::configurationPath(), (folder / "xdg/tamri/config.ini").string());
+    EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 1));  // the folder is made
+    EXPECT_EQ(readFile(folder / "xdg/tamri/config.ini"), "[Language]\nA=1\n");
+  }
+  {
+    const ScopedVariable config("TAMRI_CONFIG", nullptr);
+    const ScopedVariable xdg("XDG_CONFIG_HOME", nullptr);
+    const ScopedVariable home("HOME", (folder / "home").c_str());
+    corehost::reopenConfiguration();
+    EXPECT_EQ(corehost::configurationPath(), (folder / "home/.config/tamri/config.ini").string());
+  }
+  {
+    const ScopedVariable config("TAMRI_CONFIG", (folder / "xdg/tamri/config.ini").c_str());
+    EXPECT_TRUE(corehost::reopenConfiguration());
+    EXPECT_EQ(corehost::configurationValue("Language", "A"), "1");
+    // An explicit file's folder is not made.
+    const ScopedVariable missing("TAMRI_CONFIG", (folder / "none/config.ini").c_str());
+    EXPECT_FALSE(corehost::reopenConfiguration());
+    EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"A"), 2));
+  }
+  {
+    const ScopedVariable config("TAMRI_CONFIG", "");
+    EXPECT_FALSE(corehost::reopenConfiguration());
+    EXPECT_EQ(corehost::configurationPath(), "");
+    EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 3));
+  }
+  std::filesystem::remove_all(folder);
+}
+
 TEST_F(CoreConfig, SettingAPathWritesTheCurrentValues) {
   osCGsetINT32(kLanguage, U(u"Kept"), 1);
   EXPECT_TRUE(corehost::setConfigurationPath(path_.string()));
@@ -244,30 +303,6 @@ TEST_F(CoreConfig, SettingAPathWritesTheCurrentValues) {
   EXPECT_FALSE(corehost::setConfigurationPath((path_ / "no" / "such.ini").string()));
   EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"Kept"), 2));  // the file cannot be written
 }
-
-// Sets an environment variable (or removes it, for null) for one scope.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) saved_ = old;
-    if (value) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedVariable() {
-    if (saved_) {
-      setenv(name_, saved_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> saved_;
-};
 
 std::u16string codeAt(int32_t position) {
   unichar code[OS_BL_LANGUAGE_CODE_CAPACITY] = {u'x', 0};
