@@ -99,6 +99,27 @@ TEST_F(GdiImages, JpegFilesLoadCloseToTheirColours) {
   EXPECT_EQ(at(15, 8), kWhite);
 }
 
+TEST_F(GdiImages, CmykJpegFilesBecomeRgb) {
+  // Red, green, blue and a grey made of black ink only, 8 pixels each.
+  std::vector<uint8_t> cmyk;
+  for (const auto& ink : std::vector<std::vector<uint8_t>>{
+           {0, 255, 255, 0}, {255, 0, 255, 0}, {255, 255, 0, 0}, {0, 0, 0, 128}}) {
+    for (int i = 0; i < 8 * 8; ++i) cmyk.insert(cmyk.end(), ink.begin(), ink.end());
+  }
+  // Four blocks of 8 x 8, one above the other: 8 wide, 32 high.
+  const stImageHandle handle = loadOk("cmyk.jpg", tamri_test::cmykJpegBytes(8, 32, cmyk));
+  osGXimage(surface_, {0, 0}, 8, 32, handle, 1, 0);
+  const uint32_t expected[] = {0xFF0000, 0x00FF00, 0x0000FF, 0x7F7F7F};
+  for (int block = 0; block < 4; ++block) {
+    const uint32_t p = at(4, block * 8 + 4);
+    for (int shift : {16, 8, 0}) {
+      EXPECT_NEAR(static_cast<int>((p >> shift) & 0xFF),
+                  static_cast<int>((expected[block] >> shift) & 0xFF), 6)
+          << block;
+    }
+  }
+}
+
 TEST_F(GdiImages, TransparentPixelsBlendOverTheSurface) {
   const TestImage alpha{3, 1, {0x00FF0000, 0x80FF0000, 0xFF0000FF}};
   const stImageHandle handle = loadOk("alpha.png", tamri_test::pngBytes(alpha));
@@ -113,6 +134,11 @@ TEST_F(GdiImages, TransparentPixelsBlendOverTheSurface) {
 // Every failure: status code, handle 0, nothing kept, and the trace line.
 TEST_F(GdiImages, BadFilesAnswerWithTheirStatusCodes) {
   const std::string png = tamri_test::pngBytes(kSixColours);
+  const std::string bmp = tamri_test::bmpBytes(kSixColours);
+  // A Huffman table that lists more codes than a table can hold.
+  std::string overfull = tamri_test::jpegBytes(kSixColours, 80);
+  const size_t table = overfull.find("\xFF\xC4");
+  overfull.replace(table + 5, 16, 16, '\x20');
   std::string corrupt = png;
   for (size_t i = 45; i < corrupt.size() - 12; ++i) corrupt[i] = static_cast<char>(0xA5);
   const struct {
@@ -126,6 +152,9 @@ TEST_F(GdiImages, BadFilesAnswerWithTheirStatusCodes) {
       {"header.png", png.substr(0, 12), OS_GX_IMAGE_DAMAGED},
       {"corrupt.png", corrupt, OS_GX_IMAGE_DAMAGED},
       {"truncated.bmp", tamri_test::bmpBytes(kSixColours).substr(0, 30), OS_GX_IMAGE_DAMAGED},
+      {"short.bmp", bmp.substr(0, bmp.size() - 4), OS_GX_IMAGE_DAMAGED},
+      {"overfull.jpg", overfull, OS_GX_IMAGE_DAMAGED},
+      {"truncated.jpg", tamri_test::jpegBytes(kSixColours, 80).substr(0, 200), OS_GX_IMAGE_DAMAGED},
       {"huge.png", tamri_test::pngHeaderBytes(4097, 4096), OS_GX_IMAGE_TOO_LARGE},
       {"wide.png", tamri_test::pngHeaderBytes(1 << 24, 2), OS_GX_IMAGE_TOO_LARGE},
   };
@@ -168,6 +197,23 @@ TEST_F(GdiImages, FilesAboveTheSizeLimitAreNotRead) {
   int32_t status = -1;
   EXPECT_EQ(osGXloadImage(wide(big).c_str(), &status), 0u);
   EXPECT_EQ(status, OS_GX_IMAGE_TOO_LARGE);
+}
+
+TEST_F(GdiImages, ImagesAboveThePixelLimitAreRefusedBeforeTheyAreMade) {
+  const std::string six = tamri_test::pngBytes(kSixColours);
+  const POINTRECT sixPixels{0, 0, 2, 1};
+  int32_t status = -1;
+  gdihost::setImagePixelLimit(5);
+  EXPECT_EQ(load("six.png", six, status), 0u);
+  EXPECT_EQ(status, OS_GX_IMAGE_TOO_LARGE);
+  EXPECT_EQ(osGXcreateImage(surface_, &sixPixels, &status), 0u);
+  EXPECT_EQ(status, OS_GX_IMAGE_TOO_LARGE);
+  gdihost::setImagePixelLimit(6);
+  EXPECT_NE(load("six.png", six, status), 0u);
+  EXPECT_NE(osGXcreateImage(surface_, &sixPixels, &status), 0u);
+  gdihost::reset();  // back to the full limit
+  EXPECT_EQ(load("huge.png", tamri_test::pngHeaderBytes(4096, 4096), status), 0u);
+  EXPECT_EQ(status, OS_GX_IMAGE_DAMAGED);  // allowed in size, but holds no pixels
 }
 
 TEST_F(GdiImages, FreedAndUnknownHandlesDrawNothingAndAreNeverGivenOutAgain) {

@@ -1,6 +1,9 @@
 #include "image_files.h"
 
+#include <cstdio>
 #include <fstream>
+
+#include <jpeglib.h>
 
 #include <unistd.h>
 
@@ -51,6 +54,34 @@ std::string jpegBytes(const TestImage& image, int quality) {
   std::string out;
   const std::vector<unsigned char> rgba = rgbaBytes(image);
   stbi_write_jpg_to_func(append, &out, image.width, image.height, 4, rgba.data(), quality);
+  return out;
+}
+
+std::string cmykJpegBytes(int32_t width, int32_t height, const std::vector<uint8_t>& cmyk) {
+  jpeg_compress_struct info;
+  jpeg_error_mgr errors;
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = static_cast<JDIMENSION>(width);
+  info.image_height = static_cast<JDIMENSION>(height);
+  info.input_components = 4;
+  info.in_color_space = JCS_CMYK;
+  jpeg_set_defaults(&info);
+  jpeg_set_quality(&info, 100, TRUE);
+  jpeg_start_compress(&info, TRUE);
+  std::vector<uint8_t> inverted(cmyk.size());
+  for (size_t i = 0; i < cmyk.size(); ++i) inverted[i] = static_cast<uint8_t>(255 - cmyk[i]);
+  for (int32_t row = 0; row < height; ++row) {
+    JSAMPROW line = inverted.data() + static_cast<size_t>(row) * width * 4;
+    jpeg_write_scanlines(&info, &line, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  std::string out(reinterpret_cast<const char*>(buffer), size);
+  std::free(buffer);
   return out;
 }
 

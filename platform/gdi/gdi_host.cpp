@@ -67,4 +67,6 @@ bool clipFillAnimation() { return gdi::clipFillAnimation(); }
 
 int32_t imageCount() { return gdi::liveImageCount(); }
 
+void setImagePixelLimit(int64_t pixels) { gdi::setImagePixelLimit(pixels); }
+
 }  // namespace gdihost

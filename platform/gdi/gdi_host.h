@@ -26,5 +26,8 @@ GDI_API uint32_t pixel(int32_t surface, int32_t x, int32_t y);
 GDI_API bool clipFillAnimation();
 // Images the layer holds: loaded or created and not yet unloaded.
 GDI_API int32_t imageCount();
+// Lowers the most pixels an image may have (1 to OS_GX_IMAGE_MAX_PIXELS),
+// until the next reset; for hosts that want refusals or decoding cheap.
+GDI_API void setImagePixelLimit(int64_t pixels);
 
 }  // namespace gdihost

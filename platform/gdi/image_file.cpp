@@ -1,8 +1,10 @@
 #include "image_file.h"
 
+#include "jpeg_decoder.h"
 #include "stb_image_decoder.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -22,6 +24,31 @@ Format formatOf(std::string_view head) {
   if (head.substr(0, 2) == "BM") return Format::Bmp;
   if (head.substr(0, 3) == "\xFF\xD8\xFF") return Format::Jpeg;
   return Format::Unknown;
+}
+
+uint32_t littleEndian(const uint8_t* bytes, size_t size, size_t at, size_t width) {
+  uint32_t value = 0;
+  for (size_t i = 0; i < width; ++i)
+    value |= static_cast<uint32_t>(at + i < size ? bytes[at + i] : 0) << (8 * i);
+  return value;
+}
+
+// False when an uncompressed BMP file ends before its last row: stb_image
+// would read the missing rows as black.
+bool bmpPixelsPresent(const uint8_t* bytes, size_t size) {
+  const uint32_t dataOffset = littleEndian(bytes, size, 10, 4);
+  const uint32_t headerSize = littleEndian(bytes, size, 14, 4);
+  const bool core = headerSize == 12;
+  const int64_t width = core ? littleEndian(bytes, size, 18, 2)
+                             : static_cast<int32_t>(littleEndian(bytes, size, 18, 4));
+  const int64_t height = core ? littleEndian(bytes, size, 20, 2)
+                              : static_cast<int32_t>(littleEndian(bytes, size, 22, 4));
+  const int64_t bitsPerPixel = littleEndian(bytes, size, core ? 24 : 28, 2);
+  const uint32_t compression = core ? 0 : littleEndian(bytes, size, 30, 4);
+  // 0 plain, 3 and 6 bit fields; the other kinds are compressed.
+  if (compression != 0 && compression != 3 && compression != 6) return true;
+  const int64_t rowBytes = (std::abs(width) * bitsPerPixel + 31) / 32 * 4;
+  return int64_t{dataOffset} + rowBytes * std::abs(height) <= static_cast<int64_t>(size);
 }
 
 uint32_t premultiplied(const unsigned char* rgba) {
@@ -83,13 +110,16 @@ int32_t readWholeFile(const std::filesystem::path& path, std::string& bytes) {
 int32_t decodeImage(const uint8_t* bytes, size_t size, Image& out) {
   const std::string_view head(reinterpret_cast<const char*>(bytes),
                               bytes ? std::min<size_t>(size, 8) : 0);
-  if (formatOf(head) == Format::Unknown) return OS_GX_IMAGE_UNSUPPORTED;
+  const Format format = formatOf(head);
+  if (format == Format::Unknown) return OS_GX_IMAGE_UNSUPPORTED;
   if (size > OS_GX_IMAGE_MAX_FILE_BYTES) return OS_GX_IMAGE_TOO_LARGE;
+  if (format == Format::Jpeg) return decodeJpeg(bytes, size, out);
   const int length = static_cast<int>(size);
   int width = 0, height = 0;
   if (!readImageSize(bytes, length, &width, &height) || width <= 0 || height <= 0)
     return OS_GX_IMAGE_DAMAGED;
-  if (int64_t{width} * height > OS_GX_IMAGE_MAX_PIXELS) return OS_GX_IMAGE_TOO_LARGE;
+  if (int64_t{width} * height > imagePixelLimit()) return OS_GX_IMAGE_TOO_LARGE;
+  if (format == Format::Bmp && !bmpPixelsPresent(bytes, size)) return OS_GX_IMAGE_DAMAGED;
 
   int decodedWidth = 0, decodedHeight = 0;
   const std::unique_ptr<unsigned char, RgbaRelease> rgba(

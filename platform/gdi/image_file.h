@@ -1,5 +1,6 @@
-// Image files: PNG, BMP and JPEG, decoded by stb_image into the layer's
-// premultiplied ARGB words. Every answer is one of the OS_GX_IMAGE_ codes.
+// Image files: PNG and BMP decoded by stb_image, JPEG by libjpeg-turbo, into
+// the layer's premultiplied ARGB words. Every answer is one of the
+// OS_GX_IMAGE_ codes.
 #pragma once
 
 #include "image_table.h"

@@ -1,5 +1,6 @@
 #include "image_table.h"
 
+#include <algorithm>
 #include <map>
 
 namespace gdi {
@@ -9,6 +10,7 @@ struct ImageTable {
   std::map<stImageHandle, Image> images;
   stImageHandle lastHandle = 0;
   int64_t livePixels = 0;
+  int64_t pixelLimit = OS_GX_IMAGE_MAX_PIXELS;
 };
 
 ImageTable& table() {
@@ -19,6 +21,12 @@ ImageTable& table() {
 int64_t pixelCount(const Image& image) { return int64_t{image.width} * image.height; }
 
 }  // namespace
+
+int64_t imagePixelLimit() { return table().pixelLimit; }
+
+void setImagePixelLimit(int64_t pixels) {
+  table().pixelLimit = std::clamp<int64_t>(pixels, 1, OS_GX_IMAGE_MAX_PIXELS);
+}
 
 stImageHandle addImage(Image&& image, int32_t& status) {
   ImageTable& t = table();

@@ -20,6 +20,11 @@ struct Image {
 inline constexpr int32_t kMaxLiveImages = 1024;
 inline constexpr int64_t kMaxLivePixels = int64_t{64} * 1024 * 1024;
 
+// The most pixels one image may have: OS_GX_IMAGE_MAX_PIXELS unless a host
+// lowered it.
+int64_t imagePixelLimit();
+void setImagePixelLimit(int64_t pixels);
+
 // Takes the image into the table: its new handle and OS_GX_IMAGE_OK, or 0
 // and OS_GX_IMAGE_NO_ROOM when the table is full.
 stImageHandle addImage(Image&& image, int32_t& status);
@@ -28,7 +33,8 @@ const Image* findImage(stImageHandle handle);
 // False when the handle names no live image.
 bool removeImage(stImageHandle handle);
 int32_t liveImageCount();
-// Drops every image; handles start again at 1.
+// Drops every image; handles start again at 1 and the pixel limit is
+// OS_GX_IMAGE_MAX_PIXELS again.
 void resetImages();
 
 }  // namespace gdi

@@ -121,7 +121,7 @@ GDI_API bool osGXisAgfaFont(const unichar* name);
 #define OS_GX_IMAGE_FILE_MISSING 1     // no file at the path (an empty path included)
 #define OS_GX_IMAGE_FILE_UNREADABLE 2  // not a regular file, or reading it failed
 #define OS_GX_IMAGE_UNSUPPORTED 3      // neither PNG, BMP nor JPEG
-#define OS_GX_IMAGE_DAMAGED 4          // a known format whose data is corrupt or cut short
+#define OS_GX_IMAGE_DAMAGED 4          // a known kind whose data is corrupt or cut short
 #define OS_GX_IMAGE_TOO_LARGE 5        // above OS_GX_IMAGE_MAX_PIXELS or OS_GX_IMAGE_MAX_FILE_BYTES
 #define OS_GX_IMAGE_NO_SURFACE 6       // the source of a capture is no surface
 #define OS_GX_IMAGE_REGION_EMPTY 7     // a capture region with right < left or bottom < top

@@ -1,5 +1,7 @@
 // stb_image's decoders, kept to one translation unit (stb_image_decoder.cpp):
-// PNG, BMP and JPEG from memory only, as 8-bit RGBA.
+// PNG and BMP from memory only, as 8-bit RGBA. (Its JPEG decoder, as Debian
+// ships it, reads and writes past its Huffman tables on damaged files;
+// JPEG goes through libjpeg-turbo instead, jpeg_decoder.h.)
 #pragma once
 
 namespace gdi {
