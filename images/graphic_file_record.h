@@ -11,4 +11,10 @@ inline constexpr IntField imageHandle{140};
 // How the image fills the rectangle; the drawing layer's option, passed on.
 inline constexpr IntField imageOption{144};
 
+// Every field above by its VM name.
+inline constexpr NamedField kFields[] = {
+    {"imageHandle", imageHandle},
+    {"imageOption", imageOption},
+};
+
 }  // namespace tamri::graphic_file

@@ -2,6 +2,7 @@
 // layouts the VM side declares: a wrong offset or width fails here at once,
 // and so does a field the layout has and no descriptor names.
 #include "canvas/canvas_record.h"
+#include "images/graphic_file_record.h"
 #include "module/graphic_record.h"
 #include "platform/ivm/vm_host.h"
 #include "transform/polyline_record.h"
@@ -27,6 +28,7 @@ const Record kRecords[] = {
     {"gpclasses/baseclasses/CgpGraphics", tamri::graphic::kFields},
     {"gpclasses/graphics/CgpPolyLine", tamri::polyline::kFields},
     {"gpclasses/graphics/CgpCanvas", tamri::canvas::kFields},
+    {"gpclasses/graphics/CgpGraphicFile", tamri::graphic_file::kFields},
 };
 
 bool sameShape(FieldKind kind, FieldType type) {
