@@ -209,7 +209,9 @@ TEST_F(ImagesTest, PathsPassWholeOrNotAtAll) {
   // One character more would be cut to the file above: it is refused instead.
   EXPECT_EQ(load(path + u"x", status).value, 0u);
   EXPECT_EQ(vmhost::intArray(status)[0], OS_GX_IMAGE_BAD_PATH);
-  EXPECT_EQ(load(path + u'\0' + u"x", status).value, 0u);
+  // A zero character would end the path early, at a file that exists.
+  const std::u16string dotPath = folder.write("dot.png", tamri_test::pngBytes(dot)).u16string();
+  EXPECT_EQ(load(dotPath + u'\0' + u".backup", status).value, 0u);
   EXPECT_EQ(vmhost::intArray(status)[0], OS_GX_IMAGE_BAD_PATH);
   EXPECT_TRUE(traceWith("osGX").empty());
   // A null path is the empty path: no file.
