@@ -12,6 +12,7 @@
 
 #include "core_host.h"
 #include "host_trace.h"
+#include "vm_test_support.h"
 
 namespace {
 
@@ -23,13 +24,6 @@ std::u16string text(const unichar* buffer) {
 }
 
 const unichar* const kLanguage = U(u"Language");
-
-std::vector<std::string> tamriTraceWith(const std::string& prefix) {
-  std::vector<std::string> lines;
-  for (const std::string& line : host::traceLines())
-    if (line.rfind(prefix, 0) == 0) lines.push_back(line);
-  return lines;
-}
 
 std::string readFile(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
@@ -190,7 +184,7 @@ TEST_F(CoreConfig, HandWrittenFilesAreRead) {
   EXPECT_EQ(value, 4);
   EXPECT_EQ(corehost::configurationValue("Language", "Name"), "\\qé");
   EXPECT_EQ(corehost::configurationValue("Language", "Replacement"), "\xEF\xBF\xBD");
-  EXPECT_TRUE(tamriTraceWith("osERfatalError").empty());
+  EXPECT_TRUE(tamri_test::traceWith("osERfatalError").empty());
 }
 
 // Each damaged file: what lies before the damage, and the line named.
@@ -212,7 +206,7 @@ TEST_F(CoreConfig, DamagedFilesAreReportedOnceAndReadUpToTheDamage) {
     EXPECT_EQ(corehost::configurationValue("Language", "B"), std::nullopt) << content;
     int32_t value = 0;
     osCGgetINT32(kLanguage, U(u"A"), false, &value);
-    const std::vector<std::string> reports = tamriTraceWith("osERfatalError");
+    const std::vector<std::string> reports = tamri_test::traceWith("osERfatalError");
     ASSERT_EQ(reports.size(), 1u) << content;
     EXPECT_NE(reports[0].find("\"MORVcore\", \"configuration\""), std::string::npos);
     EXPECT_NE(reports[0].find(path_.string() + " is damaged at " + where), std::string::npos)
@@ -227,7 +221,7 @@ TEST_F(CoreConfig, AFileThatCannotBeReadIsReportedAndReplacedByTheNextWrite) {
   std::filesystem::create_directory(path_);
   host::traceClear();
   EXPECT_FALSE(corehost::loadConfiguration(path_.string()));
-  const std::vector<std::string> reports = tamriTraceWith("osERfatalError");
+  const std::vector<std::string> reports = tamri_test::traceWith("osERfatalError");
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_NE(reports[0].find("cannot be read"), std::string::npos);
   EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"A"), 1));  // a folder is not replaced
