@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build demo test sanitize fuzz windows-check bench ci clean
+.PHONY: deps build demo test sanitize fuzz fuzz-images windows-check bench ci clean
 
 deps:
 	./scripts/install-deps.sh
@@ -25,11 +25,18 @@ sanitize: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
-# Native calls from random bytes, for FUZZ_SECONDS; any finding fails.
+# Native calls from random bytes, for FUZZ_SECONDS; any finding fails. The
+# image-file fuzzer is built alongside so that it keeps compiling.
 fuzz: deps
 	cmake --preset fuzz
-	cmake --build --preset fuzz -j $(JOBS) --target native_call_fuzzer
-	./scripts/run-fuzzer.sh $(FUZZ_SECONDS)
+	cmake --build --preset fuzz -j $(JOBS) --target native_call_fuzzer image_load_fuzzer
+	./scripts/run-fuzzer.sh $(FUZZ_SECONDS) native_call_fuzzer
+
+# Image files from random bytes through osGXloadImage, for FUZZ_SECONDS.
+fuzz-images: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target image_load_fuzzer
+	./scripts/run-fuzzer.sh $(FUZZ_SECONDS) image_load_fuzzer
 
 windows-check: deps
 	JOBS=$(JOBS) ./scripts/check-windows-dll.sh

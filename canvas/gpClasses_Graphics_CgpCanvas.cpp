@@ -10,6 +10,7 @@
 #include "canvas/rectangles.h"
 #include "canvas/strings.h"
 #include "canvas/triangles.h"
+#include "images/image_natives.h"
 #include "module/call_frame.h"
 #include "module/module_export.h"
 #include "module/native_registration.h"
@@ -118,6 +119,12 @@ void drawStringOnBackground() {
   tamri::drawStringWithBackground(canvasStringArguments(), intArg(0), placedSizeArg(1));
 }
 
+// ---- images ------------------------------------------------------------------
+
+void drawImage() {
+  drawGraphicFileOnCanvas(LocalRef::argument(0), LocalRef::argument(1), intArg(0), intArg(1));
+}
+
 // ---- state and transform ---------------------------------------------------
 
 void setTransformScaled() {
@@ -158,6 +165,7 @@ constexpr NativeMethod kNatives[] = {
     {"drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILgpclasses/graphics/CgpFont;)V",
      drawStringBorderedTranslated},
     {"drawStringWithBackground(ILjava/lang/String;IIII)V", drawStringOnBackground},
+    {"drawImage(Lgpclasses/graphics/CgpGraphicFile;II)V", drawImage},
     {"drawPolyline([I[IIIIIII)V", drawPolylineSplit},
     {"drawPolyline([IIIIIII)V", drawPolyline},
     {"drawBezier([IIIIII)V", drawBezier},

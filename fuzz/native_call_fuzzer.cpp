@@ -4,6 +4,7 @@
 // length), random scalars. After every call both argument stacks must be
 // exactly where they were.
 #include "module/module_exports.h"
+#include "platform/core/core_host.h"
 #include "platform/core/host_trace.h"
 #include "platform/gdi/gdi_host.h"
 #include "support/object_builder.h"
@@ -78,6 +79,8 @@ struct RandomValues : tamri_test::ValueSource {
 void registerOnce() {
   static const bool registered = [] {
     for (const tamri::ClassInitExport& e : tamri::kClassInits) e.init();
+    // The language natives write the configuration: in memory, never a file.
+    corehost::resetConfiguration();
     return true;
   }();
   static_cast<void>(registered);

@@ -12,11 +12,14 @@ int32_t gpclasses_graphics_CgpCanvas_init(void);
 int32_t gpclasses_graphics_CgpComplexObj_init(void);
 int32_t gpclasses_graphics_CgpEllipse_init(void);
 int32_t gpclasses_graphics_CgpFont_init(void);
+int32_t gpclasses_graphics_CgpGraphicFile_init(void);
 int32_t gpclasses_graphics_CgpPie_init(void);
 int32_t gpclasses_graphics_CgpPolyLine_init(void);
 int32_t gpclasses_graphics_CgpPolygon_init(void);
 int32_t gpclasses_graphics_CgpRectangle_init(void);
+int32_t gpclasses_graphics_CgpScreenCapture_init(void);
 int32_t gpclasses_graphics_CgpText_init(void);
+int32_t gpclasses_baseclasses_CgpLanguageMgr_init(void);
 }
 
 namespace tamri {
@@ -37,11 +40,14 @@ inline constexpr ClassInitExport kClassInits[] = {
     {"gpclasses_graphics_CgpComplexObj_init", gpclasses_graphics_CgpComplexObj_init},
     {"gpclasses_graphics_CgpEllipse_init", gpclasses_graphics_CgpEllipse_init},
     {"gpclasses_graphics_CgpFont_init", gpclasses_graphics_CgpFont_init},
+    {"gpclasses_graphics_CgpGraphicFile_init", gpclasses_graphics_CgpGraphicFile_init},
     {"gpclasses_graphics_CgpPie_init", gpclasses_graphics_CgpPie_init},
     {"gpclasses_graphics_CgpPolyLine_init", gpclasses_graphics_CgpPolyLine_init},
     {"gpclasses_graphics_CgpPolygon_init", gpclasses_graphics_CgpPolygon_init},
     {"gpclasses_graphics_CgpRectangle_init", gpclasses_graphics_CgpRectangle_init},
+    {"gpclasses_graphics_CgpScreenCapture_init", gpclasses_graphics_CgpScreenCapture_init},
     {"gpclasses_graphics_CgpText_init", gpclasses_graphics_CgpText_init},
+    {"gpclasses_baseclasses_CgpLanguageMgr_init", gpclasses_baseclasses_CgpLanguageMgr_init},
 };
 
 }  // namespace tamri

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential make cmake ninja-build pkg-config
   libcairo2-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
-  nlohmann-json3-dev libstb-dev libcli11-dev
+  nlohmann-json3-dev libstb-dev libjpeg-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686

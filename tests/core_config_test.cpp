@@ -4,6 +4,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -11,8 +12,11 @@
 
 #include "core_host.h"
 #include "host_trace.h"
+#include "vm_test_support.h"
 
 namespace {
+
+using namespace std::string_literals;
 
 const unichar* U(const char16_t* text) { return reinterpret_cast<const unichar*>(text); }
 std::u16string text(const unichar* buffer) {
@@ -27,6 +31,30 @@ std::string readFile(const std::filesystem::path& path) {
   content << file.rdbuf();
   return content.str();
 }
+
+// Sets an environment variable (or removes it, for null) for one scope.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) saved_ = old;
+    if (value) {
+      setenv(name, value, 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+  ~ScopedVariable() {
+    if (saved_) {
+      setenv(name_, saved_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> saved_;
+};
 
 class CoreConfig : public ::testing::Test {
  protected:
@@ -149,12 +177,117 @@ TEST_F(CoreConfig, RoundTripThroughAFile) {
 TEST_F(CoreConfig, HandWrittenFilesAreRead) {
   std::ofstream(path_, std::ios::binary)
       << "\xEF\xBB\xBF; settings\r\n[ Language ]\r\n  SystemLanguageElements = 4 \r\n"
-         "# comment\r\nnot a pair\r\nName=\\q\\u00e9\r\n";
+         "# comment\r\n\r\nName=\\q\\u00e9\r\nReplacement=\xEF\xBF\xBD";
   ASSERT_TRUE(corehost::loadConfiguration(path_.string()));
   int32_t value = 0;
   EXPECT_TRUE(osCGgetINT32(kLanguage, U(u"SystemLanguageElements"), false, &value));
   EXPECT_EQ(value, 4);
   EXPECT_EQ(corehost::configurationValue("Language", "Name"), "\\qé");
+  EXPECT_EQ(corehost::configurationValue("Language", "Replacement"), "\xEF\xBF\xBD");
+  EXPECT_TRUE(tamri_test::traceWith("osERfatalError").empty());
+}
+
+// Each damaged file: what lies before the damage, and the line named.
+TEST_F(CoreConfig, DamagedFilesAreReportedOnceAndReadUpToTheDamage) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"[Language]\nA=1\nnot a pair\nB=2\n"s, "line 3"},
+      {"[Language]\nA=1\n[Broken\nB=2\n"s, "line 3"},
+      {"[Language]\nA=1\n[Language] trailing\nB=2\n"s, "line 3"},
+      {"[Language]\nA=1\n=2\nB=2\n"s, "line 3"},
+      {"[Language]\nA=1\nB=\xC3\x28\n"s, "line 3"},
+      {"[Language]\nA=1\nB=2\0\0\0\n"s, "line 3"},
+      {"[Language]\nA=1\n\0\0\0\0"s, "line 3"},
+  };
+  for (const auto& [content, where] : cases) {
+    std::ofstream(path_, std::ios::binary | std::ios::trunc) << content;
+    host::traceClear();
+    EXPECT_TRUE(corehost::loadConfiguration(path_.string()));
+    EXPECT_EQ(corehost::configurationValue("Language", "A"), "1") << content;
+    EXPECT_EQ(corehost::configurationValue("Language", "B"), std::nullopt) << content;
+    int32_t value = 0;
+    osCGgetINT32(kLanguage, U(u"A"), false, &value);
+    const std::vector<std::string> reports = tamri_test::traceWith("osERfatalError");
+    ASSERT_EQ(reports.size(), 1u) << content;
+    EXPECT_NE(reports[0].find("\"MORVcore\", \"configuration\""), std::string::npos);
+    EXPECT_NE(reports[0].find(path_.string() + " is damaged at " + where), std::string::npos)
+        << reports[0];
+  }
+  // The next write replaces the damaged file with what was read and the change.
+  EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"C"), 3));
+  EXPECT_EQ(readFile(path_), "[Language]\nA=1\nC=3\n");
+}
+
+TEST_F(CoreConfig, AFileThatCannotBeReadIsReportedAndReplacedByTheNextWrite) {
+  std::filesystem::create_directory(path_);
+  host::traceClear();
+  EXPECT_FALSE(corehost::loadConfiguration(path_.string()));
+  const std::vector<std::string> reports = tamri_test::traceWith("osERfatalError");
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_NE(reports[0].find("cannot be read"), std::string::npos);
+  EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"A"), 1));  // a folder is not replaced
+  std::filesystem::remove(path_);
+}
+
+TEST_F(CoreConfig, WritesReplaceTheFileWholeAndLeaveNoTemporaryFile) {
+  ASSERT_FALSE(corehost::loadConfiguration(path_.string()));
+  EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 1));
+  std::filesystem::permissions(
+      path_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  const auto before = std::filesystem::status(path_).permissions();
+  EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 2));
+  EXPECT_EQ(std::filesystem::status(path_).permissions(), before);
+  EXPECT_EQ(readFile(path_), "[Language]\nA=2\n");
+  for (const auto& entry : std::filesystem::directory_iterator(path_.parent_path())) {
+    EXPECT_EQ(entry.path().filename().string().rfind(path_.filename().string() + ".tmp", 0),
+              std::string::npos)
+        << entry.path();
+  }
+}
+
+TEST_F(CoreConfig, WritesGoThroughASymbolicLinkToItsFile) {
+  const std::filesystem::path real = path_.string() + ".real";
+  std::ofstream(real) << "[Language]\nA=1\n";
+  std::filesystem::create_symlink(real, path_);
+  ASSERT_TRUE(corehost::loadConfiguration(path_.string()));
+  EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 2));
+  EXPECT_TRUE(std::filesystem::is_symlink(path_));
+  EXPECT_EQ(readFile(real), "[Language]\nA=2\n");
+  std::filesystem::remove(real);
+}
+
+TEST_F(CoreConfig, TheFileIsNamedByTamriConfigElseItLiesInTheUsersFolder) {
+  const std::filesystem::path folder = path_.string() + ".d";
+  {
+    const ScopedVariable config("TAMRI_CONFIG", nullptr);
+    const ScopedVariable xdg("XDG_CONFIG_HOME", (folder / "xdg").c_str());
+    EXPECT_FALSE(corehost::reopenConfiguration());
+    EXPECT_EQ(corehost::configurationPath(), (folder / "xdg/tamri/config.ini").string());
+    EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 1));  // the folder is made
+    EXPECT_EQ(readFile(folder / "xdg/tamri/config.ini"), "[Language]\nA=1\n");
+  }
+  {
+    const ScopedVariable config("TAMRI_CONFIG", nullptr);
+    const ScopedVariable xdg("XDG_CONFIG_HOME", nullptr);
+    const ScopedVariable home("HOME", (folder / "home").c_str());
+    corehost::reopenConfiguration();
+    EXPECT_EQ(corehost::configurationPath(), (folder / "home/.config/tamri/config.ini").string());
+  }
+  {
+    const ScopedVariable config("TAMRI_CONFIG", (folder / "xdg/tamri/config.ini").c_str());
+    EXPECT_TRUE(corehost::reopenConfiguration());
+    EXPECT_EQ(corehost::configurationValue("Language", "A"), "1");
+    // An explicit file's folder is not made.
+    const ScopedVariable missing("TAMRI_CONFIG", (folder / "none/config.ini").c_str());
+    EXPECT_FALSE(corehost::reopenConfiguration());
+    EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"A"), 2));
+  }
+  {
+    const ScopedVariable config("TAMRI_CONFIG", "");
+    EXPECT_FALSE(corehost::reopenConfiguration());
+    EXPECT_EQ(corehost::configurationPath(), "");
+    EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 3));
+  }
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(CoreConfig, SettingAPathWritesTheCurrentValues) {
@@ -165,27 +298,78 @@ TEST_F(CoreConfig, SettingAPathWritesTheCurrentValues) {
   EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"Kept"), 2));  // the file cannot be written
 }
 
-TEST(CoreSystemLanguages, CodesByPositionAndEmptyBeyond) {
-  host::traceClear();
+std::u16string codeAt(int32_t position) {
   unichar code[OS_BL_LANGUAGE_CODE_CAPACITY] = {u'x', 0};
-  EXPECT_TRUE(osBLgetSystemLanguageCode(0, code));
-  EXPECT_EQ(text(code), u"en");
-  EXPECT_TRUE(osBLgetSystemLanguageCode(2, code));
-  EXPECT_EQ(text(code), u"fr");
-  EXPECT_FALSE(osBLgetSystemLanguageCode(3, code));
-  EXPECT_EQ(text(code), u"");
+  const bool present = osBLgetSystemLanguageCode(position, code);
+  EXPECT_EQ(present, code[0] != 0) << position;
+  return text(code);
+}
 
-  corehost::setSystemLanguages({"de", "", "", "it", "a-code-longer-than-fifteen"});
-  EXPECT_FALSE(osBLgetSystemLanguageCode(1, code));
-  EXPECT_TRUE(osBLgetSystemLanguageCode(3, code));
-  EXPECT_EQ(text(code), u"it");
-  EXPECT_TRUE(osBLgetSystemLanguageCode(4, code));
-  EXPECT_EQ(text(code), u"a-code-longer-t");
-  EXPECT_FALSE(osBLgetSystemLanguageCode(-1, code));
-  EXPECT_FALSE(osBLgetSystemLanguageCode(9, nullptr));
-  corehost::setSystemLanguages({"en", "de", "fr"});
-  EXPECT_EQ(host::traceLines()[0], "osBLgetSystemLanguageCode(0) -> true \"en\"");
-  EXPECT_EQ(host::traceLines()[2], "osBLgetSystemLanguageCode(3) -> false");
+class CoreSystemLanguages : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    corehost::resetConfiguration();
+    corehost::useConfiguredSystemLanguages();
+    host::traceClear();
+  }
+  void TearDown() override {
+    corehost::useConfiguredSystemLanguages();
+    corehost::resetConfiguration();
+  }
+};
+
+TEST_F(CoreSystemLanguages, AHostListGivesCodesByPositionForNinePositions) {
+  corehost::setSystemLanguages(
+      {"de", "", "", "it", "a-code-longer-than-fifteen", "", "", "", "fr", "es"});
+  EXPECT_EQ(codeAt(0), u"de");
+  EXPECT_EQ(codeAt(1), u"");
+  EXPECT_EQ(codeAt(3), u"it");
+  EXPECT_EQ(codeAt(4), u"a-code-longer-t");
+  EXPECT_EQ(codeAt(8), u"fr");
+  EXPECT_EQ(codeAt(9), u"");  // nine positions only
+  EXPECT_EQ(codeAt(-1), u"");
+  EXPECT_TRUE(osBLgetSystemLanguageCode(0, nullptr));  // a null buffer is left alone
+  EXPECT_EQ(host::traceLines()[0], "osBLgetSystemLanguageCode(0) -> true \"de\"");
+  EXPECT_EQ(host::traceLines()[1], "osBLgetSystemLanguageCode(1) -> false");
+}
+
+TEST_F(CoreSystemLanguages, TheEnvironmentListComesBeforeTheConfiguration) {
+  osCGsetUNICHAR(kLanguage, U(u"SystemLanguage0"), U(u"nl"));
+  const ScopedVariable list("TAMRI_SYSTEM_LANGUAGES", "en, ,fr,,,,,,it,xx");
+  EXPECT_EQ(codeAt(0), u"en");
+  EXPECT_EQ(codeAt(1), u"");
+  EXPECT_EQ(codeAt(2), u"fr");
+  EXPECT_EQ(codeAt(7), u"");
+  EXPECT_EQ(codeAt(8), u"it");
+  EXPECT_EQ(codeAt(9), u"");
+}
+
+TEST_F(CoreSystemLanguages, ConfiguredPositionsComeBeforeTheLocale) {
+  const ScopedVariable lang("LANG", "sv_SE.UTF-8");
+  osCGsetUNICHAR(kLanguage, U(u"SystemLanguage3"), U(u"nl"));
+  osCGsetUNICHAR(kLanguage, U(u"SystemLanguage5"), U(u"pt"));
+  EXPECT_EQ(codeAt(0), u"");
+  EXPECT_EQ(codeAt(3), u"nl");
+  EXPECT_EQ(codeAt(5), u"pt");
+}
+
+TEST_F(CoreSystemLanguages, WithoutAListTheLocaleLanguageIsAtPositionZero) {
+  const ScopedVariable all("LC_ALL", "");
+  const ScopedVariable messages("LC_MESSAGES", nullptr);
+  {
+    const ScopedVariable lang("LANG", "de_AT.UTF-8@euro");
+    EXPECT_EQ(codeAt(0), u"de");
+    EXPECT_EQ(codeAt(1), u"");
+  }
+  {
+    const ScopedVariable lang("LANG", "C.UTF-8");
+    EXPECT_EQ(codeAt(0), u"en");
+  }
+  {
+    const ScopedVariable lang("LANG", "POSIX");
+    const ScopedVariable overriding("LC_MESSAGES", "fi_FI");
+    EXPECT_EQ(codeAt(0), u"fi");
+  }
 }
 
 TEST(CoreTimeZone, PinnedOffset) {

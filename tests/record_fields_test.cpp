@@ -2,6 +2,7 @@
 // layouts the VM side declares: a wrong offset or width fails here at once,
 // and so does a field the layout has and no descriptor names.
 #include "canvas/canvas_record.h"
+#include "images/graphic_file_record.h"
 #include "module/graphic_record.h"
 #include "platform/ivm/vm_host.h"
 #include "shapes/arc_record.h"
@@ -42,6 +43,7 @@ const Record kRecords[] = {
     {"gpclasses/graphics/CgpPie", tamri::pie::kFields},
     {"gpclasses/graphics/CgpPolygon", tamri::polygon::kFields, tamri::polygon::kLevelFields},
     {"gpclasses/graphics/CgpComplexObj", tamri::complex_obj::kFields},
+    {"gpclasses/graphics/CgpGraphicFile", tamri::graphic_file::kFields},
 };
 
 bool sameShape(FieldKind kind, FieldType type) {

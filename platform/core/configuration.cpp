@@ -1,14 +1,14 @@
-// The platform configuration: an INI document in memory, optionally kept in a
-// file that is rewritten after every change.
+// The platform configuration: an INI document in memory, kept in a file that
+// is replaced whole, durably and atomically, after every change.
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include "spin_lock.h"
 
 #include "core_host.h"
+#include "durable_file.h"
 #include "host_trace.h"
 #include "ini_text.h"
 
@@ -17,7 +17,8 @@ namespace {
 struct Configuration {
   morv::SpinLock mutex;
   bool initialised = false;
-  std::string path;  // empty: memory only
+  std::string path;            // empty: memory only
+  bool createsFolder = false;  // the default file's folder is made on first write
   morv::IniDocument document;
 };
 
@@ -30,37 +31,100 @@ std::filesystem::path filePath(const std::string& utf8) {
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-bool readFile(const std::string& path, std::string& text) {
-  std::ifstream file(filePath(path), std::ios::binary);
-  if (!file) return false;
-  text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return !file.bad();
+enum class FileState { Missing, Read, Unreadable };
+
+FileState readFile(const std::string& path, std::string& text) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(filePath(path), error);
+  if (status.type() == std::filesystem::file_type::not_found) return FileState::Missing;
+  if (error || status.type() != std::filesystem::file_type::regular) return FileState::Unreadable;
+  try {
+    std::ifstream file(filePath(path), std::ios::binary);
+    if (!file) return FileState::Unreadable;
+    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return file.bad() ? FileState::Unreadable : FileState::Read;
+  } catch (const std::ios_base::failure&) {
+    return FileState::Unreadable;
+  }
 }
 
 bool writeFile(const Configuration& config) {
   if (config.path.empty()) return true;
-  std::ofstream file(filePath(config.path), std::ios::binary | std::ios::trunc);
-  if (!file) return false;
-  file << morv::formatIni(config.document);
-  file.flush();
-  return file.good();
-}
-
-void loadLocked(Configuration& config, const std::string& path, bool& found) {
-  std::string text;
-  found = readFile(path, text);
-  config.document = found ? morv::parseIni(text) : morv::IniDocument{};
-  config.path = path;
-  config.initialised = true;
-}
-
-// Reads TAMRI_CONFIG on first use.
-Configuration& initialisedLocked(Configuration& config) {
-  if (!config.initialised) {
-    const char* path = std::getenv("TAMRI_CONFIG");
-    bool found = false;
-    loadLocked(config, path != nullptr ? path : "", found);
+  const std::filesystem::path target = filePath(config.path);
+  if (config.createsFolder && target.has_parent_path()) {
+    std::error_code ignored;
+    std::filesystem::create_directories(target.parent_path(), ignored);
   }
+  return morv::replaceFileDurably(target, morv::formatIni(config.document));
+}
+
+// One report per damaged file read; the next write replaces the file with
+// what could be read and the change.
+void reportDamage(const std::string& path, size_t line) {
+  static const unichar kModule[] = u"MORVcore";
+  if (line == 0) {
+    osERfatalError(kModule, "configuration", __LINE__,
+                   u"The configuration file %hs cannot be read; it starts empty and the next "
+                   u"change replaces it",
+                   path.c_str());
+  } else {
+    osERfatalError(kModule, "configuration", __LINE__,
+                   u"The configuration file %hs is damaged at line %d; it is read up to there "
+                   u"and the next change replaces it",
+                   path.c_str(), static_cast<int>(line));
+  }
+}
+
+bool loadLocked(Configuration& config, const std::string& path) {
+  std::string text;
+  const FileState state = path.empty() ? FileState::Missing : readFile(path, text);
+  morv::IniReading reading = morv::readIni(state == FileState::Read ? text : std::string());
+  config.document = std::move(reading.document);
+  config.path = path;
+  config.createsFolder = false;
+  config.initialised = true;
+  if (state == FileState::Unreadable) reportDamage(path, 0);
+  if (reading.damagedLine != 0) reportDamage(path, reading.damagedLine);
+  return state == FileState::Read;
+}
+
+std::string environmentText(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+// The file of a process that names none: TAMRI_CONFIG when it is set (empty
+// keeps the configuration in memory only), else the user's configuration
+// folder.
+std::string defaultPath(bool& createsFolder) {
+  createsFolder = false;
+  if (std::getenv("TAMRI_CONFIG") != nullptr) return environmentText("TAMRI_CONFIG");
+  createsFolder = true;
+#if defined(_WIN32)
+  const std::string appData = environmentText("APPDATA");
+  if (!appData.empty()) return appData + "\\Tamri\\config.ini";
+#else
+  const std::string xdg = environmentText("XDG_CONFIG_HOME");
+  if (!xdg.empty()) return xdg + "/tamri/config.ini";
+  const std::string home = environmentText("HOME");
+  if (!home.empty()) return home + "/.config/tamri/config.ini";
+#endif
+  createsFolder = false;
+  return "";
+}
+
+// Reads the default file; true when there was one to read.
+bool openDefaultLocked(Configuration& config) {
+  bool createsFolder = false;
+  const std::string path = defaultPath(createsFolder);
+  const bool read = loadLocked(config, path);
+  config.createsFolder = createsFolder;
+  return read;
+}
+
+// Reads the default file on first use.
+Configuration& initialisedLocked(Configuration& config) {
+  if (!config.initialised) openDefaultLocked(config);
   return config;
 }
 
@@ -204,21 +268,27 @@ void resetConfiguration() {
   morv::LockGuard lock(config.mutex);
   config.document = {};
   config.path.clear();
+  config.createsFolder = false;
   config.initialised = true;
 }
 
 bool loadConfiguration(const std::string& path) {
   Configuration& config = configuration();
   morv::LockGuard lock(config.mutex);
-  bool found = false;
-  loadLocked(config, path, found);
-  return found;
+  return loadLocked(config, path);
+}
+
+bool reopenConfiguration() {
+  Configuration& config = configuration();
+  morv::LockGuard lock(config.mutex);
+  return openDefaultLocked(config);
 }
 
 bool setConfigurationPath(const std::string& path) {
   Configuration& config = configuration();
   morv::LockGuard lock(config.mutex);
   initialisedLocked(config).path = path;
+  config.createsFolder = false;
   return writeFile(config);
 }
 

@@ -93,6 +93,33 @@ std::string escapeValue(const UniString& value) {
   return out;
 }
 
+enum class LineKind { Blank, Section, Entry, Damaged };
+
+LineKind kindOf(std::string_view line) {
+  if (line.empty() || line.front() == ';' || line.front() == '#') return LineKind::Blank;
+  if (line.find('\0') != std::string_view::npos) return LineKind::Damaged;
+  if (line.front() == '[') {
+    const size_t close = line.find(']');
+    return close == line.size() - 1 ? LineKind::Section : LineKind::Damaged;
+  }
+  const size_t equals = line.find('=');
+  if (equals == std::string_view::npos || trim(line.substr(0, equals)).empty())
+    return LineKind::Damaged;
+  return LineKind::Entry;
+}
+
+// False when a byte sequence is not UTF-8 (a zero byte counts as damage too).
+bool isSoundUtf8(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size()) {
+    const size_t start = i;
+    const char32_t decoded = decodeUtf8(text, i);
+    if (decoded == 0) return false;
+    if (decoded == 0xFFFD && text.substr(start, i - start) != "\xEF\xBF\xBD") return false;
+  }
+  return true;
+}
+
 bool hasLineBreak(const UniString& text) {
   return text.find(u'\n') != UniString::npos || text.find(u'\r') != UniString::npos;
 }
@@ -128,28 +155,30 @@ void IniDocument::set(const UniString& section, const UniString& key, const UniS
   target->entries.emplace_back(key, value);
 }
 
-IniDocument parseIni(std::string_view text) {
-  IniDocument document;
+IniReading readIni(std::string_view text) {
+  IniReading reading;
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   UniString section;
-  while (!text.empty()) {
+  for (size_t number = 1; !text.empty(); ++number) {
     const size_t end = text.find('\n');
-    std::string_view line = trim(text.substr(0, end));
+    const std::string_view raw = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    std::string_view line = trim(raw);
     if (!line.empty() && line.back() == '\r') line = trim(line.substr(0, line.size() - 1));
-    if (line.empty() || line.front() == ';' || line.front() == '#') continue;
-    if (line.front() == '[') {
-      const size_t close = line.find(']');
-      if (close != std::string_view::npos) section = fromUtf8(trim(line.substr(1, close - 1)));
-      continue;
+    const LineKind kind = kindOf(line);
+    if (kind == LineKind::Damaged || !isSoundUtf8(raw)) {
+      reading.damagedLine = number;
+      break;
     }
-    const size_t equals = line.find('=');
-    if (equals == std::string_view::npos) continue;
-    const UniString key = fromUtf8(trim(line.substr(0, equals)));
-    if (key.empty()) continue;
-    document.set(section, key, unescapeValue(trim(line.substr(equals + 1))));
+    if (kind == LineKind::Section) {
+      section = fromUtf8(trim(line.substr(1, line.size() - 2)));
+    } else if (kind == LineKind::Entry) {
+      const size_t equals = line.find('=');
+      reading.document.set(section, fromUtf8(trim(line.substr(0, equals))),
+                           unescapeValue(trim(line.substr(equals + 1))));
+    }
   }
-  return document;
+  return reading;
 }
 
 std::string formatIni(const IniDocument& document) {

@@ -5,6 +5,7 @@
 #include "entry_guard.h"
 #include "gdi_state.h"
 #include "host_trace.h"
+#include "image_table.h"
 
 #if GDI_WITH_RASTER
 #include "raster/raster_backend.h"
@@ -16,6 +17,7 @@ namespace gdihost {
 void reset() {
   host::PlatformScope scope;
   gdi::resetState();
+  gdi::resetImages();
 #if GDI_WITH_RASTER
   gdi::raster::reset();
   gdi::raster::resetFonts();
@@ -85,5 +87,9 @@ std::optional<FontInfo> fontInfo(FONTHANDLE font) {
   return std::nullopt;
 #endif
 }
+
+int32_t imageCount() { return gdi::liveImageCount(); }
+
+void setImagePixelLimit(int64_t pixels) { gdi::setImagePixelLimit(pixels); }
 
 }  // namespace gdihost

@@ -11,7 +11,8 @@
 
 namespace gdihost {
 
-// Drops every surface, clip area, font and image; clip-fill animation off.
+// Drops every surface, clip area, font and image (image handles start again
+// at 1); clip-fill animation off.
 GDI_API void reset();
 // True when the Cairo raster backend is built in.
 GDI_API bool rasterAvailable();
@@ -25,6 +26,11 @@ GDI_API bool writePng(int32_t surface, const std::string& path);
 // 0x00RRGGBB of one pixel; 0 outside the surface.
 GDI_API uint32_t pixel(int32_t surface, int32_t x, int32_t y);
 GDI_API bool clipFillAnimation();
+// Images the layer holds: loaded or created and not yet unloaded.
+GDI_API int32_t imageCount();
+// Lowers the most pixels an image may have (1 to OS_GX_IMAGE_MAX_PIXELS),
+// until the next reset; for hosts that want refusals or decoding cheap.
+GDI_API void setImagePixelLimit(int64_t pixels);
 
 // Fonts come only from these files from now on (reset keeps the choice); an
 // empty list goes back to the system's fonts. Without the raster: nothing.

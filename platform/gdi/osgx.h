@@ -113,8 +113,34 @@ GDI_API FONTHANDLE osGXloadFont(const unichar* name, uint8_t param1, uint8_t par
 GDI_API void osGXunloadFont(FONTHANDLE font);
 GDI_API bool osGXisAgfaFont(const unichar* name);
 
+// Images. Handles are 1, 2, 3, ... in the order images are made and are never
+// given out twice, so a freed or unknown handle is recognised and ignored;
+// 0 is no image. The load and create operations store one of these codes in
+// `status` (when it is not null) and return 0 on every failure.
+#define OS_GX_IMAGE_OK 0
+#define OS_GX_IMAGE_FILE_MISSING 1     // no file at the path (an empty path included)
+#define OS_GX_IMAGE_FILE_UNREADABLE 2  // not a regular file, or reading it failed
+#define OS_GX_IMAGE_UNSUPPORTED 3      // neither PNG, BMP nor JPEG
+#define OS_GX_IMAGE_DAMAGED 4          // a known kind whose data is corrupt or cut short
+#define OS_GX_IMAGE_TOO_LARGE 5        // above OS_GX_IMAGE_MAX_PIXELS or OS_GX_IMAGE_MAX_FILE_BYTES
+#define OS_GX_IMAGE_NO_SURFACE 6       // the source of a capture is no surface
+#define OS_GX_IMAGE_REGION_EMPTY 7     // a capture region with right < left or bottom < top
+#define OS_GX_IMAGE_REGION_OUTSIDE 8   // a capture region not wholly on the surface
+#define OS_GX_IMAGE_NO_ROOM 9          // the image table is full
+#define OS_GX_IMAGE_BAD_PATH 10        // a path that names no file: unpaired surrogates, or cut
+#define OS_GX_IMAGE_MAX_PIXELS (4096 * 4096)
+#define OS_GX_IMAGE_MAX_FILE_BYTES (64 * 1024 * 1024)
+
+// Loads a PNG, BMP or JPEG file.
 GDI_API stImageHandle osGXloadImage(const unichar* path, int32_t* status);
+// Copies the inclusive region of surface `source` (the whole surface for a
+// null region) into a new image.
 GDI_API stImageHandle osGXcreateImage(int32_t source, const POINTRECT* region, int32_t* status);
+// Draws an image with its top-left corner at `position` into a box of
+// width x height pixels. `option` 0 scales the image to the box (nearest
+// pixel), 1 draws it at its own size cropped to the box, 2 at its own size
+// centred in the box and cropped to it; other values scale. `flag` is
+// recorded only.
 GDI_API void osGXimage(int32_t surface, APOINT position, int16_t width, int16_t height,
                        stImageHandle image, int32_t option, uint8_t flag);
 GDI_API void osGXunloadImage(stImageHandle image);
