@@ -8,6 +8,7 @@ extern "C" {
 const char* GetDLMAppVersion(void);
 int32_t gpclasses_graphics_CgpCanvas_init(void);
 int32_t gpclasses_graphics_CgpPolyLine_init(void);
+int32_t gpclasses_graphics_CgpScale_init(void);
 }
 
 namespace tamri {
@@ -24,6 +25,7 @@ struct ClassInitExport {
 inline constexpr ClassInitExport kClassInits[] = {
     {"gpclasses_graphics_CgpCanvas_init", gpclasses_graphics_CgpCanvas_init},
     {"gpclasses_graphics_CgpPolyLine_init", gpclasses_graphics_CgpPolyLine_init},
+    {"gpclasses_graphics_CgpScale_init", gpclasses_graphics_CgpScale_init},
 };
 
 }  // namespace tamri
