@@ -31,7 +31,7 @@ struct PathParse {
 };
 
 // Reads `count` UTF-16 characters (none for a null text or a count below 1).
-PathParse parsePathData(const unichar* text, int32_t count, PathSink& sink);
+GDI_API PathParse parsePathData(const unichar* text, int32_t count, PathSink& sink);
 
 // The trace's note on a text that did not parse to its end, else empty.
 std::string pathParseNote(const PathParse& parse);
