@@ -12,4 +12,7 @@ inline constexpr CoordField y1{4};
 inline constexpr CoordField x2{8};
 inline constexpr CoordField y2{12};
 
+// Every field above by its VM name.
+inline constexpr NamedField kFields[] = {{"x1", x1}, {"y1", y1}, {"x2", x2}, {"y2", y2}};
+
 }  // namespace tamri::area

@@ -51,11 +51,12 @@ int32_t polarAngle(int32_t x, int32_t y) {
   return x > 0 ? negated(a) : 1800 - a;
 }
 
-// Rounded distance from the centre; the squares are summed wide, since two
-// full 16-bit coordinates already leave the int range.
+// Rounded distance from the centre; the squares are summed in double, since
+// two full 16-bit coordinates already leave the int range (and exactly so
+// for any coordinate below 2^26).
 int32_t polarRadius(int32_t x, int32_t y) {
-  const int64_t squares = static_cast<int64_t>(x) * x + static_cast<int64_t>(y) * y;
-  return truncateToInt(osUTsqrt(static_cast<double>(squares)) + 0.5);
+  const double squares = static_cast<double>(x) * x + static_cast<double>(y) * y;
+  return truncateToInt(osUTsqrt(squares) + 0.5);
 }
 
 struct PolarViews {

@@ -1,10 +1,12 @@
 // Every field descriptor the natives use, held by name against the class
 // layouts the VM side declares: a wrong offset or width fails here at once,
 // and so does a field the layout has and no descriptor names.
+#include "canvas/area_record.h"
 #include "canvas/canvas_record.h"
 #include "module/graphic_record.h"
 #include "platform/ivm/vm_host.h"
 #include "transform/polyline_record.h"
+#include "transform/scale_record.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +29,8 @@ const Record kRecords[] = {
     {"gpclasses/baseclasses/CgpGraphics", tamri::graphic::kFields},
     {"gpclasses/graphics/CgpPolyLine", tamri::polyline::kFields},
     {"gpclasses/graphics/CgpCanvas", tamri::canvas::kFields},
+    {"gpclasses/graphics/CgpScale", tamri::scale::kFields},
+    {"gpclasses/graphics/CgpArea", tamri::area::kFields},
 };
 
 bool sameShape(FieldKind kind, FieldType type) {

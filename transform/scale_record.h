@@ -19,4 +19,16 @@ inline constexpr ByteField circular{172};
 // Straight scale: non-zero runs vertically.
 inline constexpr ByteField vertical{173};
 
+// Every field above by its VM name.
+inline constexpr NamedField kFields[] = {
+    {"scaleStartAngle", startAngle},
+    {"scaleEndAngle", endAngle},
+    {"scaleStep", step},
+    {"scaleInnerRadius", innerRadius},
+    {"scaleOuterRadius", outerRadius},
+    {"scaleDivisions", divisions},
+    {"scaleCircular", circular},
+    {"scaleVertical", vertical},
+};
+
 }  // namespace tamri::scale

@@ -39,7 +39,7 @@ void linearScaleTicks(int32_t x1, int32_t y1, int32_t x2, int32_t y2, const Tick
   // Tick 0 on x1, counting rightwards, spaced in single precision.
   const auto spacing = static_cast<float>(static_cast<double>(x2 - x1) / divisions);
   for (int64_t i = 0; i <= divisions; i += step) {
-    const float offset = static_cast<float>(i) * spacing;
+    const float offset = static_cast<float>(static_cast<int32_t>(i)) * spacing;
     const int32_t x = x1 + truncateToInt(offset + 0.5);
     tick(x, y1, x, y2, pen);
   }
@@ -48,9 +48,9 @@ void linearScaleTicks(int32_t x1, int32_t y1, int32_t x2, int32_t y2, const Tick
 void arcScaleTicks(int32_t startAngle, int32_t endAngle, int32_t endRadius, int32_t startRadius,
                    int32_t centreX, int32_t centreY, const TickPen& pen, int32_t divisions) {
   if (!drawableDivisions(divisions)) return;
-  int64_t end = endAngle;
-  if (startAngle >= endAngle) end += 360;
-  const double span = static_cast<double>(end - startAngle) / divisions;
+  // In double: the angles may be any ints, and turning one more time must not wrap.
+  const double turn = startAngle >= endAngle ? 360.0 : 0.0;
+  const double span = (static_cast<double>(endAngle) + turn - startAngle) / divisions;
   const int32_t startTenths = startAngle * 10;
   for (int32_t i = 0; i <= divisions; ++i) {
     int16_t tenths = truncateToShort(i * span * 10.0 + startTenths);
