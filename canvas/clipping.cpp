@@ -42,12 +42,12 @@ void narrowCanvasClip(const PlacedSize& rect) {
   const std::optional<int32_t> surface = thisCanvasSurface();
   if (!surface) return;
   const BoxCorners c = cornersOf(rect);
-  SavedClipArea clip = saveClipArea(*surface);
+  const SavedClipArea clip = saveClipArea(*surface);
   if (!clip.present) {
     osGXsetClipArea(c.left, c.top, c.right, c.bottom, *surface);
     return;
   }
-  POINTRECT& r = clip.rect;
+  BoxCorners r{clip.rect.left, clip.rect.top, clip.rect.right, clip.rect.bottom};
   const bool overlap =
       r.right >= c.left && r.left <= c.right && r.bottom >= c.top && r.top <= c.bottom;
   if (!overlap) {
