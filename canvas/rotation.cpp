@@ -46,8 +46,8 @@ constexpr double kPanelPi = static_cast<double>(3.1415f);
 // on screen; a point straight above the centre, or on it, is at 900.
 int32_t polarAngle(int32_t x, int32_t y) {
   if (x == 0) return y < 1 ? 900 : 2700;
-  const auto slope = static_cast<float>(osUTatan(static_cast<double>(y) / x));
-  const int32_t a = truncateToInt(slope * 1800.0 / kPanelPi);
+  const auto radians = static_cast<float>(osUTatan(static_cast<double>(y) / x));
+  const int32_t a = truncateToInt(radians * 1800.0 / kPanelPi);
   return x > 0 ? negated(a) : 1800 - a;
 }
 

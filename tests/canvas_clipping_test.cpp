@@ -44,6 +44,7 @@ TEST_F(CanvasClippingTest, ClipRectNarrowsOnlyEdgesStrictlyInsideTheClipArea) {
       {{50, 40, 10, 20}, {50, 40, 59, 59}},   // inside
       {{-10, 90, 30, 30}, {0, 90, 19, 100}},  // over the bottom-left corner
       {{100, 0, 10, 10}, {0, 0, 100, 9}},     // touching the right edge: it stays
+      {{-9, 50, 10, 10}, {0, 50, 100, 59}},   // touching the left edge: the right stays
       {{0, 0, 101, 101}, {0, 0, 100, 100}},   // the same edges: nothing moves
       {{200, 200, 10, 10}, {0, 0, 0, 0}},     // disjoint
       {{101, 50, 10, 10}, {0, 0, 0, 0}},      // one column off

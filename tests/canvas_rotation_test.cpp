@@ -35,6 +35,8 @@ TEST_F(CanvasRotationTest, HelpersBringTheirAnglesIntoOneTurnFirst) {
       {"rotatePtX(II)I", 100, 360, 100},            // 360 stays a full turn
       {"rotatePtY(II)I", 1000, INT32_MIN, 788},     // 232 degrees, below the centre
       {"rotatePtX(II)I", -1000, 30, -866},          // lengths keep their sign
+      {"rotatePtY(II)I", 1000, 4000, -642},         // 40: far beyond 16-bit tenths
+      {"rotatePtY(II)I", 1000, -4000, 642},         // 320
       {"preciseRotatePtX(II)I", 1000, 3600, 1000},
       {"preciseRotatePtY(II)I", 1000, 300 - 3600 * 2, -500},
       {"preciseRotatePtX(II)I", 1000, 3600 * 5 + 600, 500},
@@ -139,6 +141,14 @@ TEST_F(CanvasRotationTest, CountsAreHeldAtOneHundredAndAtWhatTheReadArraysHold) 
   EXPECT_EQ(drawn(), (Lines{"osGXdrawPolygon(3, [{10, 0}, {0, -9}, {-9, 0}], 1, 0x00000022, "
                             "0x00000000, 1)",
                             "osGXdrawPolygon(2, [{6, 6}, {7, 7}], 1, 0x00000022, 0x00000000, 1)"}));
+
+  // The sum is cut to 16 bits, then brought up or down by one turn.
+  host::traceClear();
+  rotating({2, 0, 0, 1, 0x11, 0x22, 0, 1},
+           {0, 0, makeIntArray({100, 100}), makeIntArray({-32000, 70000})});
+  // -31999 + 3600 is 40.1 degrees; 70001 cut is 4465, less one turn 86.5.
+  EXPECT_EQ(drawn(), (Lines{"osGXdrawPolygon(2, [{76, -63}, {6, -99}], 1, 0x00000022, "
+                            "0x00000000, 1)"}));
 
   // A missing array that would be read draws nothing.
   host::traceClear();

@@ -88,6 +88,14 @@ TEST(PathData, ArcsEndOnTheirEndPointsInQuarterPieces) {
   ASSERT_EQ(p.pieces.size(), 5u);
   EXPECT_EQ(p.pieces[1].substr(p.pieces[1].rfind(' ', p.pieces[1].rfind(' ') - 1)), " 10 10");
   EXPECT_EQ(p.pieces[4], "L 7 7");
+  // A quarter circle is one piece with its controls 4/3 tan(22.5 degrees)
+  // of the radius along the tangents.
+  EXPECT_EQ(parse(u"M10 0 A10 10 0 0 1 0 10").pieces,
+            (Pieces{"M 10 0", "C 10 5.523 5.523 10 0 10"}));
+  // Turned a quarter, the long axis runs down: half way is 10 to the right.
+  p = parse(u"M0 0 A20 10 90 0 1 0 40");
+  ASSERT_EQ(p.pieces.size(), 3u);
+  EXPECT_EQ(p.pieces[1].substr(p.pieces[1].rfind(' ', p.pieces[1].rfind(' ') - 1)), " 10 20");
   // Flags may run into the next number.
   EXPECT_TRUE(parse(u"M0 0 a5 5 0 1020 0").parse.complete);
 }
