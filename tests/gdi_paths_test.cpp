@@ -92,6 +92,8 @@ TEST(PathData, ArcsEndOnTheirEndPointsInQuarterPieces) {
   // of the radius along the tangents.
   EXPECT_EQ(parse(u"M10 0 A10 10 0 0 1 0 10").pieces,
             (Pieces{"M 10 0", "C 10 5.523 5.523 10 0 10"}));
+  EXPECT_EQ(parse(u"M0 10 A10 10 0 0 1 -10 0").pieces,
+            (Pieces{"M 0 10", "C -5.523 10 -10 5.523 -10 0"}));
   // Turned a quarter, the long axis runs down: half way is 10 to the right.
   p = parse(u"M0 0 A20 10 90 0 1 0 40");
   ASSERT_EQ(p.pieces.size(), 3u);
