@@ -88,6 +88,9 @@ TEST(PathData, ArcsEndOnTheirEndPointsInQuarterPieces) {
   ASSERT_EQ(p.pieces.size(), 5u);
   EXPECT_EQ(p.pieces[1].substr(p.pieces[1].rfind(' ', p.pieces[1].rfind(' ') - 1)), " 10 10");
   EXPECT_EQ(p.pieces[4], "L 7 7");
+  // After an arc, relative commands go on from its end.
+  p = parse(u"M0 0 a5 5 0 0 1 10 0 l0 7");
+  EXPECT_EQ(p.pieces.back(), "L 10 7");
   // A quarter circle is one piece with its controls 4/3 tan(22.5 degrees)
   // of the radius along the tangents.
   EXPECT_EQ(parse(u"M10 0 A10 10 0 0 1 0 10").pieces,

@@ -93,6 +93,19 @@ TEST_F(ScaleTest, CircularScalesRunCounterClockwiseFromOuterToInnerRadius) {
   // Products are truncated one by one: 40 × cos 45 = 28.28, 30 × cos 45 = 21.2.
   drawRound(45, 45 + 360, 1);
   EXPECT_EQ(ticks()[0], (std::vector<int>{78, 22, 71, 29}));
+  // Away from the origin the centre is each side's truncated half on from
+  // x1 and y1: (10 + 50, 20 + 50).
+  drawScale({{"x1", 10},
+             {"x2", 111},
+             {"y1", 20},
+             {"y2", 121},
+             {"scaleCircular", 1},
+             {"scaleStartAngle", 90},
+             {"scaleEndAngle", 180},
+             {"scaleInnerRadius", 30},
+             {"scaleOuterRadius", 40},
+             {"scaleDivisions", 1}});
+  EXPECT_EQ(ticks(), (Ticks{{60, 30, 60, 40}, {20, 70, 30, 70}}));
 }
 
 TEST_F(ScaleTest, DivisionsOutsideOneTo32767DrawNothing) {
