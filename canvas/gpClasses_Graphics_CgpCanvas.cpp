@@ -3,11 +3,16 @@
 // table registers them in the VM class's order.
 #include "canvas/bevel_button.h"
 #include "canvas/canvas_transform.h"
+#include "canvas/clipping.h"
 #include "canvas/lines.h"
+#include "canvas/marks.h"
 #include "canvas/ovals.h"
+#include "canvas/paths.h"
 #include "canvas/polygons.h"
 #include "canvas/polylines.h"
 #include "canvas/rectangles.h"
+#include "canvas/rotation.h"
+#include "canvas/scales.h"
 #include "canvas/strings.h"
 #include "canvas/triangles.h"
 #include "images/image_natives.h"
@@ -125,6 +130,42 @@ void drawImage() {
   drawGraphicFileOnCanvas(LocalRef::argument(0), LocalRef::argument(1), intArg(0), intArg(1));
 }
 
+// ---- scales ------------------------------------------------------------------
+
+void drawScaleStraight() {
+  drawCanvasStraightScale(scaleBoxArg(0), boolArg(4), tickPenArg(5), intArg(9));
+}
+void drawScaleRound() {
+  drawCanvasRoundScale(scaleBoxArg(0), {intArg(4), intArg(5), intArg(6)}, tickPenArg(7),
+                       intArg(11));
+}
+void drawScaleWithSubDivision() {
+  drawCanvasSubdividedScale(scaleBoxArg(0), intArg(4), {intArg(5), intArg(6), intArg(7)},
+                            tickPenArg(8), intArg(12), intArg(13));
+}
+
+// ---- rotation and marks --------------------------------------------------------
+
+void rotatePtX() { returnInt(rotatedX(intArg(0), intArg(1))); }
+void rotatePtY() { returnInt(rotatedY(intArg(0), intArg(1))); }
+void preciseRotatePtX() { returnInt(preciseRotatedX(intArg(0), intArg(1))); }
+void preciseRotatePtY() { returnInt(preciseRotatedY(intArg(0), intArg(1))); }
+// A class native: its four arrays are its only references.
+void preCalculatePolygonParams() {
+  computePolarForm(intArg(0), {LocalRef::argument(0).value(), LocalRef::argument(1).value(),
+                               LocalRef::argument(2).value(), LocalRef::argument(3).value()});
+}
+void fillRotatingPolygon() {
+  fillTurnedPolygon(
+      {intArg(0), intArg(1), intArg(2), intArg(3), intArg(4), intArg(5), boolArg(6), boolArg(7)},
+      {LocalRef::argument(1).value(), LocalRef::argument(2).value(), LocalRef::argument(3).value(),
+       LocalRef::argument(4).value()});
+}
+void drawMarks() {
+  drawPointMarks(LocalRef::argument(1).value(), LocalRef::argument(2).value(), intArg(0), intArg(1),
+                 {intArg(2), intArg(3), intArg(4)});
+}
+
 // ---- state and transform ---------------------------------------------------
 
 void setTransformScaled() {
@@ -132,6 +173,20 @@ void setTransformScaled() {
 }
 void setTransform() { setCanvasTransform(intArg(0), intArg(1), 256, 256); }
 void resetTransform() { resetCanvasTransform(); }
+
+// ---- paths and clipping --------------------------------------------------------
+
+// The path natives are class natives: the path is the first reference.
+void fillPath() { fillCanvasPath(LocalRef::argument(0).value(), intArg(0)); }
+void drawPath() { strokeCanvasPath(LocalRef::argument(0).value(), intArg(0), intArg(1)); }
+void fillAndDrawPath() {
+  fillAndStrokeCanvasPath(LocalRef::argument(0).value(), intArg(0), intArg(1), intArg(2));
+}
+void setClip() { setCanvasClip(placedSizeArg(0)); }
+void clipRect() { narrowCanvasClip(placedSizeArg(0)); }
+void getClipBounds() { returnCanvasClipBounds(); }
+void getClipBoundsInto() { returnCanvasClipBoundsInto(); }
+void removeClipArea() { removeCanvasClip(); }
 
 constexpr NativeMethod kNatives[] = {
     {"drawRect(IIII)V", drawRect},
@@ -169,11 +224,29 @@ constexpr NativeMethod kNatives[] = {
     {"drawPolyline([I[IIIIIII)V", drawPolylineSplit},
     {"drawPolyline([IIIIIII)V", drawPolyline},
     {"drawBezier([IIIIII)V", drawBezier},
+    {"drawScale(IIIIZIIIII)V", drawScaleStraight},
+    {"drawScale(IIIIIIIIIIII)V", drawScaleRound},
+    {"drawScaleWithSubDivision(IIIIIIIIIIIIII)V", drawScaleWithSubDivision},
     {"fillTriangleWithBorder(IIIIIIIIBIII)V", fillTriangleWithBorder},
     {"drawBevelButton(IIIIIIIIII)V", drawBevelButton},
+    {"rotatePtX(II)I", rotatePtX},
+    {"rotatePtY(II)I", rotatePtY},
+    {"preciseRotatePtX(II)I", preciseRotatePtX},
+    {"preciseRotatePtY(II)I", preciseRotatePtY},
+    {"preCalculatePolygonParams(I[I[I[I[I)V", preCalculatePolygonParams},
+    {"fillRotatingPolygon(I[I[I[I[IIIIIIZZ)V", fillRotatingPolygon},
+    {"drawMarks([I[IIIIII)V", drawMarks},
     {"setTransform(IIFF)V", setTransformScaled},
     {"setTransform(II)V", setTransform},
     {"resetTransform()V", resetTransform},
+    {"fillPath(Ljava/lang/String;I)V", fillPath},
+    {"drawPath(Ljava/lang/String;II)V", drawPath},
+    {"fillAndDrawPath(Ljava/lang/String;III)V", fillAndDrawPath},
+    {"setClip(IIII)V", setClip},
+    {"clipRect(IIII)V", clipRect},
+    {"getClipBounds()Lgpclasses/graphics/CgpArea;", getClipBounds},
+    {"getClipBounds(Lgpclasses/graphics/CgpArea;)Z", getClipBoundsInto},
+    {"removeClipArea()V", removeClipArea},
 };
 
 }  // namespace

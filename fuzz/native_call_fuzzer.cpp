@@ -65,11 +65,17 @@ struct RandomValues : tamri_test::ValueSource {
   }
   int32_t arrayLength(std::string_view) override { return data.ConsumeIntegralInRange(-1, 40); }
   int32_t arrayElement() override { return interestingInt(data); }
+  // Any UTF-16 text, or one made of the path syntax's characters, so that
+  // path texts reach deep into the path reader.
   std::u16string text() override {
+    static constexpr char16_t kPathCharacters[] = u"MmLlHhVvCcSsQqTtAaZz0123456789011.-+eE ,";
+    const bool pathLike = data.ConsumeBool();
     const size_t length = data.ConsumeIntegralInRange<size_t>(0, 300);
     std::u16string text;
-    for (size_t i = 0; i < length && data.remaining_bytes(); ++i)
-      text.push_back(static_cast<char16_t>(data.ConsumeIntegral<uint16_t>()));
+    for (size_t i = 0; i < length && data.remaining_bytes(); ++i) {
+      text.push_back(pathLike ? data.PickValueInArray(kPathCharacters)
+                              : static_cast<char16_t>(data.ConsumeIntegral<uint16_t>()));
+    }
     return text;
   }
   bool nullReference() override { return data.ConsumeIntegralInRange(0, 7) == 0; }

@@ -17,6 +17,7 @@ int32_t gpclasses_graphics_CgpPie_init(void);
 int32_t gpclasses_graphics_CgpPolyLine_init(void);
 int32_t gpclasses_graphics_CgpPolygon_init(void);
 int32_t gpclasses_graphics_CgpRectangle_init(void);
+int32_t gpclasses_graphics_CgpScale_init(void);
 int32_t gpclasses_graphics_CgpScreenCapture_init(void);
 int32_t gpclasses_graphics_CgpText_init(void);
 int32_t gpclasses_baseclasses_CgpLanguageMgr_init(void);
@@ -45,6 +46,7 @@ inline constexpr ClassInitExport kClassInits[] = {
     {"gpclasses_graphics_CgpPolyLine_init", gpclasses_graphics_CgpPolyLine_init},
     {"gpclasses_graphics_CgpPolygon_init", gpclasses_graphics_CgpPolygon_init},
     {"gpclasses_graphics_CgpRectangle_init", gpclasses_graphics_CgpRectangle_init},
+    {"gpclasses_graphics_CgpScale_init", gpclasses_graphics_CgpScale_init},
     {"gpclasses_graphics_CgpScreenCapture_init", gpclasses_graphics_CgpScreenCapture_init},
     {"gpclasses_graphics_CgpText_init", gpclasses_graphics_CgpText_init},
     {"gpclasses_baseclasses_CgpLanguageMgr_init", gpclasses_baseclasses_CgpLanguageMgr_init},

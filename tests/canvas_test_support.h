@@ -126,9 +126,23 @@ class CanvasTest : public VmTest {
                                   {"surface", 1}});
   }
   // Calls a native of the canvas with int scalars (bytes in their low 8 bits).
-  void call(const char* nameSig, std::vector<int32_t> ints, std::vector<jword> arrays = {}) {
+  vmhost::CallResult call(const char* nameSig, std::vector<int32_t> ints,
+                          std::vector<jword> arrays = {}) {
     std::vector<uint32_t> words(ints.begin(), ints.end());
-    callOn(canvas, nameSig, words, arrays);
+    return callOn(canvas, nameSig, words, arrays);
+  }
+  // Calls a class native of the canvas (no `this`).
+  static vmhost::CallResult callClass(const char* nameSig, std::vector<int32_t> ints,
+                                      std::vector<jword> references = {}) {
+    const vmhost::NativeRecord* native = vmhost::findNative(kCanvas, nameSig);
+    if (!native) {
+      ADD_FAILURE() << "no native " << nameSig;
+      return {};
+    }
+    const std::vector<uint32_t> words(ints.begin(), ints.end());
+    const vmhost::CallResult result = vmhost::callNative(*native, 0, references, words);
+    EXPECT_TRUE(result.balanced) << nameSig;
+    return result;
   }
   void setPen(const char* field, int64_t value) { vmhost::setField(canvas, field, value); }
   static std::vector<std::string> drawn() { return traceWith("osGX"); }

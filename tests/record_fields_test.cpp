@@ -1,6 +1,7 @@
 // Every field descriptor the natives use, held by name against the class
 // layouts the VM side declares: a wrong offset or width fails here at once,
 // and so does a field the layout has and no descriptor names.
+#include "canvas/area_record.h"
 #include "canvas/canvas_record.h"
 #include "images/graphic_file_record.h"
 #include "module/graphic_record.h"
@@ -13,6 +14,7 @@
 #include "shapes/rectangle_record.h"
 #include "transform/complex_obj_record.h"
 #include "transform/polyline_record.h"
+#include "transform/scale_record.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +46,8 @@ const Record kRecords[] = {
     {"gpclasses/graphics/CgpPolygon", tamri::polygon::kFields, tamri::polygon::kLevelFields},
     {"gpclasses/graphics/CgpComplexObj", tamri::complex_obj::kFields},
     {"gpclasses/graphics/CgpGraphicFile", tamri::graphic_file::kFields},
+    {"gpclasses/graphics/CgpScale", tamri::scale::kFields},
+    {"gpclasses/graphics/CgpArea", tamri::area::kFields},
 };
 
 bool sameShape(FieldKind kind, FieldType type) {

@@ -50,6 +50,12 @@ TEST_F(RegistrationTest, PolyLineRegistersItsSixNativesInOrder) {
   EXPECT_TRUE(tamri_test::traceWith("osERfatalError").empty());
 }
 
+TEST_F(RegistrationTest, ScaleRegistersItsDraw) {
+  EXPECT_EQ(registeredBy(gpclasses_graphics_CgpScale_init),
+            (std::vector<std::string>{"gpclasses/graphics/CgpScale draw(I)V"}));
+  EXPECT_TRUE(tamri_test::traceWith("osERfatalError").empty());
+}
+
 TEST_F(RegistrationTest, CanvasRegistersWhatItHasInTheClassOrder) {
   ASSERT_EQ(tamri_test::kCanvasOrder.size(), 80u);
   const std::string prefix = "gpclasses/graphics/CgpCanvas ";
@@ -73,6 +79,15 @@ TEST_F(RegistrationTest, CanvasRegistersWhatItHasInTheClassOrder) {
   std::vector<std::string> expected = tamri_test::canvasShapeNatives();
   expected.insert(expected.end(),
                   {"setTransform(IIFF)V", "setTransform(II)V", "resetTransform()V"});
+  // The scales, rotation and marks, paths and clipping.
+  const auto at = [](const char* name) {
+    return std::find(tamri_test::kCanvasOrder.begin(), tamri_test::kCanvasOrder.end(), name);
+  };
+  expected.insert(expected.end(), at("drawScale(IIIIZIIIII)V"),
+                  at("drawScaleWithSubDivision(IIIIIIIIIIIIII)V") + 1);
+  expected.insert(expected.end(), at("rotatePtX(II)I"), at("drawMarks([I[IIIIII)V") + 1);
+  expected.insert(expected.end(), at("fillPath(Ljava/lang/String;I)V"),
+                  tamri_test::kCanvasOrder.end());
   for (const std::string& native : expected) {
     EXPECT_EQ(std::count(registered.begin(), registered.end(), native), 1) << native;
   }

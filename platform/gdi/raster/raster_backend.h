@@ -4,6 +4,7 @@
 #pragma once
 
 #include "osgx.h"
+#include "path_data.h"
 
 #include <string>
 
@@ -60,5 +61,19 @@ void fillPolygon(const APOINT* points, int32_t count, const AreaFill& fill, bool
 // Every pixel of the triangle through the three corner pixels, edges
 // included, so a triangle meets rectangles and lines on the same pixels.
 void fillTriangle(const APOINT (&corners)[3], const AreaFill& fill);
+
+// Where a path text lands: each point at translate + point × scale / 256; a
+// scale of 0 is taken as 256 (no transform set yet).
+struct PathPlacement {
+  int32_t translateX, translateY, scaleX, scaleY;
+};
+// Non-zero winding, solid in the colour, over the pixels whose centres lie
+// inside the path through the pixels' top-left corners (as polygons).
+PathParse fillPathData(const PathPlacement& placement, const unichar* text, int32_t count,
+                       int32_t colour);
+// Solid, through the pixel centres (as polylines); the width is in pixels,
+// whatever the scale.
+PathParse strokePathData(const PathPlacement& placement, const unichar* text, int32_t count,
+                         const LineStroke& stroke);
 
 }  // namespace gdi::raster

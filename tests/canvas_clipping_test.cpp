@@ -1,0 +1,95 @@
+// The canvas clip natives through the VM frame: set, narrow (no clip area,
+// inside, overlapping, touching, disjoint), read back into a new or a given
+// CgpArea, and removed, always on the canvas's own surface.
+#include "canvas_test_support.h"
+
+namespace {
+
+using tamri_test::Lines;
+
+constexpr const char* kArea = "gpclasses/graphics/CgpArea";
+
+class CanvasClippingTest : public tamri_test::CanvasTest {
+ protected:
+  void SetUp() override {
+    CanvasTest::SetUp();
+    setPen("surface", kSurface);
+  }
+  static std::vector<int32_t> clip() {
+    int32_t l = 0, t = 0, r = 0, b = 0;
+    if (!osGXgetClipArea(&l, &t, &r, &b, kSurface)) return {};
+    return {l, t, r, b};
+  }
+  static std::vector<int64_t> fieldsOf(jword area) {
+    return {vmhost::getField(area, "x1"), vmhost::getField(area, "y1"),
+            vmhost::getField(area, "x2"), vmhost::getField(area, "y2")};
+  }
+  static constexpr int32_t kSurface = 7;
+};
+
+TEST_F(CanvasClippingTest, SetClipCoversTheSizeWithoutTheTranslation) {
+  call("setTransform(II)V", {1000, 1000});
+  call("setClip(IIII)V", {10, 20, 5, 6});
+  EXPECT_EQ(drawn(), (Lines{"osGXsetClipArea(10, 20, 14, 25, 7)"}));
+  EXPECT_EQ(clip(), (std::vector<int32_t>{10, 20, 14, 25}));
+  call("removeClipArea()V", {});
+  EXPECT_EQ(clip(), std::vector<int32_t>{});
+}
+
+TEST_F(CanvasClippingTest, ClipRectNarrowsOnlyEdgesStrictlyInsideTheClipArea) {
+  struct Case {
+    std::vector<int32_t> rect;  // x, y, w, h
+    std::vector<int32_t> expected;
+  } cases[] = {
+      {{50, 40, 10, 20}, {50, 40, 59, 59}},   // inside
+      {{-10, 90, 30, 30}, {0, 90, 19, 100}},  // over the bottom-left corner
+      {{100, 0, 10, 10}, {0, 0, 100, 9}},     // touching the right edge: it stays
+      {{-9, 50, 10, 10}, {0, 50, 100, 59}},   // touching the left edge: the right stays
+      {{0, 0, 101, 101}, {0, 0, 100, 100}},   // the same edges: nothing moves
+      {{200, 200, 10, 10}, {0, 0, 0, 0}},     // disjoint
+      {{101, 50, 10, 10}, {0, 0, 0, 0}},      // one column off
+  };
+  for (const Case& c : cases) {
+    osGXsetClipArea(0, 0, 100, 100, kSurface);
+    call("clipRect(IIII)V", c.rect);
+    EXPECT_EQ(clip(), c.expected) << c.rect[0] << ", " << c.rect[1];
+  }
+}
+
+TEST_F(CanvasClippingTest, ClipRectWithoutAClipAreaSetsIt) {
+  call("clipRect(IIII)V", {3, 4, 5, 6});
+  EXPECT_EQ(clip(), (std::vector<int32_t>{3, 4, 7, 9}));
+  // Narrowing twice keeps narrowing the one clip area.
+  call("clipRect(IIII)V", {5, 0, 100, 8});
+  EXPECT_EQ(clip(), (std::vector<int32_t>{5, 4, 7, 7}));
+}
+
+TEST_F(CanvasClippingTest, ClipBoundsComeAsANewAreaOrNull) {
+  vmhost::CallResult result = call("getClipBounds()Lgpclasses/graphics/CgpArea;", {});
+  EXPECT_EQ(result.reference, 0u);
+
+  osGXsetClipArea(-5, 6, 70000, 8, kSurface);
+  result = call("getClipBounds()Lgpclasses/graphics/CgpArea;", {});
+  ASSERT_EQ(vmhost::kindOf(result.reference), kArea);
+  // Stored coordinates are cut to 16 bits: 70000 becomes 4464.
+  EXPECT_EQ(fieldsOf(result.reference), (std::vector<int64_t>{-5, 6, 4464, 8}));
+}
+
+TEST_F(CanvasClippingTest, ClipBoundsGoIntoAGivenAreaOnlyWhenThereIsAClipArea) {
+  const jword area = tamri_test::makeObject(kArea, {{"x1", 1}, {"y1", 2}, {"x2", 3}, {"y2", 4}});
+  const char* into = "getClipBounds(Lgpclasses/graphics/CgpArea;)Z";
+  EXPECT_EQ(call(into, {}, {area}).value, 0u);
+  EXPECT_EQ(fieldsOf(area), (std::vector<int64_t>{1, 2, 3, 4}));
+
+  osGXsetClipArea(11, 12, 13, 14, kSurface);
+  osGXsetClipArea(91, 92, 93, 94, kSurface + 1);  // another surface's clip area
+  EXPECT_EQ(call(into, {}, {area}).value, 1u);
+  EXPECT_EQ(fieldsOf(area), (std::vector<int64_t>{11, 12, 13, 14}));
+
+  // No area: false, and the clip area is not even asked for.
+  host::traceClear();
+  EXPECT_EQ(call(into, {}, {0}).value, 0u);
+  EXPECT_TRUE(drawn().empty());
+}
+
+}  // namespace

@@ -1,0 +1,230 @@
+// Path texts in the drawing layer: what the SVG path data reader hands on,
+// where it stops on a malformed text, the trace's note, and the raster's
+// pixels for filled and stroked paths.
+#include "gdi_host.h"
+#include "host_trace.h"
+#include "osgx.h"
+#include "path_data.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Every piece as text, numbers rounded to 3 decimals.
+class RecordingSink : public gdi::PathSink {
+ public:
+  void moveTo(double x, double y) override { add("M", {x, y}); }
+  void lineTo(double x, double y) override { add("L", {x, y}); }
+  void curveTo(double x1, double y1, double x2, double y2, double x, double y) override {
+    add("C", {x1, y1, x2, y2, x, y});
+  }
+  void closePath() override { add("Z", {}); }
+  std::vector<std::string> pieces;
+
+ private:
+  void add(const char* kind, std::vector<double> values) {
+    std::string piece = kind;
+    for (double v : values) {
+      char number[32];
+      std::snprintf(number, sizeof number, " %g", std::round(v * 1000) / 1000 + 0.0);
+      piece += number;
+    }
+    pieces.push_back(piece);
+  }
+};
+
+struct Parsed {
+  gdi::PathParse parse;
+  std::vector<std::string> pieces;
+};
+
+Parsed parse(const std::u16string& text) {
+  RecordingSink sink;
+  const gdi::PathParse result =
+      gdi::parsePathData(text.data(), static_cast<int32_t>(text.size()), sink);
+  return {result, sink.pieces};
+}
+
+using Pieces = std::vector<std::string>;
+
+// The end point of a piece: its last two numbers.
+std::string endOf(const std::string& piece) {
+  return piece.substr(piece.rfind(' ', piece.rfind(' ') - 1) + 1);
+}
+
+TEST(PathData, AbsoluteAndRelativeCommandsWithRepeatedArguments) {
+  const Parsed p = parse(u"M10,20 30 40 l5-5 H1 v2 h.5 V-1.5e1 m1 1 2 2 z l1 1 Z");
+  EXPECT_TRUE(p.parse.complete);
+  EXPECT_EQ(p.pieces, (Pieces{"M 10 20", "L 30 40", "L 35 35", "L 1 35", "L 1 37", "L 1.5 37",
+                              "L 1.5 -15", "M 2.5 -14", "L 4.5 -12", "Z", "L 3.5 -13", "Z"}));
+}
+
+TEST(PathData, NumbersRunTogetherAsSvgAllows) {
+  EXPECT_EQ(parse(u"M1.5.5-2-3L+4e+1 1E-1").pieces, (Pieces{"M 1.5 0.5", "L -2 -3", "L 40 0.1"}));
+}
+
+TEST(PathData, QuadraticAndSmoothPiecesBecomeCubicsWithMirroredControls) {
+  const Parsed p = parse(u"M0 0 Q30 0 30 30 T30 90 M0 0 C0 10 10 20 20 20 s20 0 20 -20");
+  EXPECT_TRUE(p.parse.complete);
+  EXPECT_EQ(p.pieces, (Pieces{"M 0 0", "C 20 0 30 10 30 30",
+                              // T mirrors the quadratic control (30, 0) to (30, 60).
+                              "C 30 50 30 70 30 90", "M 0 0", "C 0 10 10 20 20 20",
+                              // s mirrors (10, 20) about (20, 20) to (30, 20).
+                              "C 30 20 40 20 40 0"}));
+  // Without a curve before, the control is the current point.
+  EXPECT_EQ(parse(u"M5 5 S10 10 20 5").pieces, (Pieces{"M 5 5", "C 5 5 10 10 20 5"}));
+}
+
+TEST(PathData, ArcsEndOnTheirEndPointsInQuarterPieces) {
+  // Half a circle of radius 10 clockwise on screen (sweep 1) over the top.
+  Parsed p = parse(u"M0 0 A10 10 0 0 1 20 0");
+  ASSERT_EQ(p.pieces.size(), 3u);
+  EXPECT_EQ(endOf(p.pieces[1]), "10 -10");
+  EXPECT_EQ(endOf(p.pieces[2]), "20 0");
+  // The other sweep goes under; radii too small are grown; a zero radius is
+  // a line and equal ends are nothing.
+  p = parse(u"M0 0 a1 1 0 0 0 20 0 L0 0 A0 5 0 1 1 7 7 A3 3 0 0 0 7 7");
+  EXPECT_TRUE(p.parse.complete);
+  ASSERT_EQ(p.pieces.size(), 5u);
+  EXPECT_EQ(endOf(p.pieces[1]), "10 10");
+  EXPECT_EQ(p.pieces[4], "L 7 7");
+  // After an arc, relative commands go on from its end.
+  p = parse(u"M0 0 a5 5 0 0 1 10 0 l0 7");
+  EXPECT_EQ(p.pieces.back(), "L 10 7");
+  // A quarter circle is one piece with its controls 4/3 tan(22.5 degrees)
+  // of the radius along the tangents.
+  EXPECT_EQ(parse(u"M10 0 A10 10 0 0 1 0 10").pieces,
+            (Pieces{"M 10 0", "C 10 5.523 5.523 10 0 10"}));
+  EXPECT_EQ(parse(u"M0 10 A10 10 0 0 1 -10 0").pieces,
+            (Pieces{"M 0 10", "C -5.523 10 -10 5.523 -10 0"}));
+  // Turned a quarter, the long axis runs down: half way is 10 to the right.
+  p = parse(u"M0 0 A20 10 90 0 1 0 40");
+  ASSERT_EQ(p.pieces.size(), 3u);
+  EXPECT_EQ(endOf(p.pieces[1]), "10 20");
+  // Flags may run into the next number.
+  EXPECT_TRUE(parse(u"M0 0 a5 5 0 1020 0").parse.complete);
+}
+
+TEST(PathData, MalformedTextsStopWhereTheyGoWrongAfterHandingOnWholeSets) {
+  struct Case {
+    std::u16string text;
+    int32_t stoppedAt;
+    Pieces pieces;
+  } cases[] = {
+      {u"L0 0", 0, {}},  // must start with a move
+      {u"  x", 2, {}},
+      {u"M0 0 L10 x", 9, {"M 0 0"}},             // the set of L is not whole
+      {u"M0 0 L1 1 2", 11, {"M 0 0", "L 1 1"}},  // the text ends inside a set
+      {u"M0 0 Z 5", 7, {"M 0 0", "Z"}},          // Z takes no numbers
+      {u"M0 0 A5 5 0 2 0 9 9", 12, {"M 0 0"}},   // flags are 0 or 1
+      {u"M0 0 L1e10 0", 6, {"M 0 0"}},           // beyond any panel
+      {u"M0 0 L1 1 K", 10, {"M 0 0", "L 1 1"}},  // no such command
+      {u"M0 0 L1 1 \u00e9", 10, {"M 0 0", "L 1 1"}},
+      {u"M0 0 L-. 1", 8, {"M 0 0"}},
+  };
+  for (const Case& c : cases) {
+    const Parsed p = parse(c.text);
+    EXPECT_FALSE(p.parse.complete);
+    EXPECT_EQ(p.parse.stoppedAt, c.stoppedAt) << std::string(c.text.begin(), c.text.end());
+    EXPECT_EQ(p.pieces, c.pieces) << std::string(c.text.begin(), c.text.end());
+  }
+  EXPECT_TRUE(parse(u"").parse.complete);
+  EXPECT_TRUE(parse(u" \t\r\n").parse.complete);
+  RecordingSink sink;
+  EXPECT_TRUE(gdi::parsePathData(nullptr, 5, sink).complete);
+}
+
+TEST(PathTrace, AMalformedTextIsNotedOnItsLine) {
+  gdihost::reset();
+  host::setTraceRecording(true);
+  host::traceClear();
+  const std::u16string good = u"M0 0 L3 3";
+  const std::u16string bad = u"M0 0 L3";
+  osGXdrawPath(1, 2, 0, 0, good.data(), 9, 0x11, 1);
+  osGXfillPath(1, 2, 0, 0, bad.data(), 7, 0x11);
+  osGXdrawPath(1, 2, 0, 0, bad.data(), 4, 0x11, 1);  // only "M0 0" of it
+  EXPECT_EQ(host::traceLines(),
+            (std::vector<std::string>{
+                R"(osGXdrawPath(1, 2, 0, 0, "M0 0 L3 3", 9, 0x00000011, 1))",
+                R"(osGXfillPath(1, 2, 0, 0, "M0 0 L3", 7, 0x00000011) -> malformed at 7)",
+                R"(osGXdrawPath(1, 2, 0, 0, "M0 0", 4, 0x00000011, 1))"}));
+}
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr int32_t kSize = 24;
+
+class PathRaster : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!gdihost::rasterAvailable()) GTEST_SKIP() << "built without the raster backend";
+    gdihost::reset();
+    surface_ = gdihost::createSurface(kSize, kSize, kWhite);
+    gdihost::selectTarget(surface_);
+  }
+  void TearDown() override { gdihost::reset(); }
+
+  // The painted pixels as rows of '#' and '.'.
+  std::vector<std::string> picture(int32_t width, int32_t height) const {
+    std::vector<std::string> rows;
+    for (int32_t y = 0; y < height; ++y) {
+      std::string row;
+      for (int32_t x = 0; x < width; ++x)
+        row += gdihost::pixel(surface_, x, y) == kWhite ? '.' : '#';
+      rows.push_back(row);
+    }
+    return rows;
+  }
+  void fill(const std::u16string& text, int32_t tx = 0, int32_t ty = 0, int32_t sx = 256,
+            int32_t sy = 256) {
+    osGXfillPath(tx, ty, sx, sy, text.data(), static_cast<int32_t>(text.size()), 0xFF0000);
+  }
+  void stroke(const std::u16string& text, int16_t width, int32_t colour = 0x0000FF) {
+    osGXdrawPath(0, 0, 256, 256, text.data(), static_cast<int32_t>(text.size()), colour, width);
+  }
+  int32_t surface_ = 0;
+};
+
+using Rows = std::vector<std::string>;
+
+TEST_F(PathRaster, FillsLeaveRightAndBottomEdgesAsPolygonsDo) {
+  fill(u"M1 1 H5 V4 H1 Z");
+  EXPECT_EQ(picture(7, 6),
+            (Rows{".......", ".####..", ".####..", ".####..", ".......", "......."}));
+}
+
+TEST_F(PathRaster, StrokesRunThroughThePixelCentres) {
+  stroke(u"M1 1 H5 V4", 1);
+  stroke(u"M1 7 H5", 3);  // round caps, one pixel each side
+  EXPECT_EQ(picture(8, 10), (Rows{"........", ".#####..", ".....#..", ".....#..", ".....#..",
+                                  "........", "#######.", "#######.", "#######.", "........"}));
+}
+
+TEST_F(PathRaster, ScaleZeroIsOneAndNegativeScalesMirror) {
+  fill(u"M0 0 H2 V2 H0 Z", 3, 4, 0, 0);
+  fill(u"M0 0 H2 V2 H0 Z", 10, 4, -256, 512);
+  EXPECT_EQ(picture(12, 9),
+            (Rows{"............", "............", "............", "............", "...##...##..",
+                  "...##...##..", "........##..", "........##..", "............"}));
+}
+
+TEST_F(PathRaster, NoColourNoWidthAndClipAreasAreHonoured) {
+  osGXfillPath(0, 0, 256, 256, u"M0 0 H9 V9 H0 Z", 15, INT32_MIN);
+  stroke(u"M0 0 H9 V9", 0);
+  stroke(u"M0 0 H9 V9", 1, -1);
+  EXPECT_EQ(picture(kSize, kSize), Rows(kSize, std::string(kSize, '.')));
+  osGXsetClipArea(2, 2, 3, 3, surface_);
+  fill(u"M0 0 H9 V9 H0 Z");
+  EXPECT_EQ(picture(5, 5), (Rows{".....", ".....", "..##.", "..##.", "....."}));
+}
+
+TEST_F(PathRaster, AMalformedTextIsDrawnAsFarAsItWasRead) {
+  stroke(u"M1 1 H4 V3 L9", 1);
+  EXPECT_EQ(picture(6, 5), (Rows{"......", ".####.", "....#.", "....#.", "......"}));
+}
+
+}  // namespace
