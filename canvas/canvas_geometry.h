@@ -3,6 +3,7 @@
 #pragma once
 
 #include "module/call_frame.h"
+#include "platform/gdi/osgx.h"
 
 #include <algorithm>
 
@@ -32,6 +33,8 @@ inline Segment segmentArg(int32_t first) {
 // x, y, x + w - 1, y + h - 1 in wrapping int arithmetic: negative sizes give
 // corners before the position, which the drawing layer takes either way.
 BoxCorners cornersOf(const PlacedSize& shape);
+// The same corners as the drawing layer's rectangle record.
+POINTRECT rectOf(const PlacedSize& shape);
 // Rectangles of no width or no height are not drawn.
 inline bool hasArea(const PlacedSize& shape) { return shape.w != 0 && shape.h != 0; }
 
@@ -45,8 +48,13 @@ inline int16_t wordWidth(int32_t width) {
 inline int16_t byteWidth(int32_t width) {
   return static_cast<int16_t>(std::clamp<int32_t>(width, 0, UINT8_MAX));
 }
+// The same for the signed width byte of the plane attribute record: 0 to 127.
+inline int8_t attributeWidth(int32_t width) {
+  return static_cast<int8_t>(std::clamp<int32_t>(width, 0, INT8_MAX));
+}
 // Style and end codes are codes, not sizes: they keep their low bits.
 inline int16_t lowWord(int32_t value) { return static_cast<int16_t>(value); }
 inline uint8_t lowByte(int32_t value) { return static_cast<uint8_t>(value); }
+inline int8_t lowSignedByte(int32_t value) { return static_cast<int8_t>(value); }
 
 }  // namespace tamri

@@ -1,6 +1,7 @@
 // CgpCanvas: immediate drawing. Each native here only takes its arguments
 // and hands them to the drawing work, which lives in files by subject; the
 // table registers them in the VM class's order.
+#include "canvas/arcs.h"
 #include "canvas/bevel_button.h"
 #include "canvas/canvas_transform.h"
 #include "canvas/clipping.h"
@@ -8,12 +9,14 @@
 #include "canvas/marks.h"
 #include "canvas/ovals.h"
 #include "canvas/paths.h"
+#include "canvas/pies.h"
 #include "canvas/polygons.h"
 #include "canvas/polylines.h"
 #include "canvas/rectangles.h"
 #include "canvas/rotation.h"
 #include "canvas/scales.h"
 #include "canvas/strings.h"
+#include "canvas/thick_arcs.h"
 #include "canvas/triangles.h"
 #include "images/image_natives.h"
 #include "module/call_frame.h"
@@ -22,6 +25,13 @@
 
 namespace tamri {
 namespace {
+
+// ---- thick arcs ----------------------------------------------------------------
+
+void drawThickArc() {
+  tamri::drawThickArc({intArg(0), intArg(1), intArg(2), intArg(3), intArg(4), intArg(5), intArg(6)},
+                      thisCanvasPen().surface);
+}
 
 // ---- rectangles, ovals and lines -------------------------------------------
 
@@ -124,6 +134,34 @@ void drawStringOnBackground() {
   tamri::drawStringWithBackground(canvasStringArguments(), intArg(0), placedSizeArg(1));
 }
 
+// ---- arcs and pies -------------------------------------------------------------
+
+void drawArc() { drawCanvasArc(thisCanvasPen(), placedSizeArg(0), intArg(4), intArg(5)); }
+void drawArcGiven() {
+  drawArcStyled(placedSizeArg(0), intArg(4), intArg(5),
+                {intArg(6), intArg(7), intArg(8), intArg(9)});
+}
+void drawArcBetween() {
+  drawTranslatedArcBetween(placedSizeArg(0), segmentArg(4),
+                           {intArg(8), intArg(9), intArg(10), intArg(11)});
+}
+void fillArc() { fillCanvasArc(thisCanvasPen(), placedSizeArg(0), intArg(4), intArg(5)); }
+void drawPie() { drawCanvasPie(thisCanvasPen(), placedSizeArg(0), intArg(4), intArg(5)); }
+PieLook pieLookArg(int32_t first) {
+  return {intArg(first),     intArg(first + 1), intArg(first + 2),
+          intArg(first + 3), intArg(first + 4), intArg(first + 5)};
+}
+void fillPieWithBorder() {
+  fillPieSlice(placedSizeArg(0), intArg(4), intArg(5), pieLookArg(6), thisCanvasPen().surface);
+}
+void fillPieWithBorderBetween() {
+  fillTranslatedPieBetween(placedSizeArg(0), segmentArg(4), pieLookArg(8), thisCanvasPen().surface);
+}
+void fillPieWithBorderFromPoint() {
+  fillPieFromPoint(placedSizeArg(0), {intArg(4), intArg(5)}, intArg(6), intArg(7), pieLookArg(8),
+                   boolArg(14), thisCanvasPen().surface);
+}
+
 // ---- images ------------------------------------------------------------------
 
 void drawImage() {
@@ -189,6 +227,7 @@ void getClipBoundsInto() { returnCanvasClipBoundsInto(); }
 void removeClipArea() { removeCanvasClip(); }
 
 constexpr NativeMethod kNatives[] = {
+    {"drawThickArc(IIIIIII)V", drawThickArc},
     {"drawRect(IIII)V", drawRect},
     {"drawRoundRect(IIIIII)V", drawRoundRect},
     {"fillRect(IIII)V", fillRect},
@@ -220,6 +259,14 @@ constexpr NativeMethod kNatives[] = {
     {"drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILgpclasses/graphics/CgpFont;)V",
      drawStringBorderedTranslated},
     {"drawStringWithBackground(ILjava/lang/String;IIII)V", drawStringOnBackground},
+    {"drawArc(IIIIII)V", drawArc},
+    {"drawArc(IIIIIIIIII)V", drawArcGiven},
+    {"drawArc(IIIIIIIIIIII)V", drawArcBetween},
+    {"fillArc(IIIIII)V", fillArc},
+    {"drawPie(IIIIII)V", drawPie},
+    {"fillPieWithBorder(IIIIIIIIIIII)V", fillPieWithBorder},
+    {"fillPieWithBorder(IIIIIIIIIIIIII)V", fillPieWithBorderBetween},
+    {"fillPieWithBorder(IIIIIIIIIIIIIIZ)V", fillPieWithBorderFromPoint},
     {"drawImage(Lgpclasses/graphics/CgpGraphicFile;II)V", drawImage},
     {"drawPolyline([I[IIIIIII)V", drawPolylineSplit},
     {"drawPolyline([IIIIIII)V", drawPolyline},

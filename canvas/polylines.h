@@ -2,13 +2,10 @@
 // drawing layer as bytes.
 #pragma once
 
+#include "canvas/canvas_pen.h"
 #include "canvas/point_lists.h"
 
 namespace tamri {
-
-struct LineLook {
-  int32_t color, backColor, lineWidth, lineStyle;
-};
 
 // From split arrays, which stay as they are; no translation.
 void drawSplitPolyline(const SplitPointArgs& points, const LineLook& look, int32_t lineEnds);

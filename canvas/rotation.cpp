@@ -1,5 +1,6 @@
 #include "canvas/rotation.h"
 
+#include "canvas/angles.h"
 #include "canvas/point_lists.h"
 #include "module/int_math.h"
 #include "module/vm_arrays.h"
@@ -11,22 +12,18 @@
 namespace tamri {
 namespace {
 
-constexpr int32_t kFullTurnTenths = 3600;
-
 // Into 0..360, where a whole number of turns above 0 gives 360, not 0.
 int16_t degreesInTenths(int32_t degrees) {
   if (degrees < 0) {
-    degrees %= 360;
-    if (degrees < 0) degrees += 360;
-  } else if (degrees > 360) {
-    degrees = (degrees - 1) % 360 + 1;
+    degrees = reducedAngle(degrees, kFullTurnDegrees);
+  } else if (degrees > kFullTurnDegrees) {
+    degrees = (degrees - 1) % kFullTurnDegrees + 1;
   }
   return static_cast<int16_t>(degrees * 10);
 }
 
 int16_t reducedTenths(int32_t tenths) {
-  tenths %= kFullTurnTenths;
-  return static_cast<int16_t>(tenths < 0 ? tenths + kFullTurnTenths : tenths);
+  return static_cast<int16_t>(reducedAngle(tenths, kFullTurnTenths));
 }
 
 // Wrapping negation: the most negative int stays as it is.

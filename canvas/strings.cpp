@@ -28,11 +28,6 @@ FONTHANDLE canvasFont(const uint8_t* canvas) {
   return static_cast<FONTHANDLE>(read(canvas, canvas::font));
 }
 
-POINTRECT rectOf(const PlacedSize& box) {
-  const BoxCorners c = cornersOf(box);
-  return {c.left, c.top, c.right, c.bottom};
-}
-
 // What a missing canvas reads as.
 constexpr uint8_t kNoCanvas[36] = {};
 

@@ -97,11 +97,13 @@ inline const std::vector<std::string> kCanvasOrder = {
     "getClipBounds(Lgpclasses/graphics/CgpArea;)Z",
     "removeClipArea()V"};
 
-// The natives that draw rectangles, ovals, lines, polygons, polylines,
-// Bezier lines, triangles and bevel buttons, in the class order.
+// The natives that draw thick arcs, rectangles, ovals, lines, polygons, arcs,
+// pies, polylines, Bezier lines, triangles and bevel buttons, in the class
+// order.
 inline std::vector<std::string> canvasShapeNatives() {
   const std::pair<const char*, const char*> groups[] = {
-      {"drawRect(IIII)V", "fillPolygonWithBorder([IIIIIIIIB)V"},
+      {"drawThickArc(IIIIIII)V", "fillPolygonWithBorder([IIIIIIIIB)V"},
+      {"drawArc(IIIIII)V", "fillPieWithBorder(IIIIIIIIIIIIIIZ)V"},
       {"drawPolyline([I[IIIIIII)V", "drawBezier([IIIIII)V"},
       {"fillTriangleWithBorder(IIIIIIIIBIII)V", "drawBevelButton(IIIIIIIIII)V"}};
   std::vector<std::string> natives;

@@ -13,6 +13,8 @@ const std::set<std::string> kTranslated = {
     "fillOvalWithBorder(IIIIIIIIII)V",
     "drawLine(IIIIIIIII)V",
     "fillPolygonWithBorder([IIIIIIIIB)V",
+    "drawArc(IIIIIIIIIIII)V",
+    "fillPieWithBorder(IIIIIIIIIIIIII)V",
     "drawPolyline([IIIIIII)V",
     "drawBezier([IIIIII)V",
     "drawScale(IIIIZIIIII)V",
@@ -106,7 +108,7 @@ TEST_F(CanvasTranslationTest, ScalesAndPathsMoveRotationMarksAndClipsDoNot) {
 
 TEST_F(CanvasTranslationTest, OnlyTheListedNativesMoveWithTheTranslation) {
   const std::vector<std::string> shapes = tamri_test::canvasShapeNatives();
-  ASSERT_EQ(shapes.size(), 25u);
+  ASSERT_EQ(shapes.size(), 34u);
   for (const std::string& name : shapes) {
     const vmhost::NativeRecord* native = vmhost::findNative(tamri_test::kCanvas, name);
     ASSERT_NE(native, nullptr) << name;

@@ -23,6 +23,10 @@ class GdiRaster : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!gdihost::rasterAvailable()) GTEST_SKIP() << "built without the raster backend";
+    restart();
+  }
+  // A fresh white surface as the target.
+  void restart() {
     gdihost::reset();
     surface_ = gdihost::createSurface(kSize, kSize, kWhite);
     gdihost::selectTarget(surface_);
@@ -90,9 +94,7 @@ TEST_F(GdiRaster, ThinLinePatternsCountPixels) {
 TEST_F(GdiRaster, ThickLinesFillTheirBoundingRule) {
   osGXdrawLine(5, 10, 15, 10, 3, 1, kRed, 0, 0);
   EXPECT_EQ(paintedBounds(), Bounds({4, 9, 16, 11}));
-  gdihost::reset();
-  surface_ = gdihost::createSurface(kSize, kSize, kWhite);
-  gdihost::selectTarget(surface_);
+  restart();
   osGXdrawLine(5, 10, 15, 10, 2, 1, kRed, 0, 0);
   EXPECT_EQ(paintedBounds(), Bounds({5, 10, 16, 11}));
   EXPECT_EQ(paintedCount(), 24);
@@ -202,6 +204,28 @@ TEST_F(GdiRaster, ArcRunsCounterClockwiseFromStartToEnd) {
   EXPECT_EQ(paintedBounds(), Bounds({10, 0, 20, 10}));
 }
 
+TEST_F(GdiRaster, ArcTheOtherWayRoundEqualPointsAndThePointOnTheCentre) {
+  const POINTRECT ellipse{0, 0, 20, 20};
+  const POINTLINE topToRight{10, 0, 20, 10};
+  osGXdrawArc(&ellipse, &topToRight, kRed, 0, 1, 1, nullptr, false);
+  EXPECT_EQ(paintedBounds(), Bounds({0, 0, 20, 20}));
+  EXPECT_EQ(at(17, 3), kWhite);  // the quarter it leaves out
+  EXPECT_EQ(at(3, 17), static_cast<uint32_t>(kRed));
+  restart();
+  osGXdrawEllipse(0, 0, 20, 20, kRed, 1, 1, 0);
+  const int ellipsePixels = paintedCount();
+  restart();
+  const POINTLINE twice{3, 3, 3, 3};
+  osGXdrawArc(&ellipse, &twice, kRed, 0, 1, 1, &ellipse, true);
+  EXPECT_EQ(paintedCount(), ellipsePixels);
+  // An end on the centre pixel has no radial of its own: it counts as the
+  // radial to the right.
+  restart();
+  const POINTLINE centreToTop{10, 10, 10, 0};
+  osGXdrawArc(&ellipse, &centreToTop, kRed, 0, 1, 1, nullptr, false);
+  EXPECT_EQ(paintedBounds(), Bounds({10, 0, 20, 10}));
+}
+
 TEST_F(GdiRaster, ArcWithItsFlagStaysInsideItsBoundsGrownByTheLineReach) {
   const POINTRECT ellipse{0, 0, 30, 30};
   const POINTLINE rightToLeft{30, 15, 0, 15};
@@ -210,9 +234,7 @@ TEST_F(GdiRaster, ArcWithItsFlagStaysInsideItsBoundsGrownByTheLineReach) {
   EXPECT_EQ(paintedBounds(), Bounds({0, 0, 14, 15}));
   osGXdrawArc(&ellipse, &rightToLeft, kRed, 0, 1, 3, &bounds, false);
   EXPECT_EQ(paintedBounds()[2], 31);
-  gdihost::reset();
-  surface_ = gdihost::createSurface(kSize, kSize, kWhite);
-  gdihost::selectTarget(surface_);
+  restart();
   osGXdrawArc(&ellipse, &rightToLeft, kRed, 0, 1, 3, &bounds, true);
   EXPECT_EQ(paintedBounds()[2], 15);  // 14 + 3 / 2
 }

@@ -1,0 +1,202 @@
+// Canvas arcs, fills and pies in the canvas's colours through the VM frame:
+// the points the angles land on, the sides of the box an arc's bounds take
+// over, the whole-ellipse and small-arc cases, and the translation of the
+// overload with given end points.
+#include "canvas/arc_geometry.h"
+#include "canvas_test_support.h"
+
+namespace {
+
+using tamri_test::Lines;
+
+class CanvasArcsTest : public tamri_test::CanvasTest {
+ protected:
+  // drawArc between given points on the box 2, 1, 97, 79: inclusive corners
+  // (2, 1, 98, 79), centre (50, 40).
+  std::string boundsOfArc(int32_t sx, int32_t sy, int32_t ex, int32_t ey) {
+    host::traceClear();
+    call("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, sx, sy, ex, ey, 0x7, 0x8, 1, 1});
+    const Lines lines = drawn();
+    if (lines.size() != 1 || lines[0].rfind("osGXdrawArc(", 0) != 0) return "not an arc";
+    const std::string& l = lines[0];
+    const size_t from = l.rfind('{');
+    return l.substr(from, l.rfind('}') - from + 1);
+  }
+};
+
+TEST_F(CanvasArcsTest, EllipsePointsOnTheQuarterAnglesCirclesAndTrueEllipses) {
+  const tamri::PlacedSize flat{0, 0, 100, 50};
+  auto at = [](const tamri::PlacedSize& box, int32_t degrees) {
+    const APOINT p = tamri::ellipsePointDegrees(box, degrees);
+    return std::make_pair(p.x, p.y);
+  };
+  using P = std::pair<int32_t, int32_t>;
+  // The quarter angles land on the sides, the right and bottom ones at x + w
+  // and y + h; whole turns either way are reduced first.
+  EXPECT_EQ(at(flat, 0), P(100, 25));
+  EXPECT_EQ(at(flat, 90), P(50, 0));
+  EXPECT_EQ(at(flat, 180), P(0, 25));
+  EXPECT_EQ(at(flat, 270), P(50, 50));
+  EXPECT_EQ(at(flat, -90), P(50, 50));
+  EXPECT_EQ(at(flat, 450), P(50, 0));
+  // A true ellipse: radius 1250 / sqrt(1562.5) along 45 degrees.
+  EXPECT_EQ(at(flat, 45), P(72, 2));
+  EXPECT_EQ(at(flat, 135), P(27, 2));
+  EXPECT_EQ(at(flat, 225), P(27, 47));
+  // A circle away from the origin; halves of an odd size truncate.
+  EXPECT_EQ(at({10, 20, 100, 100}, 45), P(95, 35));
+  EXPECT_EQ(at({10, 20, 101, 101}, 90), P(60, 20));
+  EXPECT_EQ(at({10, 20, 101, 101}, 0), P(111, 70));
+  // No width or no height: the middle of the line, whatever the angle.
+  EXPECT_EQ(at({5, 5, 0, 40}, 45), P(5, 25));
+  EXPECT_EQ(at({5, 5, 40, 0}, 45), P(25, 5));
+  // Tenths: the same points, and the steps between whole degrees.
+  EXPECT_EQ(tamri::ellipsePoint(flat, 450).x, 72);
+  EXPECT_EQ(tamri::ellipsePoint(flat, 2700).y, 50);
+  EXPECT_EQ(tamri::ellipsePoint(flat, -34650).x, 27);  // ten turns back, then 135 degrees
+  const APOINT c = tamri::circlePoint(50, 50, 50, 450);
+  EXPECT_EQ(std::make_pair(c.x, c.y), P(135, 65));
+  const APOINT bottom = tamri::circlePoint(50, 50, 50, -900);
+  EXPECT_EQ(std::make_pair(bottom.x, bottom.y), P(100, 150));
+}
+
+TEST_F(CanvasArcsTest, EveryRowOfTheBoundsTable) {
+  // Points in each quarter about the centre (50, 40) of the box (2, 1, 98, 79).
+  const struct {
+    int32_t sx, sy, ex, ey;
+    const char* bounds;
+  } rows[] = {
+      {20, 10, 30, 25, "{2, 1, 98, 79}"},    // upper left to upper left, start first: all
+      {30, 25, 20, 10, "{20, 10, 30, 25}"},  // ... end first: none
+      {20, 10, 70, 12, "{2, 10, 98, 79}"},   // to upper right: L, R, B
+      {20, 10, 75, 60, "{2, 10, 75, 79}"},   // to lower right: L, B
+      {20, 10, 25, 55, "{2, 10, 25, 55}"},   // to lower left: L
+      {70, 12, 20, 10, "{20, 1, 70, 12}"},   // upper right to upper left: T
+      {70, 12, 10, 40, "{2, 1, 70, 40}"},    // ... on the left axis, not strictly up: L, T
+      {70, 12, 85, 30, "{2, 1, 98, 79}"},    // to upper right, start first: all
+      {85, 30, 70, 12, "{70, 12, 85, 30}"},  // ... end first: none
+      {70, 12, 75, 60, "{2, 1, 75, 79}"},    // to lower right: L, T, B
+      {70, 12, 25, 55, "{2, 1, 70, 55}"},    // to lower left: L, T
+      {75, 60, 20, 10, "{20, 1, 98, 60}"},   // lower right to upper left: T, R
+      {75, 60, 70, 12, "{70, 12, 98, 60}"},  // to upper right: R
+      {75, 60, 25, 55, "{2, 1, 98, 60}"},    // to lower left: L, T, R
+      {75, 60, 65, 70, "{2, 1, 98, 79}"},    // to lower right, end first in x: all
+      {65, 70, 75, 60, "{65, 60, 75, 70}"},  // ... otherwise: none
+      {25, 55, 20, 10, "{20, 1, 98, 79}"},   // lower left to upper left: T, R, B
+      {35, 72, 25, 55, "{2, 1, 98, 79}"},    // to lower left, end first in x: all
+      {25, 55, 35, 72, "{25, 55, 35, 72}"},  // ... otherwise: none
+      {25, 55, 70, 12, "{25, 12, 98, 79}"},  // to upper right: R, B
+      {25, 55, 75, 60, "{25, 55, 75, 79}"},  // to lower right: B
+      {50, 1, 2, 40, "{2, 1, 50, 40}"},      // top point to left point: upper left both
+      {50, 60, 60, 40, "{50, 40, 98, 60}"},  // lower axis: lower right; right axis: up
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(boundsOfArc(r.sx, r.sy, r.ex, r.ey), r.bounds)
+        << "(" << r.sx << ", " << r.sy << ") to (" << r.ex << ", " << r.ey << ")";
+  }
+}
+
+TEST_F(CanvasArcsTest, ArcBetweenGivenPointsIsTranslatedAndFlatBoundsMakeALine) {
+  call("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, 98, 40, 50, 1, 0x7, 0x8, 0x10005, 0x102});
+  call("setTransform(II)V", {1000, -2000});
+  call("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, 98, 40, 50, 1, 0x7, 0x8, 3, 2});
+  // A short arc whose bounds have no height: its end points lie on one row
+  // and it passes no side.
+  call("drawArc(IIIIIIIIIIII)V", {0, 0, 100, 50, 30, 10, 20, 10, 0x7, 0x8, 3, 2});
+  EXPECT_EQ(drawn(),
+            (Lines{"osGXdrawArc({2, 1, 98, 79}, {98, 40, 50, 1}, 0x00000007, 0x00000008, 2, 32767, "
+                   "{50, 1, 98, 40}, true)",
+                   "osGXdrawArc({1002, -1999, 1098, -1921}, {1098, -1960, 1050, -1999}, "
+                   "0x00000007, 0x00000008, 2, 3, {1050, -1999, 1098, -1960}, true)",
+                   "osGXdrawLine(1030, -1990, 1020, -1990, 3, 2, 0x00000007, 0x00000008, 0)"}));
+}
+
+TEST_F(CanvasArcsTest, ShortArcDrawsTheWholeEllipseForExactlyOneTurn) {
+  call("drawArc(IIIIII)V", {0, 0, 100, 50, 30, 360});
+  // Two turns: equal points, which the drawing layer takes for a full turn.
+  call("drawArc(IIIIII)V", {0, 0, 100, 50, 90, 720});
+  // No sweep: a line of no length.
+  call("drawArc(IIIIII)V", {0, 0, 100, 50, 45, 0});
+  call("drawArc(IIIIII)V", {0, 0, 100, 50, 45, 90});
+  EXPECT_EQ(drawn(),
+            (Lines{"osGXdrawEllipse(0, 0, 99, 49, 0x00112233, 1, 2, 0x00000000)",
+                   "osGXdrawArc({0, 0, 99, 49}, {50, 0, 50, 0}, 0x00112233, 0x00000000, 1, 2, "
+                   "{0, 0, 99, 49}, true)",
+                   "osGXdrawLine(72, 2, 72, 2, 2, 1, 0x00112233, 0x00000000, 0)",
+                   "osGXdrawArc({0, 0, 99, 49}, {72, 2, 27, 2}, 0x00112233, 0x00000000, 1, 2, "
+                   "{27, 0, 72, 2}, true)"}));
+}
+
+TEST_F(CanvasArcsTest, StyledArcHasNoWholeEllipseCase) {
+  call("drawArc(IIIIIIIIII)V", {0, 0, 100, 50, 30, 360, 0x7, 0x8, 5, 3});
+  call("drawArc(IIIIIIIIII)V", {0, 0, 100, 50, 90, 2, 0x7, 0x8, 5, 3});
+  EXPECT_EQ(drawn(),
+            (Lines{"osGXdrawArc({0, 0, 99, 49}, {82, 6, 82, 6}, 0x00000007, 0x00000008, 3, 5, "
+                   "{0, 0, 99, 49}, true)",
+                   "osGXdrawLine(50, 0, 49, 0, 5, 3, 0x00000007, 0x00000008, 0)"}));
+}
+
+TEST_F(CanvasArcsTest, SmallArcsFallBackToALineOrATriangle) {
+  // 90 to 92 degrees share row 0; 90 to 91 on a circle share column 50.
+  call("drawArc(IIIIII)V", {0, 0, 100, 50, 90, 2});
+  call("drawArc(IIIIII)V", {0, 0, 100, 100, 90, 1});
+  call("fillArc(IIIIII)V", {0, 0, 100, 50, 90, 2});
+  call("drawPie(IIIIII)V", {0, 0, 100, 50, 90, 4});
+  // Five degrees are never small, even with the ends on one row.
+  call("fillArc(IIIIII)V", {0, 0, 100, 50, 90, 5});
+  // Two degrees whose ends share neither are not small either.
+  call("drawPie(IIIIII)V", {0, 0, 100, 50, 0, 2});
+  EXPECT_EQ(drawn(),
+            (Lines{"osGXdrawLine(50, 0, 49, 0, 2, 1, 0x00112233, 0x00000000, 0)",
+                   "osGXdrawLine(50, 0, 50, 1, 2, 1, 0x00112233, 0x00000000, 0)",
+                   "osGXfillPolygon(3, [{50, 25}, {50, 0}, {49, 0}], 0x00112233, 0x00445566, 3, "
+                   "true)",
+                   "osGXdrawPolygon(3, [{50, 25}, {50, 0}, {48, 0}], 2, 0x00112233, 0x00445566, 1)",
+                   "osGXpie(1, {0, 0, 99, 49}, {50, 0, 47, 0}, {0x00000000, 0x00445566, "
+                   "0x00112233}, {2, 0, 3, 1}, {47, 0, 50, 25}, true)",
+                   "osGXpie(1, {0, 0, 99, 49}, {100, 25, 99, 23}, {0x00112233, 0x00445566, "
+                   "0x00000000}, {2, 1, 0, 1}, {50, 23, 100, 25}, true)"}));
+}
+
+TEST_F(CanvasArcsTest, ShortFillAndPieTakeTheCanvasSurfaceAndHoldTheWidthByte) {
+  setPen("surface", 9);
+  setPen("lineWidth", 0x1FF);  // beyond the attribute byte: held at 127
+  setPen("fillStyle", 0x105);  // a code: its low byte
+  call("fillArc(IIIIII)V", {0, 0, 100, 50, 45, 90});
+  setPen("lineWidth", -4);  // no line rather than a wrapped width
+  call("drawPie(IIIIII)V", {0, 0, 100, 50, 45, 90});
+  EXPECT_EQ(drawn(), (Lines{"osGXpie(9, {0, 0, 99, 49}, {72, 2, 27, 2}, {0x00000000, 0x00445566, "
+                            "0x00112233}, {127, 0, 5, 1}, {27, 0, 72, 25}, true)",
+                            "osGXpie(9, {0, 0, 99, 49}, {72, 2, 27, 2}, {0x00112233, 0x00445566, "
+                            "0x00000000}, {0, 1, 0, 1}, {27, 0, 72, 25}, true)"}));
+}
+
+TEST_F(CanvasArcsTest, ZeroSizedBoxesAndPointsOnTheCentreStayInTheBox) {
+  call("drawArc(IIIIII)V", {10, 10, 0, 0, 45, 90});
+  call("fillArc(IIIIII)V", {10, 10, 0, 40, 45, 90});
+  // Both given points on the centre: a full turn about it.
+  call("drawArc(IIIIIIIIIIII)V", {0, 0, 20, 20, 10, 10, 10, 10, 0x7, 0x8, 1, 1});
+  // Nothing on a box of no size divides: every point is the middle, equal
+  // points a full turn.
+  EXPECT_EQ(drawn(),
+            (Lines{"osGXdrawArc({10, 10, 9, 9}, {10, 10, 10, 10}, 0x00112233, 0x00000000, 1, 2, "
+                   "{10, 10, 9, 9}, true)",
+                   "osGXpie(1, {10, 10, 9, 49}, {10, 30, 10, 30}, {0x00000000, 0x00445566, "
+                   "0x00112233}, {2, 0, 3, 1}, {10, 10, 10, 49}, true)",
+                   "osGXdrawArc({0, 0, 19, 19}, {10, 10, 10, 10}, 0x00000007, 0x00000008, 1, 1, "
+                   "{0, 0, 19, 19}, true)"}));
+}
+
+TEST_F(CanvasArcsTest, StepAngleIsHeldBetweenThreeAndThirtyDegrees) {
+  EXPECT_EQ(tamri::arcStepAngle(10), 30);  // 45, held
+  EXPECT_EQ(tamri::arcStepAngle(50), 9);
+  EXPECT_EQ(tamri::arcStepAngle(200), 3);  // 2, held
+  EXPECT_EQ(tamri::arcStepAngle(15), 30);
+  EXPECT_EQ(tamri::arcStepAngle(16), 28);
+  EXPECT_EQ(tamri::arcStepAngle(0), 30);
+  EXPECT_EQ(tamri::arcStepAngle(-50), 3);
+  EXPECT_EQ(tamri::arcStepAngle(INT32_MAX), 3);
+  EXPECT_EQ(tamri::arcStepAngle(INT32_MIN), 3);
+}
+
+}  // namespace

@@ -1,0 +1,122 @@
+// Thick arcs through the VM frame: the ring polygon (its point count, its
+// first point and the last points of each edge), the steps that the radii
+// choose, the pie without a hole, and sweeps outside a single turn.
+#include "canvas_test_support.h"
+
+#include <cstdio>
+
+namespace {
+
+using tamri_test::Lines;
+using Point = std::pair<int32_t, int32_t>;
+
+class CanvasThickArcTest : public tamri_test::CanvasTest {
+ protected:
+  Lines thickArc(int32_t cx, int32_t cy, int32_t inner, int32_t outer, int32_t start,
+                 int32_t sweep) {
+    host::traceClear();
+    call("drawThickArc(IIIIIII)V", {cx, cy, inner, outer, start, sweep, 0xABC});
+    return drawn();
+  }
+  // The points of the one filled polygon the ring is drawn as.
+  std::vector<Point> ring(int32_t cx, int32_t cy, int32_t inner, int32_t outer, int32_t start,
+                          int32_t sweep) {
+    const Lines lines = thickArc(cx, cy, inner, outer, start, sweep);
+    if (lines.size() != 1) {
+      ADD_FAILURE() << "drew " << lines.size() << " things";
+      return {};
+    }
+    const std::string& l = lines[0];
+    EXPECT_EQ(l.rfind("osGXfillPolygon(", 0), 0u) << l;
+    EXPECT_NE(l.find("], 0x00000ABC, 0x00000000, 1, true)"), std::string::npos) << l;
+    std::vector<Point> points;
+    for (size_t at = l.find('{'); at != std::string::npos; at = l.find('{', at + 1)) {
+      int x = 0, y = 0;
+      if (std::sscanf(l.c_str() + at, "{%d, %d}", &x, &y) == 2) points.emplace_back(x, y);
+    }
+    EXPECT_EQ(l.rfind("osGXfillPolygon(" + std::to_string(points.size()) + ", ", 0), 0u) << l;
+    return points;
+  }
+};
+
+TEST_F(CanvasThickArcTest, QuarterRingRunsOutOnTheOuterEdgeAndBackOnTheInner) {
+  const std::vector<Point> p = ring(100, 100, 40, 50, 0, 900);
+  // Outer step 9 degrees: points at 0, 9, ... 81 degrees and at the end, 11;
+  // inner step 11 degrees: 90, 79, ... 2 degrees and the start, 10.
+  ASSERT_EQ(p.size(), 21u);
+  EXPECT_EQ(p[0], Point(150, 100));
+  EXPECT_EQ(p[1], Point(149, 93));
+  EXPECT_EQ(p[9], Point(107, 51));
+  EXPECT_EQ(p[10], Point(100, 50));
+  EXPECT_EQ(p[11], Point(100, 60));
+  EXPECT_EQ(p[12], Point(107, 61));
+  EXPECT_EQ(p[19], Point(139, 99));
+  EXPECT_EQ(p[20], Point(140, 100));
+}
+
+TEST_F(CanvasThickArcTest, TheRadiiChooseTheSteps) {
+  // Radius 10: 45 degrees, held at 30; radius 200: 2, held at 3.
+  EXPECT_EQ(ring(100, 100, 10, 12, 0, 900).size(), 4u + 4u);
+  EXPECT_EQ(ring(100, 100, 50, 200, 0, 900).size(), 31u + 11u);
+  // A remainder adds the end point: 1000 tenths in steps of 90 and 300.
+  EXPECT_EQ(ring(100, 100, 10, 50, 0, 1000).size(), 13u + 5u);
+  // A whole ring in the finest step: 121 outer points, the last on the first.
+  const std::vector<Point> whole = ring(300, 300, 250, 260, 450, 3600);
+  ASSERT_EQ(whole.size(), 242u);
+  EXPECT_EQ(whole[120], whole[0]);
+  EXPECT_EQ(whole[121], whole[241]);
+}
+
+TEST_F(CanvasThickArcTest, NoSweepIsOnePointOnEachEdge) {
+  EXPECT_EQ(ring(100, 100, 40, 50, 900, 0), (std::vector<Point>{{100, 50}, {100, 60}}));
+}
+
+TEST_F(CanvasThickArcTest, SweepsOutsideOneTurnAreHeldToTheSameRing) {
+  // The angles are taken from their low 16 bits.
+  EXPECT_EQ(ring(100, 100, 40, 50, 0x10000 + 300, 0x10000 + 900), ring(100, 100, 40, 50, 300, 900));
+  // A negative sweep is the same segment measured from its other end.
+  EXPECT_EQ(ring(100, 100, 40, 50, 1200, -900), ring(100, 100, 40, 50, 300, 900));
+  // Beyond a turn, either way: the whole ring, in at most 242 points.
+  const std::vector<Point> whole = ring(100, 100, 150, 300, 0, 3600);
+  EXPECT_EQ(ring(100, 100, 150, 300, 0, 3601), whole);
+  EXPECT_EQ(ring(100, 100, 150, 300, 0, INT16_MAX), whole);
+  EXPECT_EQ(ring(100, 100, 150, 300, 368 + 0x10000 * 7, INT16_MIN), whole);
+  EXPECT_EQ(whole.size(), 242u);
+}
+
+TEST_F(CanvasThickArcTest, OddRadiiStayInsideThePointBuffer) {
+  // Negative radii: the finest step, the circle seen through its centre.
+  const std::vector<Point> mirrored = ring(100, 100, -40, -50, 0, 900);
+  ASSERT_EQ(mirrored.size(), 62u);
+  EXPECT_EQ(mirrored[0], Point(50, 100));
+  // Radii beyond the int range of their squares and sums.
+  EXPECT_EQ(ring(0, 0, 1, INT32_MAX, 0, 3600).size(), 121u + 13u);
+  EXPECT_EQ(ring(INT32_MAX, INT32_MIN, INT32_MIN, INT32_MAX, -1, 3600).size(), 242u);
+  // An inner radius beyond the outer one is a ring all the same.
+  EXPECT_EQ(ring(100, 100, 50, 40, 0, 900).size(), 10u + 11u);
+  EXPECT_EQ(thickArc(100, 100, 40, 0, 0, 900), Lines{});
+}
+
+TEST_F(CanvasThickArcTest, WithoutAHoleItIsAPieSlice) {
+  setPen("surface", 6);
+  EXPECT_EQ(thickArc(100, 100, 0, 50, 0, 900),
+            (Lines{"osGXpie(6, {50, 50, 149, 149}, {150, 100, 100, 50}, {0x00000000, 0x00000ABC, "
+                   "0x00000ABC}, {1, 0, 1, 1}, {100, 50, 150, 100}, true)"}));
+  // A whole turn: the filled circle with its outline and radius in no line.
+  EXPECT_EQ(thickArc(100, 100, 0, 50, 900, 3600),
+            (Lines{"osGXfillEllipse(50, 50, 149, 149, 0x00000ABC, 1, 0x00000ABC)",
+                   "osGXdrawEllipse(50, 50, 149, 149, 0x00000000, 0, 1, 0x00000ABC)",
+                   "osGXdrawLine(100, 100, 100, 50, 1, 0, 0x00000000, 0x00000ABC, 0)"}));
+  EXPECT_EQ(thickArc(100, 100, 0, 50, 900, -7200), thickArc(100, 100, 0, 50, 900, 3600));
+}
+
+TEST_F(CanvasThickArcTest, PieSliceThinnerThanAPixelIsNotTheWholeDisc) {
+  const Lines sliver{
+      "osGXfillPolygon(3, [{100, 100}, {104, 100}, {104, 100}], 0x00000ABC, 0x00000ABC, 1, true)",
+      "osGXdrawPolygon(3, [{100, 100}, {104, 100}, {104, 100}], 1, 0x00000000, 0x00000ABC, 0)"};
+  // One tenth of a degree on a radius of 5 ends on the pixel it starts on.
+  EXPECT_EQ(thickArc(100, 100, 0, 5, 10, 1), sliver);
+  EXPECT_EQ(thickArc(100, 100, 0, 5, 10, 0), sliver);
+}
+
+}  // namespace
