@@ -37,6 +37,7 @@ void RenderTheExampleScene(benchmark::State& state, const std::string& name) {
 BENCHMARK_CAPTURE(RenderTheExampleScene, polylines, "polylines.json")
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RenderTheExampleScene, text, "text.json")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RenderTheExampleScene, arcs, "arcs.json")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 #endif
