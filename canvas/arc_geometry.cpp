@@ -125,9 +125,10 @@ uint8_t sidesPassed(APOINT centre, APOINT start, APOINT end) {
 
 int32_t arcStepAngle(int32_t radius) {
   if (radius == 0) return kCoarsestArcStep;
-  // Wide: 71 r leaves the int range for radii beyond about 30 million.
-  const int64_t quotient = 32544 / (71 * static_cast<int64_t>(radius));
-  return static_cast<int32_t>(std::clamp<int64_t>(quotient, kFinestArcStep, kCoarsestArcStep));
+  // 32544 / (71 r) as (32544 / 71) / r: integer division truncates alike
+  // either way, and this way 71 r cannot leave the int range.
+  constexpr int32_t kDividend = 32544 / 71;
+  return std::clamp(kDividend / radius, kFinestArcStep, kCoarsestArcStep);
 }
 
 APOINT circlePoint(int32_t left, int32_t top, int32_t radius, int32_t tenths) {

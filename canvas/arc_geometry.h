@@ -15,8 +15,8 @@ namespace tamri {
 inline constexpr int32_t kFinestArcStep = 3, kCoarsestArcStep = 30;
 
 // The angle step, in whole degrees, between the points of a thick arc's edge
-// of radius r: 32544 / (71 r), held to 3 ... 30 (a radius of 0 or less than
-// 0 gets the ends of that range, as its quotient would).
+// of radius r: 32544 / (71 r), held to 3 ... 30. A radius of 0 gets 30, as
+// its endless quotient would, a negative one 3.
 int32_t arcStepAngle(int32_t radius);
 
 // The point at `tenths` on the circle of radius r whose bounding square has
