@@ -76,8 +76,8 @@ void drawThickArc(const ThickArc& arc, int32_t surface) {
   if (arc.outerRadius == 0) return;
   const HeldSweep held = heldSweep(arc.start, arc.sweep);
   if (arc.innerRadius == 0) return drawThickPie(arc, held, surface);
-  int32_t end = held.start + held.sweep;
-  if (end >= kFullTurnTenths) end -= kFullTurnTenths;
+  // Points reduce their angles to one turn themselves.
+  const int32_t end = held.start + held.sweep;
   APOINT* next = addEdge(thickArcPoints, arc, arc.outerRadius, held.sweep, held.start, end, 1);
   next = addEdge(next, arc, arc.innerRadius, held.sweep, end, held.start, -1);
   const auto count = static_cast<int32_t>(next - thickArcPoints);
