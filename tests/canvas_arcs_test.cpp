@@ -47,6 +47,7 @@ TEST_F(CanvasArcsTest, EllipsePointsOnTheQuarterAnglesCirclesAndTrueEllipses) {
   EXPECT_EQ(at({10, 20, 100, 100}, 45), P(95, 35));
   EXPECT_EQ(at({10, 20, 101, 101}, 90), P(60, 20));
   EXPECT_EQ(at({10, 20, 101, 101}, 0), P(111, 70));
+  EXPECT_EQ(at({10, 20, 101, 101}, 270), P(60, 121));  // the bottom side, not 50 + 50 down
   // No width or no height: the middle of the line, whatever the angle.
   EXPECT_EQ(at({5, 5, 0, 40}, 45), P(5, 25));
   EXPECT_EQ(at({5, 5, 40, 0}, 45), P(25, 5));
