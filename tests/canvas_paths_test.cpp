@@ -55,7 +55,9 @@ TEST_F(CanvasPathsTest, TheRasterPlacesThePathByTheTranslationAndScale) {
       const bool inside = x >= 10 && x <= 15 && y >= 20 && y <= 22;
       const uint32_t pixel = gdihost::pixel(surface, x, y);
       painted += pixel != 0xFFFFFF;
-      if (inside) EXPECT_EQ(pixel, 0xFF0000u) << x << ", " << y;
+      if (inside) {
+        EXPECT_EQ(pixel, 0xFF0000u) << x << ", " << y;
+      }
     }
   }
   EXPECT_EQ(painted, 6 * 3);

@@ -29,7 +29,7 @@ const std::set<std::string> kTranslated = {
 // the reference arguments as int arrays or a path text.
 struct Call {
   std::vector<int32_t> scalars;
-  std::vector<std::vector<int32_t>> arrays;
+  std::vector<std::vector<int32_t>> arrays = {};
   const char* path = nullptr;
 };
 const std::vector<std::pair<std::string, Call>> kScalesRotationPathsAndClips = {
