@@ -3,6 +3,7 @@
 // table registers them in the VM class's order.
 #include "canvas/arcs.h"
 #include "canvas/bevel_button.h"
+#include "canvas/canvas_text.h"
 #include "canvas/canvas_transform.h"
 #include "canvas/clipping.h"
 #include "canvas/lines.h"
@@ -22,6 +23,8 @@
 #include "module/call_frame.h"
 #include "module/module_export.h"
 #include "module/native_registration.h"
+#include "text/font_record.h"
+#include "valuedisplay/value_display.h"
 
 namespace tamri {
 namespace {
@@ -168,6 +171,70 @@ void drawImage() {
   drawGraphicFileOnCanvas(LocalRef::argument(0), LocalRef::argument(1), intArg(0), intArg(1));
 }
 
+// ---- numbers, floats, dates and times ------------------------------------------
+
+// The value natives' font is the first reference after `this`, a unit text
+// the second.
+FONTHANDLE valueFontArg() { return font::handleOf(kFirstArgumentHandle + 1); }
+jword unitArg() { return kFirstArgumentHandle + 2; }
+
+void drawNumber() { drawPlainNumber(intArg(0), intArg(1), placedSizeArg(2)); }
+void drawNumberWindowed() {
+  drawWindowedNumber(intArg(0), intArg(1), intArg(2), intArg(3), boolArg(4), placedSizeArg(5));
+}
+void drawNumberInColour() {
+  drawPlainNumberInColour(intArg(0), intArg(1), placedSizeArg(2), intArg(6), valueFontArg());
+}
+void drawNumberSigned() {
+  drawNumberField({intArg(0), intArg(1), intArg(2), intArg(3), false, false, boolArg(6)},
+                  {intArg(7), intArg(8), intArg(4), intArg(5)}, placedSizeArg(9), valueFontArg());
+}
+void drawNumberFixedPoint() {
+  drawFixedPointNumber({intArg(0), intArg(1), intArg(2), intArg(6), boolArg(5)},
+                       {intArg(7), intArg(8), intArg(3), intArg(4)}, placedSizeArg(9));
+}
+NumberField numberFieldArg() {
+  return {intArg(0), intArg(1), intArg(2), intArg(3), boolArg(6), boolArg(7), boolArg(8)};
+}
+void drawNumberField() {
+  tamri::drawNumberField(numberFieldArg(), {intArg(9), intArg(10), intArg(4), intArg(5)},
+                         placedSizeArg(11), valueFontArg());
+}
+void drawNumberFieldWithUnit() {
+  tamri::drawNumberField(numberFieldArg(), {intArg(9), intArg(10), intArg(4), intArg(5)},
+                         placedSizeArg(11), valueFontArg(), unitArg());
+}
+FloatField floatFieldArg() {
+  return {floatArg(0), intArg(1), intArg(2), boolArg(7), boolArg(5), boolArg(6)};
+}
+void drawFloat() {
+  drawFloatField(floatFieldArg(), {intArg(8), intArg(9), intArg(3), intArg(4)}, placedSizeArg(10),
+                 valueFontArg());
+}
+void drawFloatWithUnit() {
+  drawFloatField(floatFieldArg(), {intArg(8), intArg(9), intArg(3), intArg(4)}, placedSizeArg(10),
+                 valueFontArg(), unitArg());
+}
+FloatField plainFloatFieldArg() {
+  return {floatArg(0), intArg(1), intArg(5), boolArg(4), false, false};
+}
+void drawFloatInCanvasFont() {
+  drawFloatField(plainFloatFieldArg(), {intArg(6), intArg(7), intArg(2), intArg(3)},
+                 placedSizeArg(8), canvasFont(thisCanvasRecord()));
+}
+void drawFloatInFont() {
+  drawFloatField(plainFloatFieldArg(), {intArg(6), intArg(7), intArg(2), intArg(3)},
+                 placedSizeArg(8), valueFontArg());
+}
+void drawFloatAutoDecimals() {
+  drawFloatField({floatArg(0), intArg(1), 0, boolArg(5), boolArg(4), false},
+                 {intArg(6), intArg(7), intArg(2), intArg(3)}, placedSizeArg(8), valueFontArg());
+}
+void drawDateTime() {
+  tamri::drawDateTime(intArg(0), intArg(1), placedSizeArg(2), intArg(6), valueFontArg());
+}
+void onTimeChange() { forgetTimeZone(); }
+
 // ---- scales ------------------------------------------------------------------
 
 void drawScaleStraight() {
@@ -268,6 +335,22 @@ constexpr NativeMethod kNatives[] = {
     {"fillPieWithBorder(IIIIIIIIIIIIII)V", fillPieWithBorderBetween},
     {"fillPieWithBorder(IIIIIIIIIIIIIIZ)V", fillPieWithBorderFromPoint},
     {"drawImage(Lgpclasses/graphics/CgpGraphicFile;II)V", drawImage},
+    {"drawNumber(IIIIII)V", drawNumber},
+    {"drawNumber(IIIIZIIII)V", drawNumberWindowed},
+    {"drawNumber(IIIIIIILgpclasses/graphics/CgpFont;)V", drawNumberInColour},
+    {"drawNumber(IIIIIIZIIIIIILgpclasses/graphics/CgpFont;)V", drawNumberSigned},
+    {"drawNumber(IIIIIZIIIIIII)V", drawNumberFixedPoint},
+    {"drawNumber(IIIIIIZZZIIIIIILgpclasses/graphics/CgpFont;)V", drawNumberField},
+    {"drawNumber(IIIIIIZZZIIIIIILgpclasses/graphics/CgpFont;Ljava/lang/String;)V",
+     drawNumberFieldWithUnit},
+    {"nativeDrawFloat(FIIIIZZZIIIIIILgpclasses/graphics/CgpFont;)V", drawFloat},
+    {"nativeDrawFloat(FIIIIZZZIIIIIILgpclasses/graphics/CgpFont;Ljava/lang/String;)V",
+     drawFloatWithUnit},
+    {"nativeDrawFloat(FIIIZIIIIIII)V", drawFloatInCanvasFont},
+    {"nativeDrawFloat(FIIIZIIIIIIILgpclasses/graphics/CgpFont;)V", drawFloatInFont},
+    {"nativeDrawFloat(FIIIZZIIIIIILgpclasses/graphics/CgpFont;)V", drawFloatAutoDecimals},
+    {"drawDateTime(IIIIIIILgpclasses/graphics/CgpFont;)V", drawDateTime},
+    {"onTimeChange()V", onTimeChange},
     {"drawPolyline([I[IIIIIII)V", drawPolylineSplit},
     {"drawPolyline([IIIIIII)V", drawPolyline},
     {"drawBezier([IIIIII)V", drawBezier},

@@ -1,6 +1,7 @@
 #include "canvas/strings.h"
 
 #include "canvas/canvas_record.h"
+#include "canvas/canvas_text.h"
 #include "canvas/canvas_transform.h"
 #include "module/call_frame.h"
 #include "text/font_record.h"
@@ -19,29 +20,16 @@ TextAttributeBytes defaultBytes(const uint8_t* canvas) {
   return {0, 0, readUnsigned(canvas, canvas::textAttribute), 1};
 }
 
-// Text colour, no background and the canvas's second colour.
-TEXTCOL canvasColours(const uint8_t* canvas) {
-  return {read(canvas, canvas::color), kNoColour, read(canvas, canvas::secondColor)};
-}
-
-FONTHANDLE canvasFont(const uint8_t* canvas) {
-  return static_cast<FONTHANDLE>(read(canvas, canvas::font));
-}
-
-// What a missing canvas reads as.
-constexpr uint8_t kNoCanvas[36] = {};
-
 void drawText(const CanvasString& s, const POINTRECT& rect, const TEXTCOL& colours,
               const TEXTATTRIB& attributes, FONTHANDLE font, bool flag) {
-  osGXtext(read(s.canvas, canvas::surface), &rect, &colours, &attributes, font, s.text.chars,
-           s.text.count, flag);
+  osGXtext(canvasSurface(s.canvas), &rect, &colours, &attributes, font, s.text.chars, s.text.count,
+           flag);
 }
 
 }  // namespace
 
 CanvasString canvasStringArguments() {
-  const uint8_t* canvas = fieldBlockOf(kFirstArgumentHandle);
-  return {canvas ? canvas : kNoCanvas, textOf(kFirstArgumentHandle + 1)};
+  return {thisCanvasRecord(), textOf(kFirstArgumentHandle + 1)};
 }
 
 FONTHANDLE fontArgument() { return font::handleOf(kFirstArgumentHandle + 2); }
@@ -78,7 +66,7 @@ void drawSimpleString(const CanvasString& s, const PlacedSize& box, int32_t colo
                       int32_t code) {
   const POINTRECT rect = rectOf(box);
   const TEXTCOL colours{colour, kNoColour, read(s.canvas, canvas::secondColor)};
-  osGXsimpleText(read(s.canvas, canvas::surface), &rect, font, s.text.chars, colours, code, 1,
+  osGXsimpleText(canvasSurface(s.canvas), &rect, font, s.text.chars, colours, code, 1,
                  s.text.count);
 }
 
@@ -86,8 +74,8 @@ void drawMarqueeString(const CanvasString& s, const PlacedSize& box, bool flag, 
   const POINTRECT rect = rectOf(box);
   const TEXTCOL colours = canvasColours(s.canvas);
   const TEXTATTRIB attributes = textAttributes(kDefaultLayout, defaultBytes(s.canvas));
-  osGXscrollMarquee(read(s.canvas, canvas::surface), &rect, &colours, &attributes,
-                    canvasFont(s.canvas), s.text.chars, s.text.count, flag, offset);
+  osGXscrollMarquee(canvasSurface(s.canvas), &rect, &colours, &attributes, canvasFont(s.canvas),
+                    s.text.chars, s.text.count, flag, offset);
 }
 
 void drawStyledString(const CanvasString& s, const PlacedSize& box, int32_t colour,

@@ -53,7 +53,15 @@ struct NamedObject {
   std::vector<FieldAssignment> fields;
 };
 
+// The canvas class's separator statics.
+struct Separators {
+  char16_t decimal = u'.';
+  char16_t group = u',';
+};
+
 struct NativeCall {
+  // Set for a step that only changes the separators: no native runs.
+  std::optional<Separators> separators;
   std::string label;     // "line1.draw(I)V" or "<class path>.<name and signature>"
   std::string receiver;  // object name; empty for a class native
   vmhost::NativeRecord native;
@@ -71,8 +79,9 @@ struct PrintRequest {
 
 struct Scene {
   std::optional<SurfaceSpec> surface;
-  char16_t decimalSeparator = u'.';
-  char16_t groupSeparator = u',';
+  Separators separators;
+  // Minutes, GMT = local time + offset; none: the host's own time zone.
+  std::optional<int32_t> timeZoneOffset;
   std::vector<NamedString> strings;
   std::vector<NamedIntArray> intArrays;
   std::vector<NamedRefArray> refArrays;

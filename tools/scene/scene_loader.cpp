@@ -17,10 +17,13 @@ class Loader {
   Scene load() {
     requireObject(root_, "", "scene sections");
     checkKeys(root_, "",
-              {"description", "surface", "separators", "strings", "intArrays", "refArrays",
-               "objects", "calls", "print"});
+              {"description", "surface", "separators", "timeZoneOffset", "strings", "intArrays",
+               "refArrays", "objects", "calls", "print"});
     if (const Json* surface = section("surface")) loadSurface(*surface);
-    if (const Json* separators = section("separators")) loadSeparators(*separators);
+    if (const Json* separators = section("separators"))
+      scene_.separators = loadSeparators(*separators, "separators", scene_.separators);
+    if (const Json* offset = section("timeZoneOffset"))
+      scene_.timeZoneOffset = intValue(*offset, "timeZoneOffset");
     declareNames();
     loadStrings();
     loadIntArrays();
@@ -68,13 +71,16 @@ class Loader {
     scene_.surface = surface;
   }
 
-  void loadSeparators(const Json& json) {
-    requireObject(json, "separators", "\"decimal\" and \"group\"");
-    checkKeys(json, "separators", {"decimal", "group"});
+  // A separator not given keeps its value.
+  static Separators loadSeparators(const Json& json, const std::string& place,
+                                   Separators separators) {
+    requireObject(json, place, "\"decimal\" and \"group\"");
+    checkKeys(json, place, {"decimal", "group"});
     if (json.contains("decimal"))
-      scene_.decimalSeparator = characterValue(json["decimal"], "separators.decimal");
+      separators.decimal = characterValue(json["decimal"], member(place, "decimal"));
     if (json.contains("group"))
-      scene_.groupSeparator = characterValue(json["group"], "separators.group");
+      separators.group = characterValue(json["group"], member(place, "group"));
+    return separators;
   }
 
   // Every name first, so that references may point forwards.
@@ -174,8 +180,19 @@ class Loader {
 
   void loadCalls() {
     const Json& calls = listSection("calls", "calls");
-    for (size_t i = 0; i < calls.size(); ++i)
-      scene_.calls.push_back(loadCall(calls[i], element("calls", i), names_, scene_));
+    Separators current = scene_.separators;
+    for (size_t i = 0; i < calls.size(); ++i) {
+      const std::string place = element("calls", i);
+      if (calls[i].is_object() && calls[i].contains("separators")) {
+        checkKeys(calls[i], place, {"separators"});
+        NativeCall change;
+        current = loadSeparators(calls[i]["separators"], member(place, "separators"), current);
+        change.separators = current;
+        scene_.calls.push_back(std::move(change));
+        continue;
+      }
+      scene_.calls.push_back(loadCall(calls[i], place, names_, scene_));
+    }
   }
 
   void loadPrints() {

@@ -1,5 +1,6 @@
 #include "tools/scene/scene_runner.h"
 
+#include "platform/core/core_host.h"
 #include "platform/core/host_trace.h"
 #include "platform/gdi/gdi_host.h"
 #include "tools/scene/trace_text.h"
@@ -40,8 +41,8 @@ class Runner {
       run_.surface = gdihost::createSurface(s.width, s.height, s.background);
     }
     gdihost::selectTarget(run_.surface);
-    vmhost::setStaticField(kCanvasClass, "decimalSeparator", scene_.decimalSeparator);
-    vmhost::setStaticField(kCanvasClass, "groupSeparator", scene_.groupSeparator);
+    setSeparators(scene_.separators);
+    setTimeZone();
     if (!allocate()) {
       run_.error = "the VM heap cannot hold the scene's strings, arrays and objects";
       return std::move(run_);
@@ -103,7 +104,35 @@ class Runner {
     }
   }
 
+  static void setSeparators(const Separators& separators) {
+    vmhost::setStaticField(kCanvasClass, "decimalSeparator", separators.decimal);
+    vmhost::setStaticField(kCanvasClass, "groupSeparator", separators.group);
+  }
+
+  // The scene's time zone, which the module learns of as of a time change on
+  // the panel: its cached offset is dropped.
+  void setTimeZone() {
+    corehost::setTimeZoneOffset(scene_.timeZoneOffset
+                                    ? std::optional(std::chrono::minutes(*scene_.timeZoneOffset))
+                                    : std::nullopt);
+    if (const vmhost::NativeRecord* timeChange =
+            vmhost::findNative(kCanvasClass, "onTimeChange()V"))
+      vmhost::callNative(*timeChange, 0, {}, {});
+  }
+
+  void changeSeparators(const Separators& separators) {
+    setSeparators(separators);
+    const unichar decimal = separators.decimal;
+    const unichar group = separators.group;
+    run_.trace.push_back("separators decimal " + host::quoted(&decimal, 1) + " group " +
+                         host::quoted(&group, 1));
+  }
+
   void runCall(const NativeCall& call) {
+    if (call.separators) {
+      changeSeparators(*call.separators);
+      return;
+    }
     std::vector<jword> references;
     std::vector<uint32_t> scalars;
     for (size_t i = 0; i < call.arguments.size(); ++i) {

@@ -1,0 +1,95 @@
+#include "valuedisplay/value_display.h"
+
+#include "canvas/canvas_text.h"
+#include "platform/core/morvcore.h"
+#include "text/text_records.h"
+#include "valuedisplay/date_time.h"
+#include "valuedisplay/number_text.h"
+
+namespace tamri {
+namespace {
+
+// Unit texts are copied into buffers of these sizes, terminator included;
+// the value's text keeps what of them fits.
+constexpr int32_t kNumberUnitCapacity = 82;
+constexpr int32_t kFloatUnitCapacity = 80;
+
+constexpr int32_t kTargetSurface = 0;
+
+void drawText(int32_t surface, const PlacedSize& box, FONTHANDLE font, const ValueText& text,
+              const TEXTCOL& colours, int32_t firstCode, int32_t secondCode) {
+  const POINTRECT rect = rectOf(box);
+  osGXsimpleText(surface, &rect, font, text.chars, colours, firstCode, secondCode, text.length);
+}
+
+void drawInCanvasLook(const ValueText& text, const PlacedSize& box, int32_t firstCode) {
+  const uint8_t* canvas = thisCanvasRecord();
+  drawText(canvasSurface(canvas), box, canvasFont(canvas), text, canvasColours(canvas), firstCode,
+           1);
+}
+
+TEXTCOL coloursOf(const ValueLook& look) { return {look.colour, kNoColour, look.secondColour}; }
+
+struct UnitText {
+  unichar chars[kNumberUnitCapacity];
+  TextView view;
+};
+
+void copyUnit(jword unit, int32_t capacity, UnitText& out) {
+  out.view = {};
+  if (unit == 0) return;
+  copyText(unit, out.chars, capacity);
+  out.view = {out.chars, osUTustrlen(out.chars)};
+}
+
+}  // namespace
+
+void drawPlainNumber(int32_t value, int32_t radix, const PlacedSize& box) {
+  drawInCanvasLook(plainNumberText(value, radix), box, 1);
+}
+
+void drawPlainNumberInColour(int32_t value, int32_t radix, const PlacedSize& box, int32_t colour,
+                             FONTHANDLE font) {
+  drawText(canvasSurface(thisCanvasRecord()), box, font, plainNumberText(value, radix),
+           {colour, kNoColour, 0}, 1, 1);
+}
+
+void drawWindowedNumber(int32_t value, int32_t radix, int32_t digits, int32_t code, bool zeros,
+                        const PlacedSize& box) {
+  drawInCanvasLook(windowedNumberText(value, radix, digits, zeros), box, code);
+}
+
+void drawFixedPointNumber(const FixedPointField& field, const ValueLook& look,
+                          const PlacedSize& box) {
+  const uint8_t* canvas = thisCanvasRecord();
+  drawText(canvasSurface(canvas), box, canvasFont(canvas),
+           fixedPointText(field, canvasSeparators()), coloursOf(look), look.firstCode,
+           look.secondCode);
+}
+
+void drawNumberField(const NumberField& field, const ValueLook& look, const PlacedSize& box,
+                     FONTHANDLE font, jword unit) {
+  UnitText unitText;
+  copyUnit(unit, kNumberUnitCapacity, unitText);
+  drawText(kTargetSurface, box, font, numberFieldText(field, canvasSeparators(), unitText.view),
+           coloursOf(look), look.firstCode, look.secondCode);
+}
+
+void drawFloatField(const FloatField& field, const ValueLook& look, const PlacedSize& box,
+                    FONTHANDLE font, jword unit) {
+  UnitText unitText;
+  copyUnit(unit, kFloatUnitCapacity, unitText);
+  drawText(kTargetSurface, box, font, floatFieldText(field, canvasSeparators(), unitText.view),
+           coloursOf(look), look.firstCode, look.secondCode);
+}
+
+void drawDateTime(int32_t code, int32_t time, const PlacedSize& box, int32_t colour,
+                  FONTHANDLE font) {
+  const int64_t local = localTimeOf(time, currentTimeZoneOffset());
+  drawText(canvasSurface(thisCanvasRecord()), box, font, dateTimeText(code, local),
+           {colour, kNoColour, 0}, 1, 1);
+}
+
+void forgetTimeZone() { cachedTimeZoneOffset() = kUnknownTimeZoneOffset; }
+
+}  // namespace tamri
