@@ -28,8 +28,21 @@ class NumberDisplayTest : public tamri_test::ValueDisplayTest {
   // The formatter's overload: codes 4 and 2, colours 0xABCDEF and 0x123456,
   // the box (10, 20, 100, 30).
   std::vector<uint32_t> fieldScalars(const Field& f) {
-    return {word(f.value), word(f.radix), word(f.integerDigits), word(f.decimals), 4, 2,
-            f.isUnsigned, f.grouping, f.zeros, 0xABCDEF, 0x123456, 10, 20, 100, 30};
+    return {word(f.value),
+            word(f.radix),
+            word(f.integerDigits),
+            word(f.decimals),
+            4,
+            2,
+            f.isUnsigned,
+            f.grouping,
+            f.zeros,
+            0xABCDEF,
+            0x123456,
+            10,
+            20,
+            100,
+            30};
   }
   std::string field(const Field& f) { return drawnText(kField, fieldScalars(f), {font}); }
   std::string fieldWithUnit(const Field& f, const std::u16string& unit) {
@@ -66,8 +79,7 @@ TEST_F(NumberDisplayTest, EachOverloadDrawsInItsOwnColoursFontCodesAndSurface) {
   EXPECT_EQ(draw(kField, fieldScalars({-1, 10, 10, 0, true, true}), {font}),
             Lines{"osGXsimpleText(0, {10, 20, 109, 49}, 9, \"4,294,967,295\", "
                   "{0x00ABCDEF, 0x80000000, 0x00123456}, 4, 2, 13)"});
-  EXPECT_EQ(draw(kFieldWithUnit, fieldScalars({1500, 10, 4, 0}),
-                 {font, vmhost::newString(u"rpm")}),
+  EXPECT_EQ(draw(kFieldWithUnit, fieldScalars({1500, 10, 4, 0}), {font, vmhost::newString(u"rpm")}),
             Lines{"osGXsimpleText(0, {10, 20, 109, 49}, 9, \"1500rpm\", "
                   "{0x00ABCDEF, 0x80000000, 0x00123456}, 4, 2, 7)"});
 }

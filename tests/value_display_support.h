@@ -18,8 +18,10 @@ struct SeparatorConvention {
 
   std::string shown(std::string text) const {
     for (char& c : text) {
-      if (c == '.') c = static_cast<char>(decimal);
-      else if (c == ',') c = static_cast<char>(group);
+      if (c == '.')
+        c = static_cast<char>(decimal);
+      else if (c == ',')
+        c = static_cast<char>(group);
     }
     return text;
   }
