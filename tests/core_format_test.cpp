@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
+#include <random>
 #include <string>
 
 #include "morvcore.h"
@@ -51,6 +54,39 @@ TEST(CoreFormat, IntegerFlagsWidthsAndLengths) {
   EXPECT_EQ(format(u"%lld|%llu", -9000000000LL, 18446744073709551615ULL),
             u"-9000000000|18446744073709551615");
   EXPECT_EQ(format(u"%ld|%hd|%hu|%hhx", 123456L, 70000, -1, 0x1FF), u"123456|4464|65535|ff");
+}
+
+// Integers are written without the C library; they must read as its own.
+TEST(CoreFormat, IntegersMatchTheCLibraryForEveryFlagWidthAndPrecision) {
+  std::mt19937 engine(5);
+  const auto pick = [&engine](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(engine);
+  };
+  const char* const flagSets[] = {"", "-", "+", " ", "0", "#", "-0", "+0", "#0", "- ", "+ #0"};
+  const char conversions[] = {'d', 'i', 'u', 'o', 'x', 'X'};
+  for (int i = 0; i < 5000; ++i) {
+    std::string pattern = std::string("%") + flagSets[pick(0, 10)];
+    if (pick(0, 1)) pattern += std::to_string(pick(0, 25));
+    if (pick(0, 1)) pattern += "." + std::to_string(pick(0, 15));
+    const bool wide = pick(0, 1) == 1;
+    pattern += std::string(wide ? "ll" : "") + conversions[pick(0, 5)];
+    const int choice = pick(0, 3);
+    const long long value = choice == 0   ? 0
+                            : choice == 1 ? pick(-1000, 1000)
+                            : choice == 2 ? (wide ? LLONG_MIN : INT32_MIN)
+                                          : static_cast<long long>(engine()) << pick(0, 31);
+    char expected[128];
+    std::u16string wideText;
+    if (wide) {
+      std::snprintf(expected, sizeof expected, pattern.c_str(), value);
+      wideText = format(std::u16string(pattern.begin(), pattern.end()).c_str(), value);
+    } else {
+      std::snprintf(expected, sizeof expected, pattern.c_str(), static_cast<int>(value));
+      wideText = format(std::u16string(pattern.begin(), pattern.end()).c_str(),
+                        static_cast<int>(value));
+    }
+    EXPECT_EQ(std::string(wideText.begin(), wideText.end()), expected) << pattern << " " << value;
+  }
 }
 
 TEST(CoreFormat, FloatingConversions) {

@@ -15,6 +15,7 @@
 #include "transform/complex_obj_record.h"
 #include "transform/polyline_record.h"
 #include "transform/scale_record.h"
+#include "valuedisplay/separators.h"
 
 #include <gtest/gtest.h>
 
@@ -92,6 +93,18 @@ TEST(RecordFields, EveryDescriptorMatchesTheClassLayoutByName) {
       EXPECT_TRUE(named(record.fields, declared.name) || named(record.levelFields, declared.name))
           << declared.name;
     }
+  }
+}
+
+TEST(RecordFields, TheSeparatorStaticsMatchTheCanvasClassStatics) {
+  const vmhost::ClassDef* cls = vmhost::classByPath("gpclasses/graphics/CgpCanvas");
+  ASSERT_NE(cls, nullptr);
+  ASSERT_EQ(std::size(tamri::canvas_statics::kFields), cls->staticFields.size());
+  for (const vmhost::FieldDef& declared : cls->staticFields) {
+    const NamedField* field = named(tamri::canvas_statics::kFields, declared.name);
+    ASSERT_NE(field, nullptr) << declared.name;
+    EXPECT_EQ(field->offset, declared.offset) << declared.name;
+    EXPECT_TRUE(sameShape(field->kind, declared.type)) << declared.name;
   }
 }
 

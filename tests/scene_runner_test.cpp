@@ -232,6 +232,36 @@ TEST_F(SceneRunnerTest, SeparatorsGoToTheCanvasStatics) {
   EXPECT_EQ(vmhost::getStaticField("gpclasses/graphics/CgpCanvas", "groupSeparator"), u',');
 }
 
+// A readout drawn twice, the separators changed between the two calls.
+TEST_F(SceneRunnerTest, SeparatorsChangeBetweenCallsAndTheTimeZoneIsTheScenes) {
+  const std::string readout =
+      R"({"on": "c", "native": "nativeDrawFloat(FIIIZIIIIIII)V",
+          "args": [1234.5, 4, 1, 1, false, 1, 0, 0, 0, 0, 9, 9]})";
+  const Lines trace =
+      traceOf(R"({"separators": {"group": "'"}, "timeZoneOffset": -90,
+    "objects": {"c": {"class": "gpclasses/graphics/CgpCanvas"}},
+    "calls": [)" +
+              readout + R"(, {"separators": {"decimal": ","}}, )" + readout +
+              R"(, {"on": "c", "native": "drawDateTime(IIIIIIILgpclasses/graphics/CgpFont;)V",
+          "args": [20, 0, 0, 0, 9, 9, 0, null]}]})");
+  ASSERT_EQ(trace.size(), 8u);
+  EXPECT_TRUE(trace[0].starts_with("osGXsimpleText(0, {0, 0, 8, 8}, 0, \"1234.5\"")) << trace[0];
+  EXPECT_EQ(trace[2], "separators decimal \",\" group \"'\"");
+  EXPECT_TRUE(trace[3].starts_with("osGXsimpleText(0, {0, 0, 8, 8}, 0, \"1234,5\"")) << trace[3];
+  EXPECT_EQ(trace[5], "osTMgetGMTTimeZoneOffset() -> true -90");
+  EXPECT_TRUE(trace[6].starts_with("osGXsimpleText(0, {0, 0, 8, 8}, 0, \"01:30:00\"")) << trace[6];
+  // The next scene starts from its own separators and the host's time zone.
+  const Lines again = traceOf(R"({"objects": {"c": {"class": "gpclasses/graphics/CgpCanvas"}},
+    "calls": [)" + readout + "]}");
+  EXPECT_TRUE(again[0].starts_with("osGXsimpleText(0, {0, 0, 8, 8}, 0, \"1234.5\"")) << again[0];
+  EXPECT_EQ(errorOf(R"({"calls": [{"separators": {"point": "."}}]})"),
+            "scene.json: calls[0].separators.point: unknown key; expected one of decimal, group");
+  EXPECT_EQ(errorOf(R"({"calls": [{"separators": {}, "on": "c"}]})"),
+            "scene.json: calls[0].on: unknown key; expected one of separators");
+  EXPECT_EQ(errorOf(R"({"timeZoneOffset": "CET"})"),
+            "scene.json: timeZoneOffset: expected an int, got \"CET\"");
+}
+
 TEST_F(SceneRunnerTest, RejectsUnknownClassesFieldsNativesAndNames) {
   EXPECT_EQ(errorOf(R"({"objects": {"a": {"class": "gpclasses/graphics/CgpPolyLin"}}})"),
             "scene.json: objects.a.class: unknown class gpclasses/graphics/CgpPolyLin");
@@ -334,7 +364,7 @@ TEST_F(SceneRunnerTest, ChecksReferencesAgainstTheFieldsType) {
 TEST_F(SceneRunnerTest, RejectsMalformedStructure) {
   EXPECT_EQ(errorOf(R"({"colour": 1})"),
             "scene.json: colour: unknown key; expected one of description, surface, separators, "
-            "strings, intArrays, refArrays, objects, calls, print");
+            "timeZoneOffset, strings, intArrays, refArrays, objects, calls, print");
   EXPECT_EQ(errorOf(R"({"strings": {"a": "x"}, "intArrays": {"a": [1]}})"),
             "scene.json: intArrays.a: name a is already used by strings.a");
   EXPECT_EQ(

@@ -117,4 +117,10 @@ TEST_F(BadValueInputTest, FloatFieldsBeyondTheBuffer) {
   EXPECT_EQ(floatField(2.5f, -4, -1, false, false, true), "");  // no digits: an empty mark
 }
 
+TEST_F(BadValueInputTest, SeparatorsNeverSetReadAsPointAndComma) {
+  useSeparators({0, 0});
+  EXPECT_EQ(field(1234567, 10, 5, 2, true, false), "12,345.67");
+  EXPECT_EQ(floatField(1234.5f, 4, 1, false, true, false), "1,234.5");
+}
+
 }  // namespace

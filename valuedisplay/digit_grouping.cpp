@@ -22,15 +22,19 @@ int32_t groupDigits(ValueText& text, unichar separator, int32_t groupSize,
   int32_t pending = (end - 1 - sign) / groupSize;
   if (pending < 1 || pending > text.room()) return text.length;
 
-  // From the end down, each character moves right by the separators still
-  // to come; a separator goes in front of every group boundary.
+  // From the end down, the decimal part moves right unchanged, then the
+  // digits of the integer part with a separator before every full group.
   const int32_t grouped = text.length + pending;
   text.chars[grouped] = 0;
-  for (int32_t i = text.length - 1; i >= 0 && pending > 0; --i) {
-    text.chars[i + pending] = text.chars[i];
-    if (i >= 1 && i < end && (end - i) % groupSize == 0) {
+  int32_t from = text.length - 1;
+  int32_t to = grouped - 1;
+  while (from >= end) text.chars[to--] = text.chars[from--];
+  for (int32_t inGroup = 1; pending > 0; ++inGroup) {
+    text.chars[to--] = text.chars[from--];
+    if (inGroup == groupSize) {
+      text.chars[to--] = separator;
       --pending;
-      text.chars[i + pending] = separator;
+      inGroup = 0;
     }
   }
   text.length = grouped;

@@ -5,20 +5,6 @@
 namespace tamri {
 namespace {
 
-// The digits split by the decimal separator before the last `decimals` of
-// them; a value with no more digits than decimals gets "0" and zeros first:
-// -5 with 3 decimals gives -0.005.
-void placeDecimalSeparator(ValueText& text, int32_t decimals, unichar separator) {
-  const int32_t sign = text.length > 0 && text.chars[0] == u'-' ? 1 : 0;
-  const int32_t digitCount = text.length - sign;
-  if (decimals >= digitCount) {
-    text.insert(sign, u'0', 1 + decimals - digitCount);
-    text.insert(sign + 1, separator, 1);
-  } else {
-    text.insert(text.length - decimals, separator, 1);
-  }
-}
-
 ValueText overflowMark(int32_t digits, int32_t decimals, unichar separator) {
   ValueText text;
   text.append(u'*', digits);

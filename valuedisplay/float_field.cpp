@@ -52,7 +52,7 @@ ValueText floatFieldText(const FloatField& field, Separators separators, TextVie
     fits = text.length <= decimals + integerDigits + (negative ? 1 : 0) + (decimals > 0 ? 1 : 0);
   }
   if (!fits) {
-    text = ValueText();
+    text.clear();
     if (negative) text.append(u'-');
     text.append(u'*', integerDigits);
     if (decimals > 0) {

@@ -15,21 +15,6 @@ ValueText convertedUnsigned(int32_t value, int32_t radix) {
   return text;
 }
 
-// Splits off the last `decimals` digits with the decimal separator, with a
-// "0" before it and zeros after it where the digits do not reach that far:
-// 12345 gives 123.45, 45 gives 0.45, 5 with 3 decimals gives 0.005.
-ValueText withDecimals(const ValueText& digits, int32_t decimals, unichar separator) {
-  const int32_t whole = digits.length - decimals;
-  const int32_t wholeShown = std::max(whole, 0);
-  ValueText text;
-  text.append(digits.chars, wholeShown);
-  if (whole < 1) text.append(u'0');
-  text.append(separator);
-  text.append(u'0', -whole);
-  text.append(digits.chars + wholeShown, digits.length - wholeShown);
-  return text;
-}
-
 void groupByRadix(ValueText& text, int32_t radix, Separators separators) {
   switch (radix) {
     case 16:
@@ -62,17 +47,17 @@ ValueText numberFieldText(const NumberField& field, Separators separators, TextV
   const bool fits = isUsableRadix(radix) && text.length - (negative ? 1 : 0) <= capacity;
 
   if (fits) {
-    if (negative) text.removeFirst();
-    if (field.zeros) text.insert(0, u'0', capacity - text.length);
+    // The sign stays in front: zeros, the decimal separator and the group
+    // separators all go among the digits after it.
+    if (field.zeros) zeroFill(text, capacity - (text.length - (negative ? 1 : 0)));
     if (decimals >= 1) {
-      text = withDecimals(text, decimals, separators.decimal);
+      placeDecimalSeparator(text, decimals, separators.decimal);
     } else {
       upperCaseHexadecimal(text, radix);
     }
     if (field.grouping) groupByRadix(text, radix, separators);
-    if (negative) text.insert(0, u'-', 1);
   } else {
-    text = ValueText();
+    text.clear();
     if (!field.isUnsigned && field.value < 0) text.append(u'-');
     text.append(u'*', integerDigits);
     if (decimals >= 1) {

@@ -15,6 +15,10 @@ ValueText convertedNumber(int32_t value, int32_t radix);
 void upperCaseHexadecimal(ValueText& text, int32_t radix);
 // Puts `count` zeros in front of the digits, after a leading "-".
 void zeroFill(ValueText& text, int32_t count);
+// Splits off the last `decimals` digits with the decimal separator, with a
+// "0" before it and zeros after it where the digits do not reach that far:
+// 12345 gives 123.45, 45 gives 0.45, -5 with 3 decimals gives -0.005.
+void placeDecimalSeparator(ValueText& text, int32_t decimals, unichar separator);
 
 // The value as converted, hexadecimal in upper case. A radix outside 2 to 36
 // shows a single "*".

@@ -20,6 +20,10 @@ struct ValueText {
   ValueText() { chars[0] = 0; }
 
   int32_t room() const { return kLongestValueText - length; }
+  void clear() {
+    length = 0;
+    chars[0] = 0;
+  }
 
   void append(unichar c, int32_t count = 1) {
     const int32_t n = std::clamp(count, 0, room());
@@ -41,15 +45,10 @@ struct ValueText {
     at = std::clamp(at, 0, length);
     const int32_t n = std::clamp(count, 0, kLongestValueText - at);
     const int32_t kept = std::min(length - at, kLongestValueText - at - n);
-    std::copy_backward(chars + at, chars + at + kept, chars + at + n + kept);
-    std::fill_n(chars + at, n, c);
+    for (int32_t i = at + kept - 1; i >= at; --i) chars[i + n] = chars[i];  // short: no call
+    for (int32_t i = at; i < at + n; ++i) chars[i] = c;
     length = at + n + kept;
     chars[length] = 0;
-  }
-  void removeFirst() {
-    if (length == 0) return;
-    std::copy(chars + 1, chars + length + 1, chars);
-    --length;
   }
   // Keeps only the last `count` characters.
   void keepLast(int32_t count) {

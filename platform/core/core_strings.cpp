@@ -1,6 +1,7 @@
 // Wide-string and memory functions of the platform core. Null texts read as
 // empty texts and a null target is left alone, so that no caller's mistake
 // reaches memory it does not own.
+#include <charconv>
 #include <cstring>
 
 #include "host_trace.h"
@@ -29,8 +30,6 @@ unichar upperCase(unichar c) {
   if (c >= 0x0450 && c <= 0x045F) return c - 0x50;
   return c;
 }
-
-constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
 
 }  // namespace
 
@@ -108,16 +107,12 @@ unichar* osUTitou(int32_t value, unichar* buffer, int32_t radix) {
   const bool negative = radix == 10 && value < 0;
   uint32_t magnitude = static_cast<uint32_t>(value);
   if (negative) magnitude = 0u - magnitude;
-  unichar reversed[33];
-  int count = 0;
-  do {
-    reversed[count++] = static_cast<unichar>(kDigits[magnitude % radix]);
-    magnitude /= radix;
-  } while (magnitude != 0);
-  int out = 0;
-  if (negative) buffer[out++] = u'-';
-  while (count > 0) buffer[out++] = reversed[--count];
-  buffer[out] = 0;
+  char digits[33];
+  const char* end = std::to_chars(digits, digits + sizeof digits, magnitude, radix).ptr;
+  unichar* out = buffer;
+  if (negative) *out++ = u'-';
+  for (const char* p = digits; p < end; ++p) *out++ = static_cast<unsigned char>(*p);
+  *out = 0;
   return buffer;
 }
 

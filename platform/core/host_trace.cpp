@@ -65,7 +65,13 @@ bool traceRecording() {
   return t.recording;
 }
 
+// Every platform operation counts itself in and out: the counter lives in
+// the static thread storage of the executable's start-up libraries, reached
+// without a call to the dynamic loader.
 int& platformDepth() {
+#if defined(__ELF__)
+  [[gnu::tls_model("initial-exec")]]
+#endif
   thread_local int depth = 0;
   return depth;
 }

@@ -1,10 +1,12 @@
-// The wide printf of the platform core. Each conversion is handed, with its
+// The wide printf of the platform core. Integers and texts are written here
+// as C's printf writes them; every other conversion is handed, with its
 // flags, width and precision resolved to numbers, to the C library's narrow
-// formatter and widened afterwards; texts are padded here.
+// formatter and widened afterwards.
 #if defined(_WIN32) && !defined(__USE_MINGW_ANSI_STDIO)
 #define __USE_MINGW_ANSI_STDIO 1  // C99 formatting, as on the other hosts
 #endif
 
+#include <charconv>
 #include <clocale>
 #include <cstddef>
 #include <cstdio>
@@ -42,6 +44,8 @@ struct Directive {
   char flags[8] = {};
   int flagCount = 0;
   bool leftAlign = false;
+
+  bool has(char flag) const { return std::memchr(flags, flag, static_cast<size_t>(flagCount)); }
   int width = -1;      // -1: none
   int precision = -1;  // -1: none
   char length[3] = {};
@@ -57,13 +61,18 @@ int clampLimit(int value) { return value > kMaxWidthOrPrecision ? kMaxWidthOrPre
 
 // Builds the narrow pattern "%<flags><width>.<precision><length><conversion>".
 void narrowPattern(const Directive& directive, const char* length, char* out, size_t size) {
-  char width[16] = "";
-  char precision[16] = "";
-  if (directive.width >= 0) std::snprintf(width, sizeof width, "%d", directive.width);
-  if (directive.precision >= 0)
-    std::snprintf(precision, sizeof precision, ".%d", directive.precision);
-  std::snprintf(out, size, "%%%s%s%s%s%c", directive.flags, width, precision, length,
-                directive.conversion);
+  char* p = out;
+  char* const end = out + size - 1;
+  *p++ = '%';
+  for (int i = 0; i < directive.flagCount && p < end; ++i) *p++ = directive.flags[i];
+  if (directive.width >= 0) p = std::to_chars(p, end, directive.width).ptr;
+  if (directive.precision >= 0 && p < end) {
+    *p++ = '.';
+    p = std::to_chars(p, end, directive.precision).ptr;
+  }
+  while (*length != 0 && p < end) *p++ = *length++;
+  if (p < end) *p++ = directive.conversion;
+  *p = 0;
 }
 
 void writeNarrow(WideWriter& out, const char* text, int length) {
@@ -119,11 +128,55 @@ void writeNumber(WideWriter& out, const Directive& directive, const char* length
   writeNarrow(out, scratch, count);
 }
 
+// An integer as C's printf writes it: the precision is the least number of
+// digits (none for 0 at precision 0), "#" puts "0" before octal and "0x"
+// before non-zero hexadecimal digits, "+" and " " mark signed values, and
+// "0" pads with zeros after the sign unless a precision or "-" is given.
+void writeIntegerText(WideWriter& out, const Directive& directive, bool negative,
+                      unsigned long long magnitude) {
+  const char conversion = directive.conversion;
+  const bool isSigned = conversion == 'd' || conversion == 'i';
+  const int base = conversion == 'o' ? 8 : (conversion == 'x' || conversion == 'X') ? 16 : 10;
+  char digits[24];
+  int count = static_cast<int>(std::to_chars(digits, digits + sizeof digits, magnitude, base).ptr -
+                               digits);
+  if (directive.precision == 0 && magnitude == 0) count = 0;
+  if (conversion == 'X') {
+    for (int i = 0; i < count; ++i) {
+      if (digits[i] >= 'a') digits[i] = static_cast<char>(digits[i] - 'a' + 'A');
+    }
+  }
+  int zeros = directive.precision > count ? directive.precision - count : 0;
+  if (base == 8 && directive.has('#') && zeros == 0 && (count == 0 || digits[0] != '0')) zeros = 1;
+
+  char prefix[2];
+  int prefixLength = 0;
+  if (isSigned && negative) {
+    prefix[prefixLength++] = '-';
+  } else if (isSigned && directive.has('+')) {
+    prefix[prefixLength++] = '+';
+  } else if (isSigned && directive.has(' ')) {
+    prefix[prefixLength++] = ' ';
+  } else if (base == 16 && directive.has('#') && magnitude != 0) {
+    prefix[prefixLength++] = '0';
+    prefix[prefixLength++] = conversion;
+  }
+  const int length = prefixLength + zeros + count;
+  const int padding = directive.width > length ? directive.width - length : 0;
+  const bool zeroPadded = directive.has('0') && !directive.leftAlign && directive.precision < 0;
+
+  if (!directive.leftAlign && !zeroPadded) out.repeat(u' ', padding);
+  writeNarrow(out, prefix, prefixLength);
+  out.repeat(u'0', zeros + (zeroPadded ? padding : 0));
+  writeNarrow(out, digits, count);
+  if (directive.leftAlign) out.repeat(u' ', padding);
+}
+
 void writeInteger(WideWriter& out, const Directive& directive, va_list& arguments) {
   const bool isSigned = directive.conversion == 'd' || directive.conversion == 'i';
   const std::string_view length = directive.length;
-  // Every integer is widened to long long and formatted with "ll", after
-  // narrowing to the argument's own size so that "%hu" of -1 gives 65535.
+  // Every integer is widened to long long, after narrowing to the argument's
+  // own size so that "%hu" of -1 gives 65535.
   long long value;
   if (length == "ll" || length == "j") {
     value = va_arg(arguments, long long);
@@ -139,7 +192,9 @@ void writeInteger(WideWriter& out, const Directive& directive, va_list& argument
     if (length == "h") value = static_cast<short>(value);
     if (length == "l") value = static_cast<long>(value);
     if (length.empty()) value = static_cast<int>(value);
-    writeNumber(out, directive, "ll", value);
+    const unsigned long long magnitude = value < 0 ? 0ull - static_cast<unsigned long long>(value)
+                                                   : static_cast<unsigned long long>(value);
+    writeIntegerText(out, directive, value < 0, magnitude);
     return;
   }
   unsigned long long unsignedValue = static_cast<unsigned long long>(value);
@@ -148,7 +203,7 @@ void writeInteger(WideWriter& out, const Directive& directive, va_list& argument
   if (length == "l") unsignedValue = static_cast<unsigned long>(value);
   if (length == "z" || length == "t") unsignedValue = static_cast<size_t>(value);
   if (length.empty()) unsignedValue = static_cast<unsigned int>(value);
-  writeNumber(out, directive, "ll", unsignedValue);
+  writeIntegerText(out, directive, false, unsignedValue);
 }
 
 void writeFloating(WideWriter& out, const Directive& directive, va_list& arguments) {
