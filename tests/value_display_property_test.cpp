@@ -145,7 +145,9 @@ TEST(ValueDisplayProperties, NumberFieldsFitAndReadBack) {
       const size_t point = shown.find(separators.decimal);
       ASSERT_NE(point, std::u16string::npos);
       EXPECT_EQ(shown.size() - point - 1, static_cast<size_t>(decimals));
-      if (f.zeros) EXPECT_EQ(point, static_cast<size_t>(std::max(integerDigits, 1)));
+      if (f.zeros) {
+        EXPECT_EQ(point, static_cast<size_t>(std::max(integerDigits, 1)));
+      }
       shown.erase(point, 1);
     } else if (f.zeros) {
       EXPECT_EQ(shown.size(), static_cast<size_t>(integerDigits));
@@ -202,7 +204,9 @@ TEST(ValueDisplayProperties, FloatFieldsFitAndReadBack) {
     const int32_t shownDecimals =
         point == std::u16string::npos ? 0 : static_cast<int32_t>(shown.size() - point - 1);
     if (point != std::u16string::npos) shown[point] = u'.';
-    if (!f.autoDecimals) EXPECT_EQ(shownDecimals, decimals);
+    if (!f.autoDecimals) {
+      EXPECT_EQ(shownDecimals, decimals);
+    }
     const double readBack = std::strtod(narrow(shown).c_str(), nullptr);
     const double tolerance = 0.5 * std::pow(10.0, -shownDecimals) + std::fabs(value) * 1e-15;
     EXPECT_LE(std::fabs(readBack - value), tolerance) << narrow(shown);
