@@ -27,7 +27,9 @@ namespace {
 
 constexpr const char* kCanvas = "gpclasses/graphics/CgpCanvas";
 constexpr size_t kValueCount = 1024;
+constexpr int32_t kOneHourEast = -60;
 
+// Values of 0 to 9 digits, either sign.
 std::vector<int32_t> integers() {
   std::mt19937 engine(7);
   std::uniform_int_distribution<int32_t> digits(0, 9);
@@ -54,204 +56,162 @@ std::vector<int32_t> times() {
   return values;
 }
 
-// What every baseline does with its narrow text: widen it into a buffer.
-void widen(const char* text, size_t length, char16_t* wide) {
-  for (size_t i = 0; i < length; ++i) wide[i] = static_cast<unsigned char>(text[i]);
-  wide[length] = 0;
+// Hands `format` the values in turn, one per iteration.
+template <typename Value, typename Format>
+void overValues(benchmark::State& state, const std::vector<Value>& values, Format format) {
+  size_t i = 0;
+  for (auto _ : state) format(values[i++ % values.size()]);
 }
 
-struct QuietFrame {
-  QuietFrame() {
-    static const bool registered = [] {
-      for (const tamri::ClassInitExport& e : tamri::kClassInits) e.init();
-      return true;
-    }();
-    static_cast<void>(registered);
-    host::setTraceRecording(false);
-    gdihost::reset();  // no drawing target
-    vmhost::resetHeap();
-    vmhost::setStaticField(kCanvas, "decimalSeparator", u'.');
-    vmhost::setStaticField(kCanvas, "groupSeparator", u',');
-    corehost::setTimeZoneOffset(std::chrono::minutes(-60));
-    canvas = vmhost::newObject(kCanvas);
-    font = vmhost::newObject("gpclasses/graphics/CgpFont");
+// What every baseline does: a narrow text, widened into a buffer.
+struct WideBuffer {
+  char text[96];
+  char16_t wide[96];
+
+  void widen(int length) {
+    for (int i = 0; i < length; ++i) wide[i] = static_cast<unsigned char>(text[i]);
+    wide[length] = 0;
+    benchmark::DoNotOptimize(wide);
   }
-  ~QuietFrame() {
-    host::setTraceRecording(true);
-    corehost::setTimeZoneOffset(std::nullopt);
-  }
-  jword canvas = 0, font = 0;
 };
+
+// A native through the VM frame, its value in the first scalar (or `slot`).
+template <typename Value, size_t N>
+void throughTheFrame(benchmark::State& state, const char* nameSig, std::array<uint32_t, N> scalars,
+                     const std::vector<Value>& values, size_t slot = 0) {
+  static const bool registered = [] {
+    for (const tamri::ClassInitExport& e : tamri::kClassInits) e.init();
+    return true;
+  }();
+  static_cast<void>(registered);
+  host::setTraceRecording(false);
+  gdihost::reset();  // no drawing target
+  vmhost::resetHeap();
+  vmhost::setStaticField(kCanvas, "decimalSeparator", u'.');
+  vmhost::setStaticField(kCanvas, "groupSeparator", u',');
+  corehost::setTimeZoneOffset(std::chrono::minutes(kOneHourEast));
+  const jword canvas = vmhost::newObject(kCanvas);
+  const std::array<jword, 1> references{vmhost::newObject("gpclasses/graphics/CgpFont")};
+  const vmhost::NativeRecord& native = *vmhost::findNative(kCanvas, nameSig);
+  overValues(state, values, [&](Value value) {
+    if constexpr (std::is_same_v<Value, float>) {
+      scalars[slot] = std::bit_cast<uint32_t>(value);
+    } else {
+      scalars[slot] = static_cast<uint32_t>(value);
+    }
+    benchmark::DoNotOptimize(vmhost::callNative(native, canvas, references, scalars));
+  });
+  host::setTraceRecording(true);
+  corehost::setTimeZoneOffset(std::nullopt);
+}
 
 // ---- numbers -------------------------------------------------------------------
 
 void NumberFieldThroughTheFrame(benchmark::State& state) {
-  QuietFrame frame;
-  const auto& native =
-      *vmhost::findNative(kCanvas, "drawNumber(IIIIIIZZZIIIIIILgpclasses/graphics/CgpFont;)V");
-  const std::vector<int32_t> values = integers();
-  std::array<uint32_t, 15> scalars{0, 10, 10, 2, 1, 1, 0, 1, 0, 0, 0, 0, 0, 100, 20};
-  const std::array<jword, 1> references{frame.font};
-  size_t i = 0;
-  for (auto _ : state) {
-    scalars[0] = static_cast<uint32_t>(values[i++ % kValueCount]);
-    benchmark::DoNotOptimize(vmhost::callNative(native, frame.canvas, references, scalars));
-  }
+  throughTheFrame(state, "drawNumber(IIIIIIZZZIIIIIILgpclasses/graphics/CgpFont;)V",
+                  std::array<uint32_t, 15>{0, 10, 10, 2, 1, 1, 0, 1, 0, 0, 0, 0, 0, 100, 20},
+                  integers());
 }
 BENCHMARK(NumberFieldThroughTheFrame);
 
+// Ten integer digits, two decimals, grouping.
 void NumberFieldText(benchmark::State& state) {
-  const std::vector<int32_t> values = integers();
-  tamri::NumberField field{0, 10, 10, 2, false, true, false};
-  size_t i = 0;
-  for (auto _ : state) {
-    field.value = values[i++ % kValueCount];
-    benchmark::DoNotOptimize(tamri::numberFieldText(field, {}));
-  }
+  overValues(state, integers(), [](int32_t value) {
+    benchmark::DoNotOptimize(tamri::numberFieldText({value, 10, 10, 2, false, true, false}, {}));
+  });
 }
 BENCHMARK(NumberFieldText);
 
+// The plain conversion of drawNumber(IIIIII)V, as the baselines convert.
+void PlainNumberText(benchmark::State& state) {
+  overValues(state, integers(),
+             [](int32_t value) { benchmark::DoNotOptimize(tamri::plainNumberText(value, 10)); });
+}
+BENCHMARK(PlainNumberText);
+
 void NumberByToChars(benchmark::State& state) {
-  const std::vector<int32_t> values = integers();
-  char text[16];
-  char16_t wide[16];
-  size_t i = 0;
-  for (auto _ : state) {
-    const auto end = std::to_chars(text, text + sizeof text, values[i++ % kValueCount]).ptr;
-    widen(text, static_cast<size_t>(end - text), wide);
-    benchmark::DoNotOptimize(wide);
-  }
+  WideBuffer buffer;
+  overValues(state, integers(), [&buffer](int32_t value) {
+    const char* end = std::to_chars(buffer.text, buffer.text + sizeof buffer.text, value).ptr;
+    buffer.widen(static_cast<int>(end - buffer.text));
+  });
 }
 BENCHMARK(NumberByToChars);
 
 void NumberBySnprintf(benchmark::State& state) {
-  const std::vector<int32_t> values = integers();
-  char text[16];
-  char16_t wide[16];
-  size_t i = 0;
-  for (auto _ : state) {
-    const int length = std::snprintf(text, sizeof text, "%d", values[i++ % kValueCount]);
-    widen(text, static_cast<size_t>(length), wide);
-    benchmark::DoNotOptimize(wide);
-  }
+  WideBuffer buffer;
+  overValues(state, integers(), [&buffer](int32_t value) {
+    buffer.widen(std::snprintf(buffer.text, sizeof buffer.text, "%d", value));
+  });
 }
 BENCHMARK(NumberBySnprintf);
-
-// The plain conversion of drawNumber(IIIIII)V, as the baselines convert.
-void PlainNumberText(benchmark::State& state) {
-  const std::vector<int32_t> values = integers();
-  size_t i = 0;
-  for (auto _ : state)
-    benchmark::DoNotOptimize(tamri::plainNumberText(values[i++ % kValueCount], 10));
-}
-BENCHMARK(PlainNumberText);
 
 // ---- floats --------------------------------------------------------------------
 
 void FloatFieldThroughTheFrame(benchmark::State& state) {
-  QuietFrame frame;
-  const auto& native =
-      *vmhost::findNative(kCanvas, "nativeDrawFloat(FIIIIZZZIIIIIILgpclasses/graphics/CgpFont;)V");
-  const std::vector<float> values = floats();
-  std::array<uint32_t, 14> scalars{0, 7, 3, 1, 1, 0, 0, 0, 0, 0, 0, 0, 100, 20};
-  const std::array<jword, 1> references{frame.font};
-  size_t i = 0;
-  for (auto _ : state) {
-    scalars[0] = std::bit_cast<uint32_t>(values[i++ % kValueCount]);
-    benchmark::DoNotOptimize(vmhost::callNative(native, frame.canvas, references, scalars));
-  }
+  throughTheFrame(state, "nativeDrawFloat(FIIIIZZZIIIIIILgpclasses/graphics/CgpFont;)V",
+                  std::array<uint32_t, 14>{0, 7, 3, 1, 1, 0, 0, 0, 0, 0, 0, 0, 100, 20}, floats());
 }
 BENCHMARK(FloatFieldThroughTheFrame);
 
+// Seven integer digits, three decimals.
 void FloatFieldText(benchmark::State& state) {
-  const std::vector<float> values = floats();
-  tamri::FloatField field{0.0f, 7, 3, false, false, false};
-  size_t i = 0;
-  for (auto _ : state) {
-    field.value = values[i++ % kValueCount];
-    benchmark::DoNotOptimize(tamri::floatFieldText(field, {}));
-  }
+  overValues(state, floats(), [](float value) {
+    benchmark::DoNotOptimize(tamri::floatFieldText({value, 7, 3, false, false, false}, {}));
+  });
 }
 BENCHMARK(FloatFieldText);
 
 void FloatBySnprintf(benchmark::State& state) {
-  const std::vector<float> values = floats();
-  char text[96];
-  char16_t wide[96];
-  size_t i = 0;
-  for (auto _ : state) {
-    const int length = std::snprintf(text, sizeof text, "%0*.*f", 0, 3,
-                                     static_cast<double>(values[i++ % kValueCount]));
-    widen(text, static_cast<size_t>(length), wide);
-    benchmark::DoNotOptimize(wide);
-  }
+  WideBuffer buffer;
+  overValues(state, floats(), [&buffer](float value) {
+    buffer.widen(
+        std::snprintf(buffer.text, sizeof buffer.text, "%0*.*f", 0, 3, static_cast<double>(value)));
+  });
 }
 BENCHMARK(FloatBySnprintf);
 
 // ---- dates and times -------------------------------------------------------------
 
 void DateThroughTheFrame(benchmark::State& state) {
-  QuietFrame frame;
-  const auto& native =
-      *vmhost::findNative(kCanvas, "drawDateTime(IIIIIIILgpclasses/graphics/CgpFont;)V");
-  const std::vector<int32_t> values = times();
-  std::array<uint32_t, 7> scalars{1, 0, 0, 0, 100, 20, 0};
-  const std::array<jword, 1> references{frame.font};
-  size_t i = 0;
-  for (auto _ : state) {
-    scalars[1] = static_cast<uint32_t>(values[i++ % kValueCount]);
-    benchmark::DoNotOptimize(vmhost::callNative(native, frame.canvas, references, scalars));
-  }
+  throughTheFrame(state, "drawDateTime(IIIIIIILgpclasses/graphics/CgpFont;)V",
+                  std::array<uint32_t, 7>{1, 0, 0, 0, 100, 20, 0}, times(), 1);
 }
 BENCHMARK(DateThroughTheFrame);
 
 void DateText(benchmark::State& state) {
-  const std::vector<int32_t> values = times();
-  size_t i = 0;
-  for (auto _ : state)
-    benchmark::DoNotOptimize(
-        tamri::dateTimeText(1, tamri::localTimeOf(values[i++ % kValueCount], -60)));
+  overValues(state, times(), [](int32_t time) {
+    benchmark::DoNotOptimize(tamri::dateTimeText(1, tamri::localTimeOf(time, kOneHourEast)));
+  });
 }
 BENCHMARK(DateText);
 
 void DateByGmtimeAndSnprintf(benchmark::State& state) {
-  const std::vector<int32_t> values = times();
-  char text[32];
-  char16_t wide[32];
-  size_t i = 0;
-  for (auto _ : state) {
-    const std::time_t local = static_cast<std::time_t>(values[i++ % kValueCount]) + 3600;
+  WideBuffer buffer;
+  overValues(state, times(), [&buffer](int32_t time) {
+    const std::time_t local = static_cast<std::time_t>(time) + 3600;
     std::tm date{};
     gmtime_r(&local, &date);
-    const int length = std::snprintf(text, sizeof text, "%d/%02d/%02d", date.tm_year + 1900,
-                                     date.tm_mon + 1, date.tm_mday);
-    widen(text, static_cast<size_t>(length), wide);
-    benchmark::DoNotOptimize(wide);
-  }
+    buffer.widen(std::snprintf(buffer.text, sizeof buffer.text, "%d/%02d/%02d", date.tm_year + 1900,
+                               date.tm_mon + 1, date.tm_mday));
+  });
 }
 BENCHMARK(DateByGmtimeAndSnprintf);
 
 void TimeOfDayText(benchmark::State& state) {
-  const std::vector<int32_t> values = times();
-  size_t i = 0;
-  for (auto _ : state)
-    benchmark::DoNotOptimize(
-        tamri::dateTimeText(20, tamri::localTimeOf(values[i++ % kValueCount], -60)));
+  overValues(state, times(), [](int32_t time) {
+    benchmark::DoNotOptimize(tamri::dateTimeText(20, tamri::localTimeOf(time, kOneHourEast)));
+  });
 }
 BENCHMARK(TimeOfDayText);
 
 void TimeOfDayBySnprintf(benchmark::State& state) {
-  const std::vector<int32_t> values = times();
-  char text[32];
-  char16_t wide[32];
-  size_t i = 0;
-  for (auto _ : state) {
-    const int32_t seconds = (values[i++ % kValueCount] + 3600) % 86400;
-    const int length = std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds / 3600,
-                                     seconds % 3600 / 60, seconds % 60);
-    widen(text, static_cast<size_t>(length), wide);
-    benchmark::DoNotOptimize(wide);
-  }
+  WideBuffer buffer;
+  overValues(state, times(), [&buffer](int32_t time) {
+    const int32_t seconds = static_cast<int32_t>((static_cast<int64_t>(time) + 3600) % 86400);
+    buffer.widen(std::snprintf(buffer.text, sizeof buffer.text, "%02d:%02d:%02d", seconds / 3600,
+                               seconds % 3600 / 60, seconds % 60));
+  });
 }
 BENCHMARK(TimeOfDayBySnprintf);
 

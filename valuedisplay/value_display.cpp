@@ -28,19 +28,23 @@ void drawInCanvasLook(const ValueText& text, const PlacedSize& box, int32_t firs
            1);
 }
 
-TEXTCOL coloursOf(const ValueLook& look) { return {look.colour, kNoColour, look.secondColour}; }
+// Colours and codes as the arguments give them.
+void drawInLook(int32_t surface, const ValueText& text, const ValueLook& look,
+                const PlacedSize& box, FONTHANDLE font) {
+  drawText(surface, box, font, text, {look.colour, kNoColour, look.secondColour}, look.firstCode,
+           look.secondCode);
+}
 
+// The unit string copied, up to its first zero character; empty for none.
 struct UnitText {
+  UnitText(jword unit, int32_t capacity) {
+    if (unit == 0) return;
+    copyText(unit, chars, std::min(capacity, kNumberUnitCapacity));
+    view = {chars, osUTustrlen(chars)};
+  }
   unichar chars[kNumberUnitCapacity];
   TextView view;
 };
-
-void copyUnit(jword unit, int32_t capacity, UnitText& out) {
-  out.view = {};
-  if (unit == 0) return;
-  copyText(unit, out.chars, capacity);
-  out.view = {out.chars, osUTustrlen(out.chars)};
-}
 
 }  // namespace
 
@@ -62,25 +66,22 @@ void drawWindowedNumber(int32_t value, int32_t radix, int32_t digits, int32_t co
 void drawFixedPointNumber(const FixedPointField& field, const ValueLook& look,
                           const PlacedSize& box) {
   const uint8_t* canvas = thisCanvasRecord();
-  drawText(canvasSurface(canvas), box, canvasFont(canvas),
-           fixedPointText(field, canvasSeparators()), coloursOf(look), look.firstCode,
-           look.secondCode);
+  drawInLook(canvasSurface(canvas), fixedPointText(field, canvasSeparators()), look, box,
+             canvasFont(canvas));
 }
 
 void drawNumberField(const NumberField& field, const ValueLook& look, const PlacedSize& box,
                      FONTHANDLE font, jword unit) {
-  UnitText unitText;
-  copyUnit(unit, kNumberUnitCapacity, unitText);
-  drawText(kTargetSurface, box, font, numberFieldText(field, canvasSeparators(), unitText.view),
-           coloursOf(look), look.firstCode, look.secondCode);
+  const UnitText unitText(unit, kNumberUnitCapacity);
+  drawInLook(kTargetSurface, numberFieldText(field, canvasSeparators(), unitText.view), look, box,
+             font);
 }
 
 void drawFloatField(const FloatField& field, const ValueLook& look, const PlacedSize& box,
                     FONTHANDLE font, jword unit) {
-  UnitText unitText;
-  copyUnit(unit, kFloatUnitCapacity, unitText);
-  drawText(kTargetSurface, box, font, floatFieldText(field, canvasSeparators(), unitText.view),
-           coloursOf(look), look.firstCode, look.secondCode);
+  const UnitText unitText(unit, kFloatUnitCapacity);
+  drawInLook(kTargetSurface, floatFieldText(field, canvasSeparators(), unitText.view), look, box,
+             font);
 }
 
 void drawDateTime(int32_t code, int32_t time, const PlacedSize& box, int32_t colour,
