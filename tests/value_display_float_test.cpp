@@ -28,21 +28,11 @@ struct Field {
 
 class FloatDisplayTest : public tamri_test::ValueDisplayTest {
  protected:
+  // Codes 4 and 2, colours 0xABCDEF and 0x123456, the box (10, 20, 100, 30).
   std::vector<uint32_t> fieldScalars(const Field& f) {
-    return {floatWord(f.value),
-            word(f.integerDigits),
-            word(f.decimals),
-            4,
-            2,
-            f.autoDecimals,
-            f.grouping,
-            f.zeros,
-            0xABCDEF,
-            0x123456,
-            10,
-            20,
-            100,
-            30};
+    std::vector<uint32_t> s{floatWord(f.value), word(f.integerDigits), word(f.decimals), 4, 2};
+    s.insert(s.end(), {f.autoDecimals, f.grouping, f.zeros, 0xABCDEF, 0x123456, 10, 20, 100, 30});
+    return s;
   }
   std::string field(const Field& f) { return drawnText(kFloat, fieldScalars(f), {font}); }
   std::string fieldWithUnit(const Field& f, const std::u16string& unit) {

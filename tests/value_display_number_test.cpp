@@ -28,21 +28,10 @@ class NumberDisplayTest : public tamri_test::ValueDisplayTest {
   // The formatter's overload: codes 4 and 2, colours 0xABCDEF and 0x123456,
   // the box (10, 20, 100, 30).
   std::vector<uint32_t> fieldScalars(const Field& f) {
-    return {word(f.value),
-            word(f.radix),
-            word(f.integerDigits),
-            word(f.decimals),
-            4,
-            2,
-            f.isUnsigned,
-            f.grouping,
-            f.zeros,
-            0xABCDEF,
-            0x123456,
-            10,
-            20,
-            100,
-            30};
+    std::vector<uint32_t> s{word(f.value), word(f.radix), word(f.integerDigits), word(f.decimals)};
+    s.insert(s.end(),
+             {4, 2, f.isUnsigned, f.grouping, f.zeros, 0xABCDEF, 0x123456, 10, 20, 100, 30});
+    return s;
   }
   std::string field(const Field& f) { return drawnText(kField, fieldScalars(f), {font}); }
   std::string fieldWithUnit(const Field& f, const std::u16string& unit) {
