@@ -46,7 +46,6 @@ bool allocateStorage(ListBoxModel& model, const ListBoxSetup& setup) {
   model.columns = {columns, maxLengths, offsets};
   for (int32_t s = 0; s < setup.rowCount; ++s) {
     ListBoxRow& row = model.rows[s];
-    row.firstColor = setup.firstColor;
     row.textColor = setup.textColor;
     row.backColor = setup.backColor;
     row.font = setup.font;

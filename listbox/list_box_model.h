@@ -37,7 +37,7 @@ struct ListLine {
 };
 
 struct ListBoxModel {
-  int32_t firstColor = 0;
+  int32_t firstColor = 0;  // kept from the VM object, never drawn
   std::unique_ptr<ListBoxRow[]> rows;
   FONTHANDLE font = 0;  // the data rows' font; the title row has its own
   // Column widths, maximum lengths and buffer offsets, columnCount each.

@@ -26,7 +26,6 @@ struct ColumnLayout {
 };
 
 struct ListBoxRow {
-  int32_t firstColor = 0;  // the model's first colour, kept and never drawn
   int32_t textColor = 0;
   int32_t backColor = 0;  // the title band's colour; inverted, the cursor bar's
   FONTHANDLE font = 0;

@@ -291,6 +291,28 @@ TEST_F(ListBoxTest, ATitledFramedRuledListWithACursorDrawsExactly) {
                    "osGXremoveClipArea(1)"}));
 }
 
+// A frame and rules set after a title of 20 widen the band the rows are
+// drawn below (20 + 4 / 2 + 3 / 2 = 23) but not the title height the row
+// positions are measured with; the frame makes rows (100 - 4) / 4 = 24 high.
+TEST_F(ListBoxTest, AFrameOrRulesSetAfterTheTitleWidenOnlyTheBand) {
+  const jword box = list({{"rowLimit", 9}});
+  construct(box, 1, 4, makeIntArray({50}), makeIntArray({4}));
+  title(box, {"T"}, 20);
+  callOn(box, "setFrame(IIBB)V", {0x000080, 0, 4, 1});
+  callOn(box, "setRule(IIBB)V", {0x404040, 0, 3, 1});
+  for (const char* text : {"B", "A"}) insert(box, text, true);
+  host::traceClear();
+  callOn(box, "draw(I)V", {kSurface});
+  EXPECT_EQ(traceWith("osGXfillRectangle(10, 22")[0],
+            "osGXfillRectangle(10, 22, 209, 45, 1, 0x00203040, 1, 0x00203040, 0, 0, 0)");
+  const std::vector<ShownText> drawn = drawnTexts(box);
+  ASSERT_EQ(drawn.size(), 3u);
+  EXPECT_EQ(std::vector<int>({drawn[1].top, drawn[1].bottom, drawn[2].top, drawn[2].bottom}),
+            (std::vector<int>{72, 94, 48, 70}));  // B at index 2, A at 1
+  vmhost::setField(box, "pointY", 20 + 20 + 25);
+  EXPECT_EQ(callOn(box, "getRowPos()I").value, 2u);
+}
+
 TEST_F(ListBoxTest, DrawPutsBackTheClipAreaItFound) {
   const jword box = constructed(1, 2);
   osGXsetClipArea(0, 0, 50, 60, kSurface);
