@@ -27,6 +27,12 @@ namespace {
 std::atomic<bool> counting{false};
 std::atomic<int> moduleAllocations{0};
 std::atomic<int> moduleReleases{0};
+
+}  // namespace
+
+#if TAMRI_COUNTS_ALLOCATIONS
+namespace {
+
 thread_local bool insideHook = false;
 
 void noteModuleWork(std::atomic<int>& counter) {
@@ -39,7 +45,6 @@ void noteAllocation() { noteModuleWork(moduleAllocations); }
 
 }  // namespace
 
-#if TAMRI_COUNTS_ALLOCATIONS
 extern "C" {
 void* __libc_malloc(size_t);
 void* __libc_calloc(size_t, size_t);
@@ -213,8 +218,9 @@ TEST_F(ListBoxAllocationTest, OnlyConstructionAllocates) {
   EXPECT_GT(moduleReleases.load(), 0);
 }
 
+// Under the address sanitizer the counter is off and LeakSanitizer checks
+// at exit that nothing was lost; models still in the table are counted here.
 TEST_F(ListBoxAllocationTest, AThousandListBoxesLeaveNothingBehind) {
-  if (!TAMRI_COUNTS_ALLOCATIONS) GTEST_SKIP() << "the address sanitizer owns malloc";
   moduleAllocations = 0;
   moduleReleases = 0;
   for (int i = 0; i < 1000; ++i) {
@@ -224,9 +230,11 @@ TEST_F(ListBoxAllocationTest, AThousandListBoxesLeaveNothingBehind) {
     fill(box);
     counted(box, "deleteListBox()V");
   }
-  EXPECT_GE(moduleAllocations.load(), 1000);
-  EXPECT_EQ(moduleAllocations.load(), moduleReleases.load());
   EXPECT_EQ(tamri::liveListBoxModels(), 0);
+  if (TAMRI_COUNTS_ALLOCATIONS) {
+    EXPECT_GE(moduleAllocations.load(), 1000);
+    EXPECT_EQ(moduleAllocations.load(), moduleReleases.load());
+  }
 }
 
 }  // namespace
