@@ -355,6 +355,35 @@ TEST_F(ListBoxTest, GetRowPosEndsAtTheLimitWhateverTheRowHeight) {
   callOn(box, "setCursor(I)V", {0});
   callOn(box, "draw(I)V", {kSurface});
   EXPECT_FALSE(traceWith("osGXtext(").empty());
+  // A title in the only slot leaves data rows 0 high: a point on the list's
+  // top edge is in no row, one pixel below it runs to the limit.
+  const jword single = list({{"rowLimit", 6}});
+  construct(single, 1, 1, makeIntArray({50}), makeIntArray({4}));
+  title(single, {"T"}, 10);
+  vmhost::setField(single, "titleFlag", 0);
+  const auto rowAt = [&](int64_t y) {
+    vmhost::setField(single, "pointY", y);
+    return callOn(single, "getRowPos()I").value;
+  };
+  EXPECT_EQ(rowAt(20), 0u);
+  EXPECT_EQ(rowAt(21), 6u);
+}
+
+// The model answers where an insert put the row; the natives drop it.
+TEST_F(ListBoxTest, InsertAnswersTheNewIndexOrMinusOneWhenNoSlotIsLeft) {
+  tamri::ListBoxSetup setup;
+  setup.columnCount = 1;
+  setup.rowCount = 3;
+  const std::unique_ptr<tamri::ListBoxModel> rows = tamri::makeListBoxModel(setup);
+  ASSERT_TRUE(rows);
+  EXPECT_EQ(tamri::insertListRow(*rows, {}, false), 2);
+  EXPECT_EQ(tamri::insertListRow(*rows, {}, true), 0);
+  setup.rowCount = 1;  // the title takes the only slot
+  const std::unique_ptr<tamri::ListBoxModel> titleOnly = tamri::makeListBoxModel(setup);
+  ASSERT_TRUE(titleOnly);
+  tamri::setListTitle(*titleOnly, {}, 0, 0, 0, 10);
+  EXPECT_EQ(tamri::insertListRow(*titleOnly, {}, true), -1);
+  EXPECT_EQ(tamri::insertListRow(*titleOnly, {}, false), -1);
 }
 
 TEST_F(ListBoxTest, MoveOffsetsTheHomeRectangleUpwardsForAPositiveDy) {
