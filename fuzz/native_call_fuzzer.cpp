@@ -2,7 +2,11 @@
 // reference arguments of the classes its signature names with random fields
 // (null references, arrays shorter or longer than their counts, texts of any
 // length), random scalars. After every call both argument stacks must be
-// exactly where they were.
+// exactly where they were. List-box natives also run on list boxes made
+// earlier in the same input (or on new objects carrying their handles), so
+// that they reach live, shared and freed models; every list box is deleted
+// at the end, and no model may be left behind.
+#include "listbox/list_box_table.h"
 #include "module/module_exports.h"
 #include "platform/core/core_host.h"
 #include "platform/core/host_trace.h"
@@ -82,6 +86,59 @@ struct RandomValues : tamri_test::ValueSource {
   FuzzedDataProvider& data;
 };
 
+constexpr std::string_view kListBox = "gpclasses/graphics/CgpListBox";
+
+// The receiver of a list-box native: a list box of this input, a new one
+// holding the handle of such a list box, or the new one as built.
+jword listBoxReceiver(FuzzedDataProvider& data, jword built, std::vector<jword>& listBoxes) {
+  const int choice = listBoxes.empty() ? 2 : data.ConsumeIntegralInRange(0, 2);
+  if (choice == 0) return listBoxes[data.ConsumeIntegralInRange<size_t>(0, listBoxes.size() - 1)];
+  if (choice == 1 && built) {
+    const jword shared = listBoxes[data.ConsumeIntegralInRange<size_t>(0, listBoxes.size() - 1)];
+    vmhost::setField(built, "listHandle", vmhost::getField(shared, "listHandle"));
+  }
+  if (built) listBoxes.push_back(built);
+  return built;
+}
+
+// A native of any class, or, one time in four, one of the list box's, so
+// that list boxes see several calls in one input.
+const vmhost::NativeRecord& pickNative(FuzzedDataProvider& data) {
+  const auto& natives = vmhost::natives();
+  static const std::vector<size_t> listBoxNatives = [&] {
+    std::vector<size_t> found;
+    for (size_t i = 0; i < natives.size(); ++i)
+      if (natives[i].classPath == kListBox) found.push_back(i);
+    return found;
+  }();
+  if (!listBoxNatives.empty() && data.ConsumeIntegralInRange(0, 3) == 0)
+    return natives[listBoxNatives[data.ConsumeIntegralInRange<size_t>(0,
+                                                                      listBoxNatives.size() - 1)]];
+  return natives[data.ConsumeIntegralInRange<size_t>(0, natives.size() - 1)];
+}
+
+// Half of the constructions get counts and column arrays a panel would use,
+// so that models are made and the calls after them reach their rows.
+void plausibleConstruction(FuzzedDataProvider& data, tamri_test::NativeArguments& args) {
+  if (!data.ConsumeBool() || args.scalars.size() != 2 || args.references.size() != 2) return;
+  args.scalars = {data.ConsumeIntegralInRange<uint32_t>(1, 6),
+                  data.ConsumeIntegralInRange<uint32_t>(1, 40)};
+  for (jword& array : args.references) {
+    std::vector<int32_t> elements(data.ConsumeIntegralInRange<size_t>(0, 7));
+    for (int32_t& e : elements) e = data.ConsumeIntegralInRange(-3, 80);
+    array = vmhost::newIntArray(elements);
+  }
+}
+
+void deleteListBoxes(const std::vector<jword>& listBoxes) {
+  const vmhost::NativeRecord* remove = vmhost::findNative(kListBox, "deleteListBox()V");
+  for (const jword box : listBoxes) vmhost::callNative(*remove, box, {}, {});
+  if (tamri::liveListBoxModels() != 0) {
+    std::fprintf(stderr, "%d list-box models left behind\n", tamri::liveListBoxModels());
+    std::abort();
+  }
+}
+
 void registerOnce() {
   static const bool registered = [] {
     for (const tamri::ClassInitExport& e : tamri::kClassInits) e.init();
@@ -103,13 +160,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   // A small raster surface, so that the drawing calls reach real pixels too.
   gdihost::selectTarget(gdihost::createSurface(48, 48, 0xFFFFFF));
 
-  const auto& natives = vmhost::natives();
   FuzzedDataProvider data(bytes, size);
   RandomValues values(data);
-  const int calls = data.ConsumeIntegralInRange(1, 6);
+  std::vector<jword> listBoxes;
+  const int calls = data.ConsumeIntegralInRange(1, 8);
   for (int i = 0; i < calls && data.remaining_bytes(); ++i) {
-    const auto& native = natives[data.ConsumeIntegralInRange<size_t>(0, natives.size() - 1)];
-    const tamri_test::NativeArguments args = tamri_test::buildArguments(native, values);
+    const vmhost::NativeRecord& native = pickNative(data);
+    tamri_test::NativeArguments args = tamri_test::buildArguments(native, values);
+    if (native.classPath == kListBox) {
+      args.self = listBoxReceiver(data, args.self, listBoxes);
+      if (native.nameAndSignature == "constructListBox(II[I[I)V") plausibleConstruction(data, args);
+    }
     if (!tamri_test::isClassNative(native) && args.self == 0) continue;
     const vmhost::CallResult result =
         vmhost::callNative(native, args.self, args.references, args.scalars);
@@ -119,6 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
       std::abort();
     }
   }
+  deleteListBoxes(listBoxes);
   host::traceClear();
   return 0;
 }

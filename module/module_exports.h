@@ -13,6 +13,7 @@ int32_t gpclasses_graphics_CgpComplexObj_init(void);
 int32_t gpclasses_graphics_CgpEllipse_init(void);
 int32_t gpclasses_graphics_CgpFont_init(void);
 int32_t gpclasses_graphics_CgpGraphicFile_init(void);
+int32_t gpclasses_graphics_CgpListBox_init(void);
 int32_t gpclasses_graphics_CgpPie_init(void);
 int32_t gpclasses_graphics_CgpPolyLine_init(void);
 int32_t gpclasses_graphics_CgpPolygon_init(void);
@@ -42,6 +43,7 @@ inline constexpr ClassInitExport kClassInits[] = {
     {"gpclasses_graphics_CgpEllipse_init", gpclasses_graphics_CgpEllipse_init},
     {"gpclasses_graphics_CgpFont_init", gpclasses_graphics_CgpFont_init},
     {"gpclasses_graphics_CgpGraphicFile_init", gpclasses_graphics_CgpGraphicFile_init},
+    {"gpclasses_graphics_CgpListBox_init", gpclasses_graphics_CgpListBox_init},
     {"gpclasses_graphics_CgpPie_init", gpclasses_graphics_CgpPie_init},
     {"gpclasses_graphics_CgpPolyLine_init", gpclasses_graphics_CgpPolyLine_init},
     {"gpclasses_graphics_CgpPolygon_init", gpclasses_graphics_CgpPolygon_init},

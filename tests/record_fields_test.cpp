@@ -4,6 +4,7 @@
 #include "canvas/area_record.h"
 #include "canvas/canvas_record.h"
 #include "images/graphic_file_record.h"
+#include "listbox/list_box_record.h"
 #include "module/graphic_record.h"
 #include "platform/ivm/vm_host.h"
 #include "shapes/arc_record.h"
@@ -49,6 +50,7 @@ const Record kRecords[] = {
     {"gpclasses/graphics/CgpGraphicFile", tamri::graphic_file::kFields},
     {"gpclasses/graphics/CgpScale", tamri::scale::kFields},
     {"gpclasses/graphics/CgpArea", tamri::area::kFields},
+    {"gpclasses/graphics/CgpListBox", tamri::list_box::kFields},
 };
 
 bool sameShape(FieldKind kind, FieldType type) {

@@ -1,0 +1,510 @@
+// CgpListBox natives driven through the VM frame: scrolling inserts, the
+// cursor rules, row positions, the exact drawing-layer calls, and every bad
+// input the natives meet (missing or forged models, short arrays, limits).
+#include "listbox/list_box_table.h"
+#include "vm_test_support.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+using tamri_test::callOn;
+using tamri_test::makeIntArray;
+using tamri_test::makeObject;
+using tamri_test::traceWith;
+using Lines = std::vector<std::string>;
+
+constexpr const char* kListBox = "gpclasses/graphics/CgpListBox";
+constexpr const char* kInsertRow = "insertRow([Ljava/lang/String;IZ)V";
+constexpr const char* kSetTitle = "setTitle([Ljava/lang/String;Lgpclasses/graphics/CgpFont;III)V";
+constexpr int32_t kText = 0x112233;
+constexpr int32_t kCursorText = 0xEEDDCC;  // kText inverted
+constexpr uint32_t kSurface = 1;
+
+// One drawn column text: where it lies, its colour and characters.
+struct ShownText {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  unsigned colour = 0;
+  std::string text;
+};
+
+ShownText parseText(const std::string& line) {
+  ShownText shown;
+  std::sscanf(line.c_str(), "osGXtext(%*d, {%d, %d, %d, %d}, {0x%x", &shown.left, &shown.top,
+              &shown.right, &shown.bottom, &shown.colour);
+  const size_t open = line.find('"');
+  shown.text = line.substr(open + 1, line.rfind('"') - open - 1);
+  return shown;
+}
+
+class ListBoxTest : public tamri_test::VmTest {
+ protected:
+  void TearDown() override {
+    for (const jword list : lists_) callOn(list, "deleteListBox()V");
+    EXPECT_EQ(tamri::liveListBoxModels(), 0);
+  }
+
+  // A list at (10, 20)-(209, 119), 100 pixels high, on data-row font 4.
+  jword list(tamri_test::FieldValues extra = {}) {
+    tamri_test::FieldValues fields{{"x1", 10},
+                                   {"y1", 20},
+                                   {"x2", 209},
+                                   {"y2", 119},
+                                   {"firstColor", 7},
+                                   {"textColor", kText},
+                                   {"backColor", 0xF0F0F0},
+                                   {"listFont", font(4)}};
+    fields.insert(fields.end(), extra.begin(), extra.end());
+    const jword object = makeObject(kListBox, fields);
+    lists_.push_back(object);
+    return object;
+  }
+  jword constructed(int32_t columns, int32_t rows, std::vector<int32_t> widths = {60, 60},
+                    std::vector<int32_t> maxLengths = {12, 12}) {
+    const jword object = list();
+    construct(object, columns, rows, makeIntArray(std::move(widths)),
+              makeIntArray(std::move(maxLengths)));
+    return object;
+  }
+  static void construct(jword object, int32_t columns, int32_t rows, jword widths,
+                        jword maxLengths) {
+    callOn(object, "constructListBox(II[I[I)V",
+           {static_cast<uint32_t>(columns), static_cast<uint32_t>(rows)}, {widths, maxLengths});
+  }
+  static jword font(int64_t handle) {
+    return makeObject("gpclasses/graphics/CgpFont", {{"fontHandle", handle}});
+  }
+  // A string array; nullptr elements stay null.
+  static jword texts(std::vector<const char*> elements) {
+    std::vector<jword> strings;
+    for (const char* text : elements) strings.push_back(text ? vmhost::newStringUtf8(text) : 0);
+    return vmhost::newRefArray(strings);
+  }
+  static void insert(jword object, const char* text, bool atTop) {
+    callOn(object, kInsertRow, {99, atTop ? 1u : 0u}, {texts({text})});
+  }
+  static void title(jword object, std::vector<const char*> names, int32_t textHeight) {
+    callOn(object, kSetTitle, {0xFFFFFF, 0x203040, static_cast<uint32_t>(textHeight)},
+           {texts(std::move(names)), font(9)});
+  }
+  static int64_t field(jword object, const char* name) { return vmhost::getField(object, name); }
+
+  // The first column's texts as drawn, top to bottom; the cursor row's
+  // (drawn in inverted colours) marked with '>'.
+  static Lines shown(jword object) {
+    host::traceClear();
+    callOn(object, "draw(I)V", {kSurface});
+    std::map<int, std::string> byTop;
+    for (const std::string& line : traceWith("osGXtext(")) {
+      const ShownText text = parseText(line);
+      if (text.left != 21) continue;
+      byTop[text.top] = (text.colour == kCursorText ? ">" : "") + text.text;
+    }
+    Lines rows;
+    for (const auto& [top, text] : byTop) rows.push_back(text);
+    return rows;
+  }
+  static std::vector<ShownText> drawnTexts(jword object) {
+    host::traceClear();
+    callOn(object, "draw(I)V", {kSurface});
+    std::vector<ShownText> all;
+    for (const std::string& line : traceWith("osGXtext(")) all.push_back(parseText(line));
+    return all;
+  }
+
+  std::vector<jword> lists_;
+};
+
+TEST_F(ListBoxTest, RegistersItsSixteenNativesInOrder) {
+  Lines registered;
+  for (const vmhost::NativeRecord& native : vmhost::natives())
+    if (native.classPath == kListBox) registered.push_back(native.nameAndSignature);
+  EXPECT_EQ(registered,
+            (Lines{kSetTitle, "setFrame(IIBB)V", "setRule(IIBB)V", kInsertRow,
+                   "setRowContent(I[Ljava/lang/String;)V", "setContents([Ljava/lang/String;II)V",
+                   "wipeOut()V", "setRowColor(III)V", "getRowPos()I", "setCursor(I)V",
+                   "resetCursor()V", "removeRow(I)V", "move(II)V", "draw(I)V",
+                   "constructListBox(II[I[I)V", "deleteListBox()V"}));
+}
+
+TEST_F(ListBoxTest, InsertsAtTheTopScrollAndTheSixthDropsTheOldest) {
+  const jword box = constructed(1, 5);
+  for (const char* text : {"A", "B", "C", "D", "E"}) insert(box, text, true);
+  EXPECT_EQ(shown(box), (Lines{"E", "D", "C", "B", "A"}));
+  insert(box, "F", true);
+  EXPECT_EQ(shown(box), (Lines{"F", "E", "D", "C", "B"}));
+  // A's slot, the first, was freed and holds F: rows draw in storage order.
+  EXPECT_EQ(drawnTexts(box).front().text, "F");
+  // Rows are 20 pixels apart from the top edge.
+  EXPECT_EQ(drawnTexts(box).front().top, 21);
+}
+
+TEST_F(ListBoxTest, BottomInsertsUnderATitleMoveOlderRowsUpAndKeepTheTitle) {
+  const jword box = constructed(1, 4);
+  title(box, {"Alarms"}, 16);
+  for (const char* text : {"A", "B", "C"}) insert(box, text, false);
+  EXPECT_EQ(shown(box), (Lines{"Alarms", "A", "B", "C"}));
+  insert(box, "D", false);  // A moves onto the title's place and drops out
+  EXPECT_EQ(shown(box), (Lines{"Alarms", "B", "C", "D"}));
+  callOn(box, "wipeOut()V");
+  EXPECT_EQ(shown(box), (Lines{"Alarms"}));
+}
+
+TEST_F(ListBoxTest, TheCursorStaysWithItsRowAndFollowsADroppedRowToTheEnd) {
+  const jword box = constructed(1, 3);
+  for (const char* text : {"A", "B", "C"}) insert(box, text, true);
+  callOn(box, "setCursor(I)V", {1});
+  insert(box, "D", true);  // B moves down with the cursor
+  EXPECT_EQ(shown(box), (Lines{"D", "C", ">B"}));
+  insert(box, "E", true);  // B drops out: the cursor goes to the new last row
+  EXPECT_EQ(shown(box), (Lines{"E", "D", ">C"}));
+  callOn(box, "setCursor(I)V", {0});
+  insert(box, "F", false);  // E drops out at the top: the cursor takes the new first row
+  EXPECT_EQ(shown(box), (Lines{">D", "C", "F"}));
+}
+
+TEST_F(ListBoxTest, SetCursorWithAnUnknownIndex) {
+  const jword box = constructed(1, 5);
+  callOn(box, "setCursor(I)V", {static_cast<uint32_t>(-1)});  // no rows: no cursor
+  for (const char* text : {"A", "B", "C"}) insert(box, text, true);
+  // No row 4 and no cursor yet: the used row with the smallest index.
+  callOn(box, "setCursor(I)V", {4});
+  EXPECT_EQ(shown(box), (Lines{">C", "B", "A"}));
+  callOn(box, "setCursor(I)V", {2});
+  callOn(box, "setCursor(I)V", {static_cast<uint32_t>(-1)});  // never a free slot
+  EXPECT_EQ(shown(box), (Lines{"C", "B", ">A"}));
+  callOn(box, "setCursor(I)V", {0x10001});  // the low 16 bits: row 1
+  EXPECT_EQ(shown(box), (Lines{"C", ">B", "A"}));
+  callOn(box, "resetCursor()V");
+  EXPECT_EQ(shown(box), (Lines{"C", "B", "A"}));
+}
+
+TEST_F(ListBoxTest, WipeOutAndRemoveRowTakeTheCursorWithTheRows) {
+  const jword box = constructed(1, 4);
+  for (const char* text : {"A", "B", "C"}) insert(box, text, true);
+  callOn(box, "setCursor(I)V", {1});
+  callOn(box, "removeRow(I)V", {1});  // B goes, C and A keep their places
+  host::traceClear();
+  callOn(box, "draw(I)V", {kSurface});
+  std::vector<int> tops;
+  for (const std::string& line : traceWith("osGXtext(")) tops.push_back(parseText(line).top);
+  EXPECT_EQ(tops, (std::vector<int>{71, 21}));  // A at index 2, C at 0: rows of 25
+  insert(box, "D", true);
+  callOn(box, "setCursor(I)V", {9});  // no cursor left: the top row
+  EXPECT_EQ(shown(box), (Lines{">D", "C", "A"}));
+  callOn(box, "wipeOut()V");
+  insert(box, "E", true);
+  callOn(box, "setCursor(I)V", {9});
+  EXPECT_EQ(shown(box), (Lines{">E"}));
+}
+
+TEST_F(ListBoxTest, RowsAreFoundByTheirIndexOnlyAmongUsedRows) {
+  const jword box = constructed(2, 4);
+  callOn(box, "setContents([Ljava/lang/String;II)V", {0, 2}, {texts({"X", "x"})});
+  callOn(box, "setContents([Ljava/lang/String;II)V", {0, 4}, {texts({"out"})});  // no place 4
+  callOn(box, "setContents([Ljava/lang/String;II)V", {0, static_cast<uint32_t>(-1)},
+         {texts({"free"})});
+  callOn(box, "setRowContent(I[Ljava/lang/String;)V", {2}, {texts({"Y", nullptr})});
+  callOn(box, "setRowContent(I[Ljava/lang/String;)V", {static_cast<uint32_t>(-1)}, {texts({"Z"})});
+  callOn(box, "setRowColor(III)V", {static_cast<uint32_t>(-1), 0x0000FF, 0});
+  callOn(box, "setRowColor(III)V", {2, 0x00AA00, 0});
+  const std::vector<ShownText> drawn = drawnTexts(box);
+  ASSERT_EQ(drawn.size(), 2u);
+  EXPECT_EQ(drawn[0].text, "Y");
+  EXPECT_EQ(drawn[0].top, 71);  // index 2 of rows 25 high
+  EXPECT_EQ(drawn[0].colour, 0x00AA00u);
+  EXPECT_EQ(drawn[1].text, "");  // the null element empties its column
+  // A free slot taken next keeps the list's own colours.
+  insert(box, "N", true);
+  EXPECT_EQ(drawnTexts(box)[2].colour, static_cast<unsigned>(kText));
+}
+
+TEST_F(ListBoxTest, ShortOrMissingTextArraysLeaveTheOtherColumnsEmpty) {
+  const jword box = constructed(3, 2, {20, 20, 20}, {4, 4, 4});
+  callOn(box, kInsertRow, {0, 1}, {texts({"one"})});
+  callOn(box, kInsertRow, {0, 1}, {0});
+  std::vector<std::string> all;
+  for (const ShownText& text : drawnTexts(box)) all.push_back(text.text);
+  // Storage order: the first slot holds "one", the second the row without texts.
+  EXPECT_EQ(all, (Lines{"one", "", "", "", "", ""}));
+}
+
+TEST_F(ListBoxTest, TextsAreCutToTheColumnMaximumAndColumnsStopTenPixelsInside) {
+  // Columns start 11 pixels after the previous one ends: 21-51, 62-152,
+  // then 163 would end at 263 and is cut at 199; the fourth starts beyond it.
+  const jword box = constructed(4, 2, {30, 90, 100, 5}, {3, 0, 6, 9});
+  callOn(box, kInsertRow, {0, 1}, {texts({"ABCDEFG", "hidden", "Level high", "never"})});
+  const std::vector<ShownText> drawn = drawnTexts(box);
+  ASSERT_EQ(drawn.size(), 3u);
+  EXPECT_EQ(std::vector<int>({drawn[0].left, drawn[0].right, drawn[1].left, drawn[1].right,
+                              drawn[2].left, drawn[2].right}),
+            (std::vector<int>{21, 51, 62, 152, 163, 199}));
+  EXPECT_EQ(drawn[0].text, "ABC");
+  EXPECT_EQ(drawn[1].text, "");
+  EXPECT_EQ(drawn[2].text, "Level ");
+  // removeRow leaves one space where the column has room for it.
+  callOn(box, "removeRow(I)V", {0});
+  callOn(box, "setContents([Ljava/lang/String;II)V", {0, 1}, {texts({})});
+  EXPECT_EQ(drawnTexts(box)[0].text, "");
+}
+
+// setFrame 3 and setRule 1 before the 18-pixel title: the title band is
+// 2 + 18 + 1 = 21 pixels, the four data rows (100 - 21) / 4 = 19 each.
+TEST_F(ListBoxTest, ATitledFramedRuledListWithACursorDrawsExactly) {
+  const jword box = constructed(2, 5, {60, 300}, {5, 8});
+  callOn(box, "setFrame(IIBB)V", {0x000080, 0x808080, 3, 1});
+  callOn(box, "setRule(IIBB)V", {0x404040, 0x202020, 1, 2});
+  title(box, {"Time", "Message"}, 18);
+  callOn(box, kInsertRow, {0, 1}, {texts({"08:00", "Pump on"})});
+  callOn(box, kInsertRow, {0, 1}, {texts({"09:15", "Level high"})});
+  callOn(box, "setRowColor(III)V", {2, 0xCC0000, 0x00FFFF});
+  callOn(box, "setCursor(I)V", {2});
+  EXPECT_EQ(field(box, "frameWidthByte"), 3);
+  EXPECT_EQ(field(box, "titleFlag"), 1);
+  host::traceClear();
+  callOn(box, "draw(I)V", {kSurface});
+  const std::string bytes = "{0, [0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]}";
+  const auto text = [&](const char* rect, const char* colour, int font, const char* chars) {
+    return std::string("osGXtext(1, ") + rect + ", {" + colour + ", 0x80000000, 0x00000000}, " +
+           bytes + ", " + std::to_string(font) + ", \"" + chars + "\", " +
+           std::to_string(std::string(chars).size()) + ", false)";
+  };
+  const auto rule = [](int y) {
+    return "osGXdrawLine(10, " + std::to_string(y) + ", 209, " + std::to_string(y) +
+           ", 1, 2, 0x00404040, 0x00202020, 0)";
+  };
+  EXPECT_EQ(traceWith("osGX"),
+            (Lines{"osGXgetClipArea(1) -> false", "osGXsetClipArea(9, 19, 210, 120, 1)",
+                   "osGXfillRectangle(10, 20, 209, 119, 1, 0x00F0F0F0, 1, 0x00F0F0F0, 0, 0, 0)",
+                   "osGXfillRectangle(10, 22, 209, 43, 1, 0x00203040, 1, 0x00203040, 0, 0, 0)",
+                   text("{21, 23, 81, 42}", "0x00FFFFFF", 9, "Time"),
+                   text("{92, 23, 199, 42}", "0x00FFFFFF", 9, "Message"),
+                   "osGXfillRectangle(10, 62, 209, 81, 1, 0x00FF0000, 1, 0x00FF0000, 0, 0, 0)",
+                   text("{21, 64, 81, 82}", "0x0033FFFF", 4, "08:00"),
+                   text("{92, 64, 199, 82}", "0x0033FFFF", 4, "Pump on"),
+                   text("{21, 45, 81, 63}", "0x00112233", 4, "09:15"),
+                   text("{92, 45, 199, 63}", "0x00112233", 4, "Level hi"), rule(43), rule(62),
+                   rule(81), rule(100),
+                   "osGXdrawRectangle(10, 20, 209, 119, 3, 1, 0x00000080, 0x00808080, 0, 0, 0)",
+                   "osGXremoveClipArea(1)"}));
+}
+
+// A frame and rules set after a title of 20 widen the band the rows are
+// drawn below (20 + 4 / 2 + 3 / 2 = 23) but not the title height the row
+// positions are measured with; the frame makes rows (100 - 4) / 4 = 24 high.
+TEST_F(ListBoxTest, AFrameOrRulesSetAfterTheTitleWidenOnlyTheBand) {
+  const jword box = list({{"rowLimit", 9}});
+  construct(box, 1, 4, makeIntArray({50}), makeIntArray({4}));
+  title(box, {"T"}, 20);
+  callOn(box, "setFrame(IIBB)V", {0x000080, 0, 4, 1});
+  callOn(box, "setRule(IIBB)V", {0x404040, 0, 3, 1});
+  for (const char* text : {"B", "A"}) insert(box, text, true);
+  host::traceClear();
+  callOn(box, "draw(I)V", {kSurface});
+  EXPECT_EQ(traceWith("osGXfillRectangle(10, 22")[0],
+            "osGXfillRectangle(10, 22, 209, 45, 1, 0x00203040, 1, 0x00203040, 0, 0, 0)");
+  const std::vector<ShownText> drawn = drawnTexts(box);
+  ASSERT_EQ(drawn.size(), 3u);
+  EXPECT_EQ(std::vector<int>({drawn[1].top, drawn[1].bottom, drawn[2].top, drawn[2].bottom}),
+            (std::vector<int>{72, 94, 48, 70}));  // B at index 2, A at 1
+  vmhost::setField(box, "pointY", 20 + 20 + 25);
+  EXPECT_EQ(callOn(box, "getRowPos()I").value, 2u);
+}
+
+TEST_F(ListBoxTest, DrawPutsBackTheClipAreaItFound) {
+  const jword box = constructed(1, 2);
+  osGXsetClipArea(0, 0, 50, 60, kSurface);
+  host::traceClear();
+  callOn(box, "draw(I)V", {kSurface});
+  const Lines clips = traceWith("osGXsetClip");
+  EXPECT_EQ(clips,
+            (Lines{"osGXsetClipArea(10, 20, 209, 119, 1)", "osGXsetClipArea(0, 0, 50, 60, 1)"}));
+  EXPECT_TRUE(traceWith("osGXremoveClipArea").empty());
+}
+
+TEST_F(ListBoxTest, GetRowPosCountsRowsBelowTheTitleUpToTheLimit) {
+  const jword box = list({{"rowLimit", 4}});
+  construct(box, 1, 5, makeIntArray({50}), makeIntArray({4}));
+  title(box, {"T"}, 24);  // title 24, rows (100 - 24) / 4 = 19
+  const auto rowAt = [&](int64_t y) {
+    vmhost::setField(box, "pointY", y);
+    return static_cast<int32_t>(callOn(box, "getRowPos()I").value);
+  };
+  EXPECT_EQ(rowAt(10), 0);  // above the list
+  EXPECT_EQ(rowAt(44), 0);  // the title band's last row
+  EXPECT_EQ(rowAt(45), 1);  // just below it
+  EXPECT_EQ(rowAt(63), 1);  // the first row's last pixel
+  EXPECT_EQ(rowAt(64), 2);
+  EXPECT_EQ(rowAt(500), 4);  // past the end: the limit
+  // Without the title flag rows count from 0 at the top.
+  vmhost::setField(box, "titleFlag", 0);
+  EXPECT_EQ(rowAt(20 + 19), 0);
+  EXPECT_EQ(rowAt(20 + 20), 1);
+  EXPECT_EQ(rowAt(20 + 19 * 60), 4);
+}
+
+TEST_F(ListBoxTest, GetRowPosEndsAtTheLimitWhateverTheRowHeight) {
+  // A frame wider than the list leaves rows of negative height.
+  const jword box = list({{"y2", 21}, {"rowLimit", 0x7FFFFFFF}, {"pointY", 30}});
+  construct(box, 1, 2, makeIntArray({50}), makeIntArray({4}));
+  callOn(box, "setFrame(IIBB)V", {0, 0, 100, 1});
+  EXPECT_EQ(static_cast<int32_t>(callOn(box, "getRowPos()I").value), 0x7FFFFFFF);
+  insert(box, "A", true);
+  callOn(box, "setCursor(I)V", {0});
+  callOn(box, "draw(I)V", {kSurface});
+  EXPECT_FALSE(traceWith("osGXtext(").empty());
+  // A title in the only slot leaves data rows 0 high: a point on the list's
+  // top edge is in no row, one pixel below it runs to the limit.
+  const jword single = list({{"rowLimit", 6}});
+  construct(single, 1, 1, makeIntArray({50}), makeIntArray({4}));
+  title(single, {"T"}, 10);
+  vmhost::setField(single, "titleFlag", 0);
+  const auto rowAt = [&](int64_t y) {
+    vmhost::setField(single, "pointY", y);
+    return callOn(single, "getRowPos()I").value;
+  };
+  EXPECT_EQ(rowAt(20), 0u);
+  EXPECT_EQ(rowAt(21), 6u);
+}
+
+// The model answers where an insert put the row; the natives drop it.
+TEST_F(ListBoxTest, InsertAnswersTheNewIndexOrMinusOneWhenNoSlotIsLeft) {
+  tamri::ListBoxSetup setup;
+  setup.columnCount = 1;
+  setup.rowCount = 3;
+  const std::unique_ptr<tamri::ListBoxModel> rows = tamri::makeListBoxModel(setup);
+  ASSERT_TRUE(rows);
+  EXPECT_EQ(tamri::insertListRow(*rows, {}, false), 2);
+  EXPECT_EQ(tamri::insertListRow(*rows, {}, true), 0);
+  setup.rowCount = 1;  // the title takes the only slot
+  const std::unique_ptr<tamri::ListBoxModel> titleOnly = tamri::makeListBoxModel(setup);
+  ASSERT_TRUE(titleOnly);
+  tamri::setListTitle(*titleOnly, {}, 0, 0, 0, 10);
+  EXPECT_EQ(tamri::insertListRow(*titleOnly, {}, true), -1);
+  EXPECT_EQ(tamri::insertListRow(*titleOnly, {}, false), -1);
+}
+
+TEST_F(ListBoxTest, MoveOffsetsTheHomeRectangleUpwardsForAPositiveDy) {
+  const jword box = list({{"homeX1", 10}, {"homeY1", 20}, {"homeX2", 209}, {"homeY2", 119}});
+  callOn(box, "move(II)V", {5, 10});  // without a model only the record moves
+  EXPECT_EQ((std::vector<int64_t>{field(box, "x1"), field(box, "y1"), field(box, "x2"),
+                                  field(box, "y2")}),
+            (std::vector<int64_t>{15, 10, 214, 109}));
+  construct(box, 1, 2, makeIntArray({50}), makeIntArray({4}));
+  insert(box, "A", true);
+  callOn(box, "move(II)V", {0, static_cast<uint32_t>(-32768)});
+  EXPECT_EQ(field(box, "y1"), -32748);  // 20 + 32768, cut to 16 bits
+  callOn(box, "move(II)V", {0, 10});
+  EXPECT_EQ(drawnTexts(box).front().top, 11);  // the model moved with the record
+}
+
+TEST_F(ListBoxTest, WithoutAModelNothingButMoveAndDeleteActs) {
+  const jword box = list({{"listHandle", 0}});
+  host::traceClear();
+  callOn(box, kSetTitle, {1, 2, 3}, {texts({"T"}), font(9)});
+  callOn(box, "setFrame(IIBB)V", {1, 2, 3, 4});
+  callOn(box, "draw(I)V", {kSurface});
+  vmhost::setField(box, "pointY", 90);
+  vmhost::setField(box, "rowLimit", 3);
+  EXPECT_EQ(callOn(box, "getRowPos()I").value, 0u);
+  callOn(box, "deleteListBox()V");
+  EXPECT_EQ(field(box, "titleFlag"), 0);
+  EXPECT_EQ(field(box, "frameWidthByte"), 0);
+  EXPECT_TRUE(traceWith("osGX").empty());
+}
+
+TEST_F(ListBoxTest, DeletedStaleAndForgedHandlesNeverReachAModel) {
+  const jword box = constructed(1, 2);
+  const int64_t handle = field(box, "listHandle");
+  EXPECT_GT(handle, 0);
+  callOn(box, "deleteListBox()V");
+  EXPECT_EQ(field(box, "listHandle"), 0);
+  callOn(box, "deleteListBox()V");  // twice: nothing
+  const jword live = constructed(1, 2);
+  insert(live, "kept", true);
+  const int64_t liveHandle = field(live, "listHandle");
+  // The freed handle, the live one's slot with another serial, and numbers
+  // that were never handed out.
+  for (const int64_t forged :
+       {handle, liveHandle + 1024, liveHandle ^ 1, int64_t{-1}, int64_t{0x7FFFFFFF}, int64_t{1}}) {
+    const jword other = list({{"listHandle", forged}});
+    host::traceClear();
+    callOn(other, "draw(I)V", {kSurface});
+    callOn(other, "wipeOut()V");
+    callOn(other, "deleteListBox()V");
+    EXPECT_TRUE(traceWith("osGX").empty()) << forged;
+    EXPECT_EQ(field(other, "listHandle"), 0);
+  }
+  EXPECT_EQ(shown(live), (Lines{"kept"}));
+  EXPECT_EQ(tamri::liveListBoxModels(), 1);
+}
+
+TEST_F(ListBoxTest, ASecondConstructionFreesTheFirstModel) {
+  const jword box = constructed(1, 2);
+  const int64_t first = field(box, "listHandle");
+  construct(box, 2, 3, makeIntArray({10, 10}), makeIntArray({2, 2}));
+  EXPECT_NE(field(box, "listHandle"), first);
+  EXPECT_EQ(tamri::liveListBoxModels(), 1);
+  construct(box, 0, 3, 0, 0);  // refused: the old model is gone all the same
+  EXPECT_EQ(field(box, "listHandle"), 0);
+  EXPECT_EQ(tamri::liveListBoxModels(), 0);
+}
+
+TEST_F(ListBoxTest, ConstructionOutsideTheLimitsMakesNoModel) {
+  struct Case {
+    int32_t columns, rows;
+    std::vector<int32_t> maxLengths;
+  };
+  const Case refused[] = {
+      {0, 5, {4}},    {-1, 5, {4}},         {2, 0, {4, 4}},      {2, -3, {4, 4}}, {65, 2, {}},
+      {1, 4097, {1}}, {1, 2, {0x7FFFFFFF}}, {2, 4096, {255, 0}},  // 4096 rows of 256 + 1
+                                                                  // characters: beyond 2^20
+  };
+  for (const Case& c : refused) {
+    const jword box = list({{"listHandle", 0}});
+    construct(box, c.columns, c.rows, makeIntArray({5}), makeIntArray(c.maxLengths));
+    EXPECT_EQ(field(box, "listHandle"), 0) << c.columns << " x " << c.rows;
+  }
+  // The largest list: 4096 rows, 64 columns of 3 characters each.
+  const jword largest = list();
+  construct(largest, 64, 4096, makeIntArray({}), makeIntArray(std::vector<int32_t>(64, 3)));
+  EXPECT_NE(field(largest, "listHandle"), 0);
+  // Short or missing arrays and negative maximum lengths: empty columns.
+  const jword loose = list();
+  construct(loose, 3, 2, 0, makeIntArray({-5}));
+  callOn(loose, kInsertRow, {0, 1}, {texts({"a", "b", "c"})});
+  const std::vector<ShownText> drawn = drawnTexts(loose);
+  ASSERT_EQ(drawn.size(), 3u);
+  for (const ShownText& text : drawn) EXPECT_EQ(text.text, "");
+  EXPECT_EQ(drawn[2].left, 43);  // widths of 0: columns 11 pixels apart
+}
+
+TEST_F(ListBoxTest, AtMost1024ListBoxesLiveAtOnce) {
+  std::vector<jword> boxes;
+  for (int i = 0; i < tamri::kMaxLiveListBoxes; ++i) boxes.push_back(constructed(1, 1));
+  for (const jword box : boxes) ASSERT_NE(field(box, "listHandle"), 0);
+  const jword extra = constructed(1, 1);
+  EXPECT_EQ(field(extra, "listHandle"), 0);
+  callOn(boxes[5], "deleteListBox()V");
+  construct(extra, 1, 1, makeIntArray({5}), makeIntArray({5}));
+  EXPECT_NE(field(extra, "listHandle"), 0);
+}
+
+TEST_F(ListBoxTest, ATitleSetAgainReplacesItAndAFullListGetsNoTitleRow) {
+  const jword box = constructed(1, 3);
+  title(box, {"First"}, 10);
+  title(box, {"Second"}, 10);
+  EXPECT_EQ(shown(box), (Lines{"Second"}));
+  const jword full = constructed(1, 2);
+  for (const char* text : {"A", "B"}) insert(full, text, true);
+  title(full, {"T"}, 30);  // heights change: the rows now start 30 lower
+  EXPECT_EQ(field(full, "titleFlag"), 1);
+  const std::vector<ShownText> drawn = drawnTexts(full);
+  ASSERT_EQ(drawn.size(), 2u);
+  EXPECT_EQ(drawn[0].text + drawn[1].text, "AB");
+  EXPECT_EQ(drawn[1].top, 20 + 30 - 70 + 1);  // B at index 0, drawn one row of 70 above
+}
+
+}  // namespace
