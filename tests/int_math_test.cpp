@@ -36,6 +36,10 @@ TEST(TruncateToLow32, ValuesBeyondSixtyFourBitsGiveZero) {
   EXPECT_EQ(truncateToLow32(9223372036854774784.0), -1024);
   EXPECT_EQ(truncateToLow32(-9223372036854775808.0 + 5120.0), 5120);
   EXPECT_EQ(truncateToLow32(9223372036854775808.0), 0);
+  // Just outside, where the whole number would still have low bits set:
+  // 2^63 + 2048 and -2^63 - 2048.
+  EXPECT_EQ(truncateToLow32(9223372036854777856.0), 0);
+  EXPECT_EQ(truncateToLow32(-9223372036854777856.0), 0);
   EXPECT_EQ(truncateToLow32(1e300), 0);
   EXPECT_EQ(truncateToLow32(std::nan("")), 0);
   EXPECT_EQ(truncateToLow32(-INFINITY), 0);
