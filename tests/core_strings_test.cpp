@@ -31,6 +31,22 @@ TEST(CoreStrings, ItouWritesEveryRadix) {
   EXPECT_EQ(itou(-8, 8), u"37777777770");
 }
 
+// Decimal digits go two at a time: every digit count, both signs, and the
+// values on each side of a power of ten read back as the standard library
+// writes them.
+TEST(CoreStrings, ItouDecimalMatchesTheStandardLibrary) {
+  for (int64_t power = 1; power <= 1000000000; power *= 10) {
+    for (const int64_t v : {power - 1, power, power + 1, 7 * power + 3}) {
+      for (const int64_t value : {v, -v}) {
+        if (value > INT32_MAX || value < INT32_MIN) continue;
+        const std::string expected = std::to_string(value);
+        EXPECT_EQ(itou(static_cast<int32_t>(value), 10),
+                  std::u16string(expected.begin(), expected.end()));
+      }
+    }
+  }
+}
+
 TEST(CoreStrings, ItouRejectsRadixOutsideTwoToThirtySix) {
   EXPECT_EQ(itou(5, 1), u"");
   EXPECT_EQ(itou(5, 37), u"");

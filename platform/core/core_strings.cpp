@@ -1,7 +1,6 @@
 // Wide-string and memory functions of the platform core. Null texts read as
 // empty texts and a null target is left alone, so that no caller's mistake
 // reaches memory it does not own.
-#include <charconv>
 #include <cstring>
 
 #include "host_trace.h"
@@ -107,11 +106,36 @@ unichar* osUTitou(int32_t value, unichar* buffer, int32_t radix) {
   const bool negative = radix == 10 && value < 0;
   uint32_t magnitude = static_cast<uint32_t>(value);
   if (negative) magnitude = 0u - magnitude;
-  char digits[33];
-  const char* end = std::to_chars(digits, digits + sizeof digits, magnitude, radix).ptr;
+  // Digits are written from the end of a scratch buffer, then copied once.
+  unichar digits[32];
+  unichar* first = digits + 32;
+  if (radix == 10) {
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    while (magnitude >= 100) {
+      const uint32_t pair = (magnitude % 100) * 2;
+      magnitude /= 100;
+      *--first = static_cast<unichar>(kPairs[pair + 1]);
+      *--first = static_cast<unichar>(kPairs[pair]);
+    }
+    if (magnitude >= 10) {
+      *--first = static_cast<unichar>(kPairs[magnitude * 2 + 1]);
+      *--first = static_cast<unichar>(kPairs[magnitude * 2]);
+    } else {
+      *--first = static_cast<unichar>(u'0' + magnitude);
+    }
+  } else {
+    const auto base = static_cast<uint32_t>(radix);
+    do {
+      *--first = static_cast<unichar>("0123456789abcdefghijklmnopqrstuvwxyz"[magnitude % base]);
+      magnitude /= base;
+    } while (magnitude != 0);
+  }
   unichar* out = buffer;
   if (negative) *out++ = u'-';
-  for (const char* p = digits; p < end; ++p) *out++ = static_cast<unsigned char>(*p);
+  while (first < digits + 32) *out++ = *first++;  // short: a loop beats a call
   *out = 0;
   return buffer;
 }

@@ -5,6 +5,7 @@
 #include "vm_classes.h"
 
 #include <algorithm>
+#include <cstring>
 
 using namespace vmhost;
 
@@ -12,10 +13,25 @@ extern "C" {
 
 IVM_API uint8_t* ivmHeapBase(void) { return heap::arena(); }
 
+// Class paths are ASCII: one read in place into a stack buffer finds every
+// known class without building a string per lookup.
 IVM_API IvmClass* findClass(jword classPathString) {
   host::PlatformScope scope;
   if (heap::kindOf(classPathString) != heap::kString) return nullptr;
-  return classObject(stringUtf8(classPathString));
+  const uint8_t* block = fieldBlock(classPathString);
+  const uint8_t* chars = fieldBlock(heap::load32(block));
+  const uint32_t offset = heap::load32(block + 4);
+  const uint32_t length = heap::load32(block + 8);
+  char path[256];
+  if (chars == nullptr || length > sizeof path || offset + length > heap::load32(chars))
+    return nullptr;
+  for (uint32_t i = 0; i < length; ++i) {
+    uint16_t c;
+    std::memcpy(&c, chars + 4 + 2 * (offset + i), 2);
+    if (c == 0 || c > 0x7F) return nullptr;
+    path[i] = static_cast<char>(c);
+  }
+  return classObject(std::string_view(path, length));
 }
 
 IVM_API jword newObject(IvmClass* cls) {
