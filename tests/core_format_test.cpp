@@ -82,8 +82,8 @@ TEST(CoreFormat, IntegersMatchTheCLibraryForEveryFlagWidthAndPrecision) {
       wideText = format(std::u16string(pattern.begin(), pattern.end()).c_str(), value);
     } else {
       std::snprintf(expected, sizeof expected, pattern.c_str(), static_cast<int>(value));
-      wideText = format(std::u16string(pattern.begin(), pattern.end()).c_str(),
-                        static_cast<int>(value));
+      wideText =
+          format(std::u16string(pattern.begin(), pattern.end()).c_str(), static_cast<int>(value));
     }
     EXPECT_EQ(std::string(wideText.begin(), wideText.end()), expected) << pattern << " " << value;
   }

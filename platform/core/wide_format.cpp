@@ -138,8 +138,8 @@ void writeIntegerText(WideWriter& out, const Directive& directive, bool negative
   const bool isSigned = conversion == 'd' || conversion == 'i';
   const int base = conversion == 'o' ? 8 : (conversion == 'x' || conversion == 'X') ? 16 : 10;
   char digits[24];
-  int count = static_cast<int>(std::to_chars(digits, digits + sizeof digits, magnitude, base).ptr -
-                               digits);
+  int count =
+      static_cast<int>(std::to_chars(digits, digits + sizeof digits, magnitude, base).ptr - digits);
   if (directive.precision == 0 && magnitude == 0) count = 0;
   if (conversion == 'X') {
     for (int i = 0; i < count; ++i) {
