@@ -59,4 +59,26 @@ TEST_F(VmHeapTest, HostMethodsWrapLikeTheVmsIntArithmetic) {
   EXPECT_EQ(vmhost::getField(object, "x1"), static_cast<int32_t>(INT_MIN + 1514));
 }
 
+// The VM's store check keeps each reference field to its declared type: a
+// group's CgpGraphics[] takes shapes and groups, never a font, a string or an
+// int array, so the group natives only ever meet graphic members.
+TEST_F(VmHeapTest, ReferenceFieldsHoldOnlyTheirDeclaredType) {
+  const jword group = makeObject("gpclasses/graphics/CgpComplexObj");
+  const jword arc = makeObject("gpclasses/graphics/CgpArc");
+  const jword font = vmhost::newObject("gpclasses/graphics/CgpFont");
+  const jword shapes = vmhost::newRefArray(std::vector<jword>{arc, 0, group});
+  vmhost::setField(group, "children", shapes);
+  EXPECT_EQ(vmhost::getField(group, "children"), shapes);
+  for (const jword misfit :
+       std::vector<jword>{vmhost::newRefArray(std::vector<jword>{arc, font}),
+                          vmhost::newRefArray(std::vector<jword>{vmhost::newString(u"a")}),
+                          vmhost::newRefArray(std::vector<jword>{vmhost::newIntArray({})}),
+                          vmhost::newIntArray(std::vector<int32_t>{1, 2}), font}) {
+    vmhost::setField(group, "children", misfit);
+    EXPECT_EQ(vmhost::getField(group, "children"), shapes) << vmhost::kindOf(misfit);
+  }
+  vmhost::setField(group, "children", 0);
+  EXPECT_EQ(vmhost::getField(group, "children"), 0);
+}
+
 }  // namespace

@@ -163,10 +163,42 @@ uint8_t* fieldBlock(jword ref) {
   return heap::arena() + heap::load32(heap::arena() + ref - heap::kHeaderBytes);
 }
 
+namespace {
+
+// The VM's store check: a reference field holds null or an object of its
+// declared type, and a typed reference array only elements of its element
+// type (a CgpGraphics[] holds no font). Words that name no object are let
+// through, so that tests can still forge references.
+bool fitsType(jword value, std::string_view vmType, int depth = 0) {
+  const int32_t kind = heap::kindOf(value);
+  if (value == 0 || kind == heap::kNoObject || vmType == "Ljava/lang/Object;") return true;
+  if (vmType == "Ljava/lang/String;") return kind == heap::kString;
+  if (vmType == "[I") return kind == heap::kIntArray;
+  if (vmType == "[C") return kind == heap::kCharArray;
+  if (vmType.size() > 2 && vmType.front() == 'L' && vmType.back() == ';') {
+    const ClassDef* cls = classOf(value);
+    return cls && isSubclassOf(*cls, vmType.substr(1, vmType.size() - 2));
+  }
+  if (vmType.size() < 2 || vmType.front() != '[' || kind != heap::kRefArray) return false;
+  constexpr int kDeepestArray = 8;  // an array may hold itself
+  if (depth >= kDeepestArray) return false;
+  for (const jword element : refArray(value)) {
+    if (!fitsType(element, vmType.substr(1), depth + 1)) return false;
+  }
+  return true;
+}
+
+bool fitsField(const FieldDef& f, int64_t value) {
+  return f.type != FieldType::Ref || f.refType == nullptr ||
+         fitsType(static_cast<jword>(value), f.refType);
+}
+
+}  // namespace
+
 void setField(jword object, std::string_view field, int64_t value) {
   const ClassDef* cls = classOf(object);
   const FieldDef* f = cls ? findField(*cls, field) : nullptr;
-  if (f) storeField(fieldBlock(object), *f, value);
+  if (f && fitsField(*f, value)) storeField(fieldBlock(object), *f, value);
 }
 
 int64_t getField(jword object, std::string_view field) {
@@ -191,7 +223,7 @@ float getFloatField(jword object, std::string_view field) {
 void setStaticField(std::string_view classPath, std::string_view field, int64_t value) {
   IvmClass* cls = classObject(classPath);
   const FieldDef* f = cls ? findStaticField(*classDefOf(cls), field) : nullptr;
-  if (f) storeField(staticBlockOf(cls), *f, value);
+  if (f && fitsField(*f, value)) storeField(staticBlockOf(cls), *f, value);
 }
 
 int64_t getStaticField(std::string_view classPath, std::string_view field) {
