@@ -34,10 +34,10 @@ TEST_F(VmHeapTest, ClassStaticDataHoldsTheCanvasSeparators) {
   const auto* statics = static_cast<const uint8_t*>(staticDataFromClass(canvas));
   EXPECT_EQ(statics[4], ',');
   EXPECT_EQ(c2jString("gpclasses/graphics/CgpCanvas"), c2jString("gpclasses/graphics/CgpCanvas"));
-  // A path one character short, a path naming no class, a reference that is
-  // no string: no class.
+  // A path one character short, one whose "a" is U+0161 (its low byte is
+  // "a"), a reference that is no string: no class.
   EXPECT_EQ(findClass(c2jString("gpclasses/graphics/CgpCanva")), nullptr);
-  EXPECT_EQ(findClass(c2jString("gpclasses/graphics/CgpCanvas\xC3\xA9")), nullptr);
+  EXPECT_EQ(findClass(vmhost::newString(u"gpclasses/graphics/CgpCanv\u0161s")), nullptr);
   EXPECT_EQ(findClass(vmhost::newObject("gpclasses/graphics/CgpCanvas")), nullptr);
   EXPECT_EQ(findClass(0), nullptr);
 }
