@@ -40,6 +40,8 @@ TEST_F(VmHeapTest, ClassStaticDataHoldsTheCanvasSeparators) {
   EXPECT_EQ(findClass(vmhost::newString(u"gpclasses/graphics/CgpCanv\u0161s")), nullptr);
   EXPECT_EQ(findClass(vmhost::newObject("gpclasses/graphics/CgpCanvas")), nullptr);
   EXPECT_EQ(findClass(0), nullptr);
+  // A path longer than any class path is refused before it is read.
+  EXPECT_EQ(findClass(vmhost::newString(std::u16string(300, u'a'))), nullptr);
 }
 
 TEST_F(VmHeapTest, HostMethodsWrapLikeTheVmsIntArithmetic) {
