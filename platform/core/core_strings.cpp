@@ -106,9 +106,18 @@ unichar* osUTitou(int32_t value, unichar* buffer, int32_t radix) {
   const bool negative = radix == 10 && value < 0;
   uint32_t magnitude = static_cast<uint32_t>(value);
   if (negative) magnitude = 0u - magnitude;
-  // Digits are written from the end of a scratch buffer, then copied once.
-  unichar digits[32];
-  unichar* first = digits + 32;
+  const auto base = static_cast<uint32_t>(radix);
+  // Digits are written from the end, straight into the caller's buffer.
+  int32_t count = 1;
+  if (radix == 10) {
+    static constexpr uint32_t kPowers[] = {10,      100,      1000,      10000,     100000,
+                                           1000000, 10000000, 100000000, 1000000000};
+    for (const uint32_t power : kPowers) count += magnitude >= power ? 1 : 0;  // no branch
+  } else {
+    for (uint32_t rest = magnitude; rest >= base; rest /= base) ++count;
+  }
+  unichar* out = buffer + (negative ? 1 : 0) + count;
+  *out = 0;
   if (radix == 10) {
     static constexpr char kPairs[] =
         "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
@@ -117,26 +126,22 @@ unichar* osUTitou(int32_t value, unichar* buffer, int32_t radix) {
     while (magnitude >= 100) {
       const uint32_t pair = (magnitude % 100) * 2;
       magnitude /= 100;
-      *--first = static_cast<unichar>(kPairs[pair + 1]);
-      *--first = static_cast<unichar>(kPairs[pair]);
+      *--out = static_cast<unichar>(kPairs[pair + 1]);
+      *--out = static_cast<unichar>(kPairs[pair]);
     }
     if (magnitude >= 10) {
-      *--first = static_cast<unichar>(kPairs[magnitude * 2 + 1]);
-      *--first = static_cast<unichar>(kPairs[magnitude * 2]);
+      *--out = static_cast<unichar>(kPairs[magnitude * 2 + 1]);
+      *--out = static_cast<unichar>(kPairs[magnitude * 2]);
     } else {
-      *--first = static_cast<unichar>(u'0' + magnitude);
+      *--out = static_cast<unichar>(u'0' + magnitude);
     }
   } else {
-    const auto base = static_cast<uint32_t>(radix);
     do {
-      *--first = static_cast<unichar>("0123456789abcdefghijklmnopqrstuvwxyz"[magnitude % base]);
+      *--out = static_cast<unichar>("0123456789abcdefghijklmnopqrstuvwxyz"[magnitude % base]);
       magnitude /= base;
     } while (magnitude != 0);
   }
-  unichar* out = buffer;
-  if (negative) *out++ = u'-';
-  while (first < digits + 32) *out++ = *first++;  // short: a loop beats a call
-  *out = 0;
+  if (negative) buffer[0] = u'-';
   return buffer;
 }
 
