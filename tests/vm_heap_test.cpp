@@ -2,6 +2,7 @@
 #include "vm_test_support.h"
 
 #include <climits>
+#include <cstring>
 
 namespace {
 
@@ -42,6 +43,11 @@ TEST_F(VmHeapTest, ClassStaticDataHoldsTheCanvasSeparators) {
   EXPECT_EQ(findClass(0), nullptr);
   // A path longer than any class path is refused before it is read.
   EXPECT_EQ(findClass(vmhost::newString(std::u16string(300, u'a'))), nullptr);
+  // A forged offset whose sum with the length wraps round is refused too.
+  const jword forged = vmhost::newString(u"gpclasses/graphics/CgpCanvas");
+  const uint32_t wrapping = 0xFFFFFFF0u;
+  std::memcpy(vmhost::fieldBlock(forged) + 4, &wrapping, sizeof wrapping);
+  EXPECT_EQ(findClass(forged), nullptr);
 }
 
 TEST_F(VmHeapTest, HostMethodsWrapLikeTheVmsIntArithmetic) {

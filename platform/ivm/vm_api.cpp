@@ -23,7 +23,9 @@ IVM_API IvmClass* findClass(jword classPathString) {
   const uint32_t offset = heap::load32(block + 4);
   const uint32_t length = heap::load32(block + 8);
   char path[256];
-  if (chars == nullptr || length > sizeof path || offset + length > heap::load32(chars))
+  // Compared without a sum that could wrap past the array's length.
+  if (chars == nullptr || length > sizeof path || offset > heap::load32(chars) ||
+      length > heap::load32(chars) - offset)
     return nullptr;
   for (uint32_t i = 0; i < length; ++i) {
     uint16_t c;
