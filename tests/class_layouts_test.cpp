@@ -94,23 +94,15 @@ TEST(ClassLayouts, EveryClassIsConsistent) {
   }
 }
 
+// Offsets of the records the natives name are held against these layouts in
+// record_fields_test.cpp; here what those descriptors do not carry.
 TEST(ClassLayouts, GraphicObjectsShareTheRecord) {
   const ClassDef* graphics = lookUp("gpclasses/baseclasses/CgpGraphics");
   ASSERT_NE(graphics, nullptr);
   EXPECT_EQ(graphics->blockSize, 140);
-  EXPECT_EQ(offsetOf("gpclasses/baseclasses/CgpGraphics", "lineWidth"), 133);
-  EXPECT_EQ(offsetOf("gpclasses/baseclasses/CgpGraphics", "rotated"), 39);
   EXPECT_EQ(offsetOf("gpclasses/graphics/CgpText", "stateFlags"), 32);
-
-  EXPECT_EQ(offsetOf("gpclasses/graphics/CgpPolyLine", "pointCount"), 140);
-  EXPECT_EQ(offsetOf("gpclasses/graphics/CgpPolyLine", "points"), 144);
-  EXPECT_EQ(offsetOf("gpclasses/graphics/CgpPolyLine", "corePoints"), 148);
-  EXPECT_EQ(offsetOf("gpclasses/graphics/CgpPolyLine", "lineEnds"), 152);
-  EXPECT_EQ(refTypeOf("gpclasses/graphics/CgpPolyLine", "corePoints"), "[I");
-
   EXPECT_EQ(offsetOf("gpclasses/graphics/CgpPie", "startX"), 172);
-  EXPECT_EQ(offsetOf("gpclasses/graphics/CgpPie", "levelDirY"), 222);
-  EXPECT_EQ(offsetOf("gpclasses/graphics/CgpRectangle", "levelDirY"), 179);
+  EXPECT_EQ(refTypeOf("gpclasses/graphics/CgpPolyLine", "corePoints"), "[I");
   EXPECT_EQ(refTypeOf("gpclasses/graphics/CgpComplexObj", "children"),
             "[Lgpclasses/baseclasses/CgpGraphics;");
 }
@@ -119,19 +111,9 @@ TEST(ClassLayouts, RecordsOfTheirOwn) {
   const ClassDef* canvas = lookUp("gpclasses/graphics/CgpCanvas");
   ASSERT_NE(canvas, nullptr);
   EXPECT_EQ(canvas->superPath, nullptr);
-  EXPECT_EQ(offsetOf("gpclasses/graphics/CgpCanvas", "surface"), 32);
-  ASSERT_EQ(canvas->staticFields.size(), 2u);
-  EXPECT_STREQ(canvas->staticFields[0].name, "decimalSeparator");
-  EXPECT_EQ(canvas->staticFields[0].offset, 4);
-  EXPECT_EQ(canvas->staticFields[0].type, FieldType::Char);
-  EXPECT_STREQ(canvas->staticFields[1].name, "groupSeparator");
-  EXPECT_EQ(canvas->staticFields[1].offset, 6);
   EXPECT_GE(canvas->staticSize, 8);
-
   EXPECT_EQ(offsetOf("gpclasses/graphics/CgpFont", "fontHandle"), 4);
   EXPECT_EQ(offsetOf("gpclasses/graphics/CgpFont", "fontParam3"), 20);
-  EXPECT_EQ(offsetOf("gpclasses/graphics/CgpListBox", "listHandle"), 148);
-  EXPECT_EQ(offsetOf("gpclasses/graphics/CgpArea", "y2"), 12);
   EXPECT_NE(lookUp("gpclasses/baseclasses/CgpLanguageMgr"), nullptr);
 }
 
