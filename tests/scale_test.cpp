@@ -3,6 +3,8 @@
 // translation, tick by tick as they reach the drawing layer.
 #include "canvas_test_support.h"
 
+#include <tuple>
+
 namespace {
 
 using tamri_test::Lines;
@@ -164,19 +166,14 @@ TEST_F(ScaleTest, SubdividedScaleDrawsTheMainTicksThenFineOnesFromTheInsetCircle
   EXPECT_EQ(all[15], (std::vector<int>{50, 5, 50, 20}));
   EXPECT_EQ(all[25], (std::vector<int>{5, 50, 20, 50}));
 
-  host::traceClear();
-  call("drawScaleWithSubDivision(IIIIIIIIIIIIII)V",
-       {0, 0, 99, 99, 5, 0, 180, 30, 0x12, 0x34, 1, 1, 4, 0});
-  EXPECT_EQ(ticks().size(), 5u);
-  // Too many fine ticks: the main ones alone.
-  host::traceClear();
-  call("drawScaleWithSubDivision(IIIIIIIIIIIIII)V",
-       {0, 0, 99, 99, 5, 0, 180, 30, 0x12, 0x34, 1, 1, 4, 8192});
-  EXPECT_EQ(ticks().size(), 5u);
-  host::traceClear();
-  call("drawScaleWithSubDivision(IIIIIIIIIIIIII)V",
-       {0, 0, 99, 99, 5, 0, 180, 30, 0x12, 0x34, 1, 1, 0, 4});
-  EXPECT_TRUE(ticks().empty());
+  // No fine ticks, too many fine ticks (the main ones alone), no divisions.
+  for (const auto& [divisions, subdivisions, count] :
+       {std::tuple{4, 0, 5}, {4, 8192, 5}, {0, 4, 0}}) {
+    host::traceClear();
+    call("drawScaleWithSubDivision(IIIIIIIIIIIIII)V",
+         {0, 0, 99, 99, 5, 0, 180, 30, 0x12, 0x34, 1, 1, divisions, subdivisions});
+    EXPECT_EQ(ticks().size(), static_cast<size_t>(count)) << divisions << " " << subdivisions;
+  }
 }
 
 }  // namespace
