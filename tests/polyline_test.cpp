@@ -185,22 +185,6 @@ TEST_F(PolyLineTest, SetPositionPlacesThenTurnsAboutThePlacedRotationCentre) {
   EXPECT_EQ(traceWith("callback virtual").size(), 2u);
 }
 
-TEST_F(PolyLineTest, PlacingARotatedLineMovesItsTurnedShapeByTheOffset) {
-  const std::vector<int32_t> design{100, 100, 110, 100, 120, 105};
-  const tamri_test::FieldValues rotated{
-      {"baseX1", 100},        {"baseY1", 100}, {"baseRotCenterX", 105}, {"baseRotCenterY", 100},
-      {"rotationAngle", 785}, {"rotated", 1},  {"baseAnchorX", 110},    {"baseAnchorY", 102}};
-  const jword atDesign = lineFromCore(design, rotated);
-  const jword placed = lineFromCore(design, rotated);
-  callOn(atDesign, "setPosition(II)V", {100, 100});
-  callOn(placed, "setPosition(II)V", {40, 40});
-  callOn(placed, "setPosition(II)V", {170, 190});
-  std::vector<int32_t> expected = pointsOf(atDesign);
-  for (size_t i = 0; i < expected.size(); ++i) expected[i] += i % 2 ? 90 : 70;
-  EXPECT_EQ(pointsOf(placed), expected);
-  EXPECT_NE(pointsOf(atDesign), design);  // it did turn
-}
-
 TEST_F(PolyLineTest, SetPositionWithoutCorePointsLeavesThePoints) {
   const jword object = line({1, 1, 2, 2}, {{"corePoints", 0}, {"rotated", 1}});
   callOn(object, "setPosition(II)V", {40, 40});
