@@ -91,27 +91,23 @@ class ListBoxTest : public tamri_test::VmTest {
   }
   static int64_t field(jword object, const char* name) { return vmhost::getField(object, name); }
 
-  // The first column's texts as drawn, top to bottom; the cursor row's
-  // (drawn in inverted colours) marked with '>'.
-  static Lines shown(jword object) {
-    host::traceClear();
-    callOn(object, "draw(I)V", {kSurface});
-    std::map<int, std::string> byTop;
-    for (const std::string& line : traceWith("osGXtext(")) {
-      const ShownText text = parseText(line);
-      if (text.left != 21) continue;
-      byTop[text.top] = (text.colour == kCursorText ? ">" : "") + text.text;
-    }
-    Lines rows;
-    for (const auto& [top, text] : byTop) rows.push_back(text);
-    return rows;
-  }
   static std::vector<ShownText> drawnTexts(jword object) {
     host::traceClear();
     callOn(object, "draw(I)V", {kSurface});
     std::vector<ShownText> all;
     for (const std::string& line : traceWith("osGXtext(")) all.push_back(parseText(line));
     return all;
+  }
+  // The first column's texts as drawn, top to bottom; the cursor row's
+  // (drawn in inverted colours) marked with '>'.
+  static Lines shown(jword object) {
+    std::map<int, std::string> byTop;
+    for (const ShownText& text : drawnTexts(object)) {
+      if (text.left == 21) byTop[text.top] = (text.colour == kCursorText ? ">" : "") + text.text;
+    }
+    Lines rows;
+    for (const auto& [top, text] : byTop) rows.push_back(text);
+    return rows;
   }
 
   std::vector<jword> lists_;
@@ -186,11 +182,10 @@ TEST_F(ListBoxTest, WipeOutAndRemoveRowTakeTheCursorWithTheRows) {
   for (const char* text : {"A", "B", "C"}) insert(box, text, true);
   callOn(box, "setCursor(I)V", {1});
   callOn(box, "removeRow(I)V", {1});  // B goes, C and A keep their places
-  host::traceClear();
-  callOn(box, "draw(I)V", {kSurface});
-  std::vector<int> tops;
-  for (const std::string& line : traceWith("osGXtext(")) tops.push_back(parseText(line).top);
-  EXPECT_EQ(tops, (std::vector<int>{71, 21}));  // A at index 2, C at 0: rows of 25
+  const std::vector<ShownText> drawn = drawnTexts(box);
+  ASSERT_EQ(drawn.size(), 2u);
+  EXPECT_EQ(std::vector<int>({drawn[0].top, drawn[1].top}),
+            (std::vector<int>{71, 21}));  // A at index 2, C at 0: rows of 25
   insert(box, "D", true);
   callOn(box, "setCursor(I)V", {9});  // no cursor left: the top row
   EXPECT_EQ(shown(box), (Lines{">D", "C", "A"}));
@@ -244,7 +239,8 @@ TEST_F(ListBoxTest, TextsAreCutToTheColumnMaximumAndColumnsStopTenPixelsInside) 
   EXPECT_EQ(drawn[0].text, "ABC");
   EXPECT_EQ(drawn[1].text, "");
   EXPECT_EQ(drawn[2].text, "Level ");
-  // removeRow leaves one space where the column has room for it.
+  // A removed row's columns hold a space; a row filled without texts
+  // empties every column.
   callOn(box, "removeRow(I)V", {0});
   callOn(box, "setContents([Ljava/lang/String;II)V", {0, 1}, {texts({})});
   EXPECT_EQ(drawnTexts(box)[0].text, "");
@@ -367,23 +363,10 @@ TEST_F(ListBoxTest, GetRowPosEndsAtTheLimitWhateverTheRowHeight) {
   };
   EXPECT_EQ(rowAt(20), 0u);
   EXPECT_EQ(rowAt(21), 6u);
-}
-
-// The model answers where an insert put the row; the natives drop it.
-TEST_F(ListBoxTest, InsertAnswersTheNewIndexOrMinusOneWhenNoSlotIsLeft) {
-  tamri::ListBoxSetup setup;
-  setup.columnCount = 1;
-  setup.rowCount = 3;
-  const std::unique_ptr<tamri::ListBoxModel> rows = tamri::makeListBoxModel(setup);
-  ASSERT_TRUE(rows);
-  EXPECT_EQ(tamri::insertListRow(*rows, {}, false), 2);
-  EXPECT_EQ(tamri::insertListRow(*rows, {}, true), 0);
-  setup.rowCount = 1;  // the title takes the only slot
-  const std::unique_ptr<tamri::ListBoxModel> titleOnly = tamri::makeListBoxModel(setup);
-  ASSERT_TRUE(titleOnly);
-  tamri::setListTitle(*titleOnly, {}, 0, 0, 0, 10);
-  EXPECT_EQ(tamri::insertListRow(*titleOnly, {}, true), -1);
-  EXPECT_EQ(tamri::insertListRow(*titleOnly, {}, false), -1);
+  // No slot is left for a data row: an insert changes nothing.
+  insert(single, "A", true);
+  insert(single, "B", false);
+  EXPECT_EQ(shown(single), (Lines{"T"}));
 }
 
 TEST_F(ListBoxTest, MoveOffsetsTheHomeRectangleUpwardsForAPositiveDy) {
