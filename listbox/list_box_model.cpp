@@ -152,14 +152,13 @@ void setListRules(ListBoxModel& model, const ListLine& rules) {
   if (model.hasTitle) model.bandHeight = height16(model.bandHeight + rules.width / 2);
 }
 
-int32_t insertListRow(ListBoxModel& model, ColumnTexts texts, bool atTop) {
+void insertListRow(ListBoxModel& model, ColumnTexts texts, bool atTop) {
   const bool cursorDropped = scrollRows(model, atTop);
   const int32_t slot = firstFreeSlot(model);
-  if (slot < 0) return -1;
+  if (slot < 0) return;
   const int32_t index = atTop ? (model.hasTitle ? 1 : 0) : model.rowCount - 1;
   setRowContent(model.rows[slot], model.columns, index, texts);
   if (cursorDropped) followDroppedCursor(model, atTop);
-  return index;
 }
 
 void setListContents(ListBoxModel& model, ColumnTexts texts, int32_t index) {

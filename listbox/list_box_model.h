@@ -71,9 +71,9 @@ void setListTitle(ListBoxModel& model, ColumnTexts texts, FONTHANDLE font, int32
 void setListFrame(ListBoxModel& model, const ListLine& frame);
 void setListRules(ListBoxModel& model, const ListLine& rules);
 
-// Inserts a row at the top or the bottom, scrolling the others; answers the
-// new row's index, or -1 when no slot is free.
-int32_t insertListRow(ListBoxModel& model, ColumnTexts texts, bool atTop);
+// Inserts a row at the top or the bottom, scrolling the others; nothing is
+// inserted when no slot is free.
+void insertListRow(ListBoxModel& model, ColumnTexts texts, bool atTop);
 // Fills the first free slot as the row at `index` (a display position).
 void setListContents(ListBoxModel& model, ColumnTexts texts, int32_t index);
 void setListRowContent(ListBoxModel& model, int32_t index, ColumnTexts texts);
