@@ -1,15 +1,10 @@
 // CgpLanguageMgr natives through the VM frame: the keys they build, the
 // values they store in and read from the configuration, refused indexes,
-// the system-language callbacks, and values that outlive the process.
+// and the system-language callbacks.
 #include "platform/core/core_host.h"
 #include "vm_test_support.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -146,35 +141,6 @@ TEST_F(LanguageManagerTest, EachPresentSystemLanguageIsReportedOnceInOrder) {
   const std::vector<std::string> asked = traceWith("osBLgetSystemLanguageCode");
   ASSERT_EQ(asked.size(), 9u);
   EXPECT_EQ(asked[8], "osBLgetSystemLanguageCode(8) -> true \"it\"");
-
-  host::traceClear();
-  corehost::setSystemLanguages({"", "", "de"});
-  callOn(manager_, "initSystemLanguagesFromConfig()V");
-  EXPECT_EQ(traceWith("callback").size(), 1u);
-  EXPECT_EQ(traceWith("callback")[0].substr(traceWith("callback")[0].size() - 3), "(2)");
-}
-
-TEST_F(LanguageManagerTest, ValuesWrittenByOneProcessAreReadByTheNext) {
-  const std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                     ("tamri_languages_" + std::to_string(getpid()) + ".ini");
-  std::filesystem::remove(file);
-  setenv("TAMRI_CONFIG", file.c_str(), 1);
-  const pid_t writer = fork();
-  ASSERT_GE(writer, 0);
-  if (writer == 0) {
-    corehost::reopenConfiguration();
-    const bool stored = setNum(2, 44) && setName(2, vmhost::newString(u"Nederlands"));
-    _exit(stored ? 0 : 1);
-  }
-  int status = 0;
-  waitpid(writer, &status, 0);
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-
-  EXPECT_TRUE(corehost::reopenConfiguration());
-  EXPECT_EQ(getNum(2), 44);
-  EXPECT_EQ(getName(2), u"Nederlands");
-  setenv("TAMRI_CONFIG", "", 1);
-  std::filesystem::remove(file);
 }
 
 TEST_F(LanguageManagerTest, RegistersItsNineNativesInOrder) {
