@@ -61,11 +61,13 @@ void narrowCanvasClip(const PlacedSize& rect) {
 
 void returnCanvasClipBounds() {
   const std::optional<int32_t> surface = thisCanvasSurface();
-  IvmClass* areaClass = findClass(c2jString(area::kClassPath));
+  const SavedClipArea clip = surface ? saveClipArea(*surface) : SavedClipArea{};
+  // The area is only made when there is a clip area to hold: a panel asking
+  // every frame without one leaves the VM no garbage.
+  IvmClass* areaClass = clip.present ? findClass(c2jString(area::kClassPath)) : nullptr;
   const LocalRef area(areaClass ? newObject(areaClass) : 0, true);
   uint8_t* block = area.resolve();
-  const SavedClipArea clip = surface && block ? saveClipArea(*surface) : SavedClipArea{};
-  if (!clip.present) {
+  if (!block) {
     returnReference(0);
     return;
   }

@@ -65,8 +65,13 @@ TEST_F(CanvasClippingTest, ClipRectWithoutAClipAreaSetsIt) {
 }
 
 TEST_F(CanvasClippingTest, ClipBoundsComeAsANewAreaOrNull) {
+  // Without a clip area no area is made: the next object lies as far after
+  // the one before the call as a second object does after a first.
+  const jword first = tamri_test::makeObject(kArea);
+  const jword second = tamri_test::makeObject(kArea);
   vmhost::CallResult result = call("getClipBounds()Lgpclasses/graphics/CgpArea;", {});
   EXPECT_EQ(result.reference, 0u);
+  EXPECT_EQ(tamri_test::makeObject(kArea) - second, second - first);
 
   osGXsetClipArea(-5, 6, 70000, 8, kSurface);
   result = call("getClipBounds()Lgpclasses/graphics/CgpArea;", {});
