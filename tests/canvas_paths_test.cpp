@@ -1,6 +1,5 @@
 // The canvas path natives through the VM frame: class natives that hand the
-// text over in place with the canvas translation and scale, and what the
-// raster makes of it.
+// text over in place with the canvas translation and scale.
 #include "canvas_test_support.h"
 
 #include <bit>
@@ -40,27 +39,6 @@ TEST_F(CanvasPathsTest, NoTextDrawsNothingAnEmptyOneIsHandedOver) {
   EXPECT_TRUE(drawn().empty());
   callClass(kDraw, {0x11, 1}, {text("")});
   EXPECT_EQ(drawn(), (Lines{R"(osGXdrawPath(0, 0, 0, 0, "", 0, 0x00000011, 1))"}));
-}
-
-TEST_F(CanvasPathsTest, TheRasterPlacesThePathByTheTranslationAndScale) {
-  if (!gdihost::rasterAvailable()) GTEST_SKIP() << "built without the raster backend";
-  const int32_t surface = gdihost::createSurface(40, 40, 0xFFFFFF);
-  gdihost::selectTarget(surface);
-  call("setTransform(IIFF)V", {10, 20, std::bit_cast<int32_t>(2.0f), std::bit_cast<int32_t>(1.0f)});
-  // The square (0, 0)-(3, 3), twice as wide: pixels 10..15 by 20..22.
-  callClass(kFill, {0xFF0000}, {text("M0 0 H3 V3 H0 Z")});
-  int painted = 0;
-  for (int32_t y = 0; y < 40; ++y) {
-    for (int32_t x = 0; x < 40; ++x) {
-      const bool inside = x >= 10 && x <= 15 && y >= 20 && y <= 22;
-      const uint32_t pixel = gdihost::pixel(surface, x, y);
-      painted += pixel != 0xFFFFFF;
-      if (inside) {
-        EXPECT_EQ(pixel, 0xFF0000u) << x << ", " << y;
-      }
-    }
-  }
-  EXPECT_EQ(painted, 6 * 3);
 }
 
 }  // namespace

@@ -30,7 +30,6 @@ TEST_F(CanvasRotationTest, HelpersBringTheirAnglesIntoOneTurnFirst) {
       {"rotatePtX(II)I", 1000, 45, 707},
       {"rotatePtY(II)I", 1000, 45, -707},
       {"rotatePtX(II)I", 1000, 60 + 2 * 360, 500},  // several turns
-      {"rotatePtX(II)I", 1000, 60 - 3 * 360, 500},  // negative, several turns
       {"rotatePtY(II)I", 1000, -90, 1000},          // 270: straight down
       {"rotatePtX(II)I", 100, 360, 100},            // 360 stays a full turn
       {"rotatePtY(II)I", 1000, INT32_MIN, 788},     // 232 degrees, below the centre
