@@ -242,17 +242,17 @@ TEST_F(GdiRaster, ArcWithItsFlagStaysInsideItsBoundsGrownByTheLineReach) {
 class GdiPie : public GdiRaster {
  protected:
   void pie(const POINTLINE& startEnd, int8_t radiusLines = 1, const POINTRECT* bounds = nullptr,
-           int32_t surface = 0) {
+           int32_t surface = 0, const POINTRECT& ellipse = kEllipse) {
     const PLANECOL colours{kRed, kWhite, kBlue};
     const PLANEATTRIB attributes{1, 1, 1, radiusLines};
-    osGXpie(surface ? surface : surface_, &kEllipse, &startEnd, &colours, &attributes, bounds,
+    osGXpie(surface ? surface : surface_, &ellipse, &startEnd, &colours, &attributes, bounds,
             bounds != nullptr);
   }
   static constexpr POINTRECT kEllipse{0, 0, 20, 20};
   static constexpr POINTLINE kRightToTop{20, 10, 10, 0};
 };
 
-TEST_F(GdiPie, SectorIsFilledAndOutlinedWithItsRadii) {
+TEST_F(GdiPie, SectorIsFilledAndOutlinedWithTheRadiiTheFourthAttributeByteAsksFor) {
   pie(kRightToTop);
   EXPECT_EQ(paintedBounds(), Bounds({10, 0, 20, 10}));
   EXPECT_EQ(at(15, 5), static_cast<uint32_t>(kBlue));
@@ -260,9 +260,7 @@ TEST_F(GdiPie, SectorIsFilledAndOutlinedWithItsRadii) {
   EXPECT_EQ(at(15, 10), static_cast<uint32_t>(kRed));  // radius to the start
   EXPECT_EQ(at(10, 5), static_cast<uint32_t>(kRed));   // radius to the end
   EXPECT_EQ(at(17, 3), static_cast<uint32_t>(kRed));   // on the arc
-}
-
-TEST_F(GdiPie, TheFourthAttributeByteAsksForTheRadii) {
+  restart();
   pie(kRightToTop, 0);
   EXPECT_NE(at(15, 10), static_cast<uint32_t>(kRed));
   EXPECT_NE(at(10, 5), static_cast<uint32_t>(kRed));
@@ -287,12 +285,10 @@ TEST_F(GdiPie, FlagKeepsItInsideItsBoundsOnItsOwnSurface) {
   EXPECT_EQ(at(10, 15), kWhite);
 }
 
-TEST_F(GdiPie, FlatEllipseIsTheLineBetweenItsCorners) {
-  const POINTRECT flat{2, 5, 12, 5};
-  const PLANECOL colours{kRed, kWhite, kBlue};
-  const PLANEATTRIB attributes{1, 1, 1, 1};
-  osGXpie(surface_, &flat, &kRightToTop, &colours, &attributes, nullptr, false);
+TEST_F(GdiPie, FlatEllipseIsTheLineBetweenItsCornersAMissingRecordNothing) {
+  pie(kRightToTop, 1, nullptr, 0, {2, 5, 12, 5});
   EXPECT_EQ(paintedBounds(), Bounds({2, 5, 12, 5}));
+  const PLANEATTRIB attributes{1, 1, 1, 1};
   osGXpie(surface_, &kEllipse, &kRightToTop, nullptr, &attributes, nullptr, false);
   EXPECT_EQ(paintedCount(), 11);
 }
