@@ -9,11 +9,6 @@
 namespace tamri {
 namespace {
 
-// Unit texts are copied into buffers of these sizes, terminator included;
-// the value's text keeps what of them fits.
-constexpr int32_t kNumberUnitCapacity = 82;
-constexpr int32_t kFloatUnitCapacity = 80;
-
 constexpr int32_t kTargetSurface = 0;
 
 void drawText(int32_t surface, const PlacedSize& box, FONTHANDLE font, const ValueText& text,
@@ -36,13 +31,14 @@ void drawInLook(int32_t surface, const ValueText& text, const ValueLook& look,
 }
 
 // The unit string copied, up to its first zero character; empty for none.
+// It follows the value's text, so no more of it than the buffer holds can show.
 struct UnitText {
-  UnitText(jword unit, int32_t capacity) {
+  explicit UnitText(jword unit) {
     if (unit == 0) return;
-    copyText(unit, chars, std::min(capacity, kNumberUnitCapacity));
+    copyText(unit, chars, kValueTextCapacity);
     view = {chars, osUTustrlen(chars)};
   }
-  unichar chars[kNumberUnitCapacity];
+  unichar chars[kValueTextCapacity];
   TextView view;
 };
 
@@ -72,14 +68,14 @@ void drawFixedPointNumber(const FixedPointField& field, const ValueLook& look,
 
 void drawNumberField(const NumberField& field, const ValueLook& look, const PlacedSize& box,
                      FONTHANDLE font, jword unit) {
-  const UnitText unitText(unit, kNumberUnitCapacity);
+  const UnitText unitText(unit);
   drawInLook(kTargetSurface, numberFieldText(field, canvasSeparators(), unitText.view), look, box,
              font);
 }
 
 void drawFloatField(const FloatField& field, const ValueLook& look, const PlacedSize& box,
                     FONTHANDLE font, jword unit) {
-  const UnitText unitText(unit, kFloatUnitCapacity);
+  const UnitText unitText(unit);
   drawInLook(kTargetSurface, floatFieldText(field, canvasSeparators(), unitText.view), look, box,
              font);
 }
