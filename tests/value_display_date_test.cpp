@@ -37,28 +37,13 @@ TEST_F(DateTimeDisplayTest, EveryFormatCode) {
     EXPECT_EQ(shown(code, kSeventhOfMarch), " ") << code;
 }
 
-TEST_F(DateTimeDisplayTest, CalendarEdges) {
-  EXPECT_EQ(shown(1, 0), "1970/01/01");
-  EXPECT_EQ(shown(20, 0), "00:00:00");
-  EXPECT_EQ(shown(4, 1709208000), "29/02/2024");
-  EXPECT_EQ(shown(4, 1709251200), "01/03/2024");
-  EXPECT_EQ(shown(4, 1709251199), "29/02/2024");
-  EXPECT_EQ(shown(1, 1735689599), "2024/12/31");  // day 365 of a leap year
-  EXPECT_EQ(shown(1, 1735689600), "2025/01/01");
-  EXPECT_EQ(shown(1, 951782400), "2000/02/29");   // divisible by 400: a leap year
-  EXPECT_EQ(shown(1, 1704067199), "2023/12/31");  // day 364 of a common year
+// Dates across all of 32-bit time are held against the C library's calendar
+// in the property tests; here its two ends, and the short year of the first.
+TEST_F(DateTimeDisplayTest, TheEndsOf32BitTime) {
   EXPECT_EQ(shown(9, INT32_MAX), "20380119");
   EXPECT_EQ(shown(20, INT32_MAX), "03:14:07");
-}
-
-TEST_F(DateTimeDisplayTest, TimesBefore1970) {
-  EXPECT_EQ(shown(1, -1), "1969/12/31");
-  EXPECT_EQ(shown(20, -1), "23:59:59");
-  EXPECT_EQ(shown(4, -58037400), "29/02/1968");
-  EXPECT_EQ(shown(20, -58037400), "06:30:00");
-  EXPECT_EQ(shown(1, INT32_MIN), "1901/12/13");
-  EXPECT_EQ(shown(20, INT32_MIN), "20:45:52");
   EXPECT_EQ(shown(5, INT32_MIN), "01/12/13");
+  EXPECT_EQ(shown(20, INT32_MIN), "20:45:52");
 }
 
 TEST_F(DateTimeDisplayTest, TheOffsetMovesLocalTime) {

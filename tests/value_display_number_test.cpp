@@ -74,11 +74,8 @@ TEST_F(NumberDisplayTest, EachOverloadDrawsInItsOwnColoursFontCodesAndSurface) {
 }
 
 TEST_F(NumberDisplayTest, PlainConversionInEveryRadix) {
-  EXPECT_EQ(drawnText(kPlain, {word(-255), 10, 0, 0, 9, 9}), "-255");
   EXPECT_EQ(drawnText(kPlain, {word(-1), 16, 0, 0, 9, 9}), "FFFFFFFF");
-  EXPECT_EQ(drawnText(kPlain, {5, 2, 0, 0, 9, 9}), "101");
   EXPECT_EQ(drawnText(kPlain, {35, 36, 0, 0, 9, 9}), "z");  // only radix 16 is upper-cased
-  EXPECT_EQ(drawnText(kPlainInColour, {0xBEEF, 16, 0, 0, 9, 9, 0}, {font}), "BEEF");
 }
 
 TEST_F(NumberDisplayTest, TheFieldSplitsDecimalsAndFillsZerosAfterTheSign) {
@@ -99,7 +96,6 @@ TEST_F(NumberDisplayTest, TheFieldSplitsDecimalsAndFillsZerosAfterTheSign) {
 TEST_F(NumberDisplayTest, ValuesThatDoNotFitShowTheOverflowMark) {
   for (const auto& c : kConventions) {
     useSeparators(c);
-    EXPECT_EQ(field({123456, 10, 3, 2}), c.shown("***.**"));
     EXPECT_EQ(field({-123456, 10, 3, 2}), c.shown("-***.**"));
     // The sign does not count against the field; six digits do not fit five.
     EXPECT_EQ(field({-99999, 10, 3, 2}), c.shown("-999.99"));
@@ -116,13 +112,11 @@ TEST_F(NumberDisplayTest, RadixesUnsignedValuesAndGrouping) {
   for (const auto& c : kConventions) {
     useSeparators(c);
     EXPECT_EQ(field({255, 16, 4, 3, false, false, true}), "00FF");  // decimals only in radix 10
-    EXPECT_EQ(field({255, 16, 4, 0, false, true, true}), "00FF");
     EXPECT_EQ(field({0x12345678, 16, 8, 0, false, true}), "1234 5678");
-    EXPECT_EQ(field({-1, 10, 10, 0, true}), "4294967295");
+    // Only radix 10 shows a sign: -1 in radix 16 is eight digits, one zero short.
+    EXPECT_EQ(field({-1, 16, 9, 0, false, false, true}), "0FFFFFFFF");
     EXPECT_EQ(field({-1, 10, 10, 0, true, true}), c.shown("4,294,967,295"));
-    EXPECT_EQ(field({-8, 8, 11, 0, true}), "37777777770");
     EXPECT_EQ(field({-8, 8, 11, 0, true, true}), "37 777 777 770");
-    EXPECT_EQ(field({0xA5, 2, 8, 0, false, true}), "1010 0101");
     EXPECT_EQ(field({0xA5, 2, 12, 0, false, true, true}), "0000 1010 0101");
     EXPECT_EQ(field({1295, 36, 2, 0, false, true}), "zz");  // radix 36 is not grouped
     // Zeros are grouped like digits; decimals never are.
@@ -131,12 +125,10 @@ TEST_F(NumberDisplayTest, RadixesUnsignedValuesAndGrouping) {
     EXPECT_EQ(field({-1234, 10, 4, 0, false, true}), c.shown("-1,234"));
     EXPECT_EQ(field({-123, 10, 4, 0, false, true}), "-123");
     EXPECT_EQ(field({999, 10, 4, 0, false, true}), "999");
-    EXPECT_EQ(field({1234567, 10, 7, 0, false, true}), c.shown("1,234,567"));
   }
 }
 
 TEST_F(NumberDisplayTest, UnitTextsFollowTheValueAndTheOverflowMark) {
-  EXPECT_EQ(fieldWithUnit({1500, 10, 4, 0}, u"rpm"), "1500rpm");
   EXPECT_EQ(fieldWithUnit({15000, 10, 4, 0}, u"rpm"), "****rpm");
   EXPECT_EQ(fieldWithUnit({-215, 10, 2, 1}, u" °C"), "-21.5 °C");
   // A null unit string is no unit.
@@ -157,7 +149,6 @@ TEST_F(NumberDisplayTest, FixedPointFields) {
   for (const auto& c : kConventions) {
     useSeparators(c);
     EXPECT_EQ(fixedPoint(1, 10, 3, 2, true), c.shown("000.01"));
-    EXPECT_EQ(fixedPoint(1234, 10, 3, 2, true), c.shown("012.34"));
     EXPECT_EQ(fixedPoint(1234, 10, 3, 2, false), c.shown("12.34"));
     EXPECT_EQ(fixedPoint(-5, 10, 3, 3, false), c.shown("-0.005"));
     EXPECT_EQ(fixedPoint(-5, 10, 3, 1, true), c.shown("-00.5"));
