@@ -61,7 +61,9 @@ int32_t& cachedTimeZoneOffset() {
 
 int32_t currentTimeZoneOffset() {
   int32_t& cached = cachedTimeZoneOffset();
-  if (cached == kUnknownTimeZoneOffset) osTMgetGMTTimeZoneOffset(&cached);
+  // Only an answer the platform vouches for is kept.
+  int32_t asked = 0;
+  if (cached == kUnknownTimeZoneOffset && osTMgetGMTTimeZoneOffset(&asked)) cached = asked;
   return cached == kUnknownTimeZoneOffset ? 0 : cached;
 }
 
