@@ -186,14 +186,13 @@ TEST_F(CanvasStringsTest, NullStringsDrawEmptyAndNullFontsDrawWithoutAFont) {
 
 TEST_F(CanvasStringsTest, LongStringsArePassedWholeInPlace) {
   const jword longText = vmhost::newString(std::u16string(100000, u'x'));
-  host::setTraceRecording(false);
-  callOn(canvas_, "drawString(Ljava/lang/String;IIII)V", {0, 0, 40, 20}, {longText});
-  callOn(canvas_, "drawString(Ljava/lang/String;II)V", {0, 30}, {longText});
-  host::setTraceRecording(true);
-  host::traceClear();
-  callOn(canvasFont_, "calcTextMetrics(Ljava/lang/String;)V", {}, {longText});
-  // 100,000 glyphs of 10 pixels each.
-  EXPECT_EQ(vmhost::getField(canvasFont_, "textWidth"), 1000000);
+  const std::vector<std::string> calls =
+      draw("drawString(Ljava/lang/String;II)V", {0, 30}, {longText});
+  ASSERT_EQ(calls.size(), 2u);
+  // 100,000 glyphs of 10 pixels each, and a rectangle as wide.
+  EXPECT_TRUE(calls[0].ends_with(", 100000) -> {1000000, 19, 15}"));
+  EXPECT_EQ(calls[1].rfind("osGXtext(3, {0, 11, 1000000, 30}", 0), 0u);
+  EXPECT_TRUE(calls[1].ends_with(", 100000, false)"));
 }
 
 }  // namespace
