@@ -35,11 +35,8 @@ class TextRaster : public ::testing::Test {
   void SetUp() override {
     if (!gdihost::rasterAvailable()) GTEST_SKIP() << "built without the raster backend";
     tamri_test::pinTestFonts();
-    gdihost::reset();
     host::setTraceRecording(false);
-    surface_ = gdihost::createSurface(kWidth, kHeight, kWhite);
-    gdihost::selectTarget(surface_);
-    sans_ = load(u"DejaVu Sans", 16);
+    clear();
   }
   void TearDown() override {
     host::setTraceRecording(true);
