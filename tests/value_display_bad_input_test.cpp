@@ -10,14 +10,6 @@ namespace {
 using tamri_test::floatWord;
 using tamri_test::word;
 
-constexpr const char* kPlain = "drawNumber(IIIIII)V";
-constexpr const char* kWindow = "drawNumber(IIIIZIIII)V";
-constexpr const char* kFixedPoint = "drawNumber(IIIIIZIIIIIII)V";
-constexpr const char* kFieldWithUnit =
-    "drawNumber(IIIIIIZZZIIIIIILgpclasses/graphics/CgpFont;Ljava/lang/String;)V";
-constexpr const char* kFloatWithUnit =
-    "nativeDrawFloat(FIIIIZZZIIIIIILgpclasses/graphics/CgpFont;Ljava/lang/String;)V";
-
 constexpr int32_t kHuge = 1000;
 
 class BadValueInputTest : public tamri_test::ValueDisplayTest {
@@ -35,14 +27,6 @@ class BadValueInputTest : public tamri_test::ValueDisplayTest {
                      {floatWord(value), word(integerDigits), word(decimals), 1, 1, autoDecimals,
                       grouping, zeros, 0, 0, 0, 0, 9, 9},
                      {font, unit});
-  }
-  std::string fixedPoint(int32_t value, int32_t radix, int32_t digits, int32_t decimals,
-                         bool zeros) {
-    return drawnText(kFixedPoint, {word(value), word(radix), word(digits), 1, 1, zeros,
-                                   word(decimals), 0, 0, 0, 0, 9, 9});
-  }
-  std::string window(int32_t value, int32_t radix, int32_t digits, bool zeros) {
-    return drawnText(kWindow, {word(value), word(radix), word(digits), 1, zeros, 0, 0, 9, 9});
   }
   static std::string repeated(char c, size_t n) { return std::string(n, c); }
 };

@@ -14,8 +14,6 @@ using tamri_test::word;
 using Lines = std::vector<std::string>;
 
 constexpr const char* kFloat = "nativeDrawFloat(FIIIIZZZIIIIIILgpclasses/graphics/CgpFont;)V";
-constexpr const char* kFloatWithUnit =
-    "nativeDrawFloat(FIIIIZZZIIIIIILgpclasses/graphics/CgpFont;Ljava/lang/String;)V";
 constexpr const char* kFloatInCanvasFont = "nativeDrawFloat(FIIIZIIIIIII)V";
 constexpr const char* kFloatInFont = "nativeDrawFloat(FIIIZIIIIIIILgpclasses/graphics/CgpFont;)V";
 constexpr const char* kFloatAuto = "nativeDrawFloat(FIIIZZIIIIIILgpclasses/graphics/CgpFont;)V";

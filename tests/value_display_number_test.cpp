@@ -9,14 +9,9 @@ using tamri_test::kConventions;
 using tamri_test::word;
 using Lines = std::vector<std::string>;
 
-constexpr const char* kPlain = "drawNumber(IIIIII)V";
-constexpr const char* kWindow = "drawNumber(IIIIZIIII)V";
 constexpr const char* kPlainInColour = "drawNumber(IIIIIIILgpclasses/graphics/CgpFont;)V";
 constexpr const char* kSigned = "drawNumber(IIIIIIZIIIIIILgpclasses/graphics/CgpFont;)V";
-constexpr const char* kFixedPoint = "drawNumber(IIIIIZIIIIIII)V";
 constexpr const char* kField = "drawNumber(IIIIIIZZZIIIIIILgpclasses/graphics/CgpFont;)V";
-constexpr const char* kFieldWithUnit =
-    "drawNumber(IIIIIIZZZIIIIIILgpclasses/graphics/CgpFont;Ljava/lang/String;)V";
 
 struct Field {
   int32_t value, radix, integerDigits, decimals;
@@ -36,14 +31,6 @@ class NumberDisplayTest : public tamri_test::ValueDisplayTest {
   std::string field(const Field& f) { return drawnText(kField, fieldScalars(f), {font}); }
   std::string fieldWithUnit(const Field& f, const std::u16string& unit) {
     return drawnText(kFieldWithUnit, fieldScalars(f), {font, vmhost::newString(unit)});
-  }
-  std::string window(int32_t value, int32_t radix, int32_t digits, bool zeros) {
-    return drawnText(kWindow, {word(value), word(radix), word(digits), 1, zeros, 0, 0, 9, 9});
-  }
-  std::string fixedPoint(int32_t value, int32_t radix, int32_t digits, int32_t decimals,
-                         bool zeros) {
-    return drawnText(kFixedPoint, {word(value), word(radix), word(digits), 1, 1, zeros,
-                                   word(decimals), 0, 0, 0, 0, 9, 9});
   }
 };
 

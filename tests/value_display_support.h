@@ -31,11 +31,20 @@ inline constexpr SeparatorConvention kCommaConvention{u',', u'.'};
 inline constexpr SeparatorConvention kConventions[] = {kPointConvention, kCommaConvention};
 
 inline uint32_t word(int32_t value) { return static_cast<uint32_t>(value); }
+
 inline uint32_t floatWord(float value) { return std::bit_cast<uint32_t>(value); }
 
 class ValueDisplayTest : public VmTest {
  protected:
   static constexpr const char* kCanvas = "gpclasses/graphics/CgpCanvas";
+  // The value natives called from more than one test file.
+  static constexpr const char* kPlain = "drawNumber(IIIIII)V";
+  static constexpr const char* kWindow = "drawNumber(IIIIZIIII)V";
+  static constexpr const char* kFixedPoint = "drawNumber(IIIIIZIIIIIII)V";
+  static constexpr const char* kFieldWithUnit =
+      "drawNumber(IIIIIIZZZIIIIIILgpclasses/graphics/CgpFont;Ljava/lang/String;)V";
+  static constexpr const char* kFloatWithUnit =
+      "nativeDrawFloat(FIIIIZZZIIIIIILgpclasses/graphics/CgpFont;Ljava/lang/String;)V";
 
   void SetUp() override {
     VmTest::SetUp();
@@ -77,6 +86,16 @@ class ValueDisplayTest : public VmTest {
     const size_t open = calls[0].find('"');
     const size_t close = calls[0].rfind('"');
     return calls[0].substr(open + 1, close - open - 1);
+  }
+
+  // The digit window and the fixed-point field in the canvas's look.
+  std::string window(int32_t value, int32_t radix, int32_t digits, bool zeros) {
+    return drawnText(kWindow, {word(value), word(radix), word(digits), 1, zeros, 0, 0, 9, 9});
+  }
+  std::string fixedPoint(int32_t value, int32_t radix, int32_t digits, int32_t decimals,
+                         bool zeros) {
+    return drawnText(kFixedPoint, {word(value), word(radix), word(digits), 1, 1, zeros,
+                                   word(decimals), 0, 0, 0, 0, 9, 9});
   }
 
   jword canvas = 0, font = 0;
