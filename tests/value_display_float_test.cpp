@@ -91,6 +91,8 @@ TEST_F(FloatDisplayTest, AutomaticDecimalsFillTheIntegerDigits) {
     EXPECT_EQ(field({-0.5f, 5, 0, false, true}), c.shown("-0.5000"));
     EXPECT_EQ(field({1.0f, 3, 0, false, true}), c.shown("1.00"));
     EXPECT_EQ(field({10.0f, 3, 0, false, true}), c.shown("10.0"));
+    // An integer part that fills the field keeps the decimals asked for.
+    EXPECT_EQ(field({12.3f, 2, 2, false, true}), c.shown("12.30"));
     EXPECT_EQ(field({12345.6f, 5, 0, false, true}), "12346");
     EXPECT_EQ(field({12345.6f, 3, 1, false, true}), c.shown("***.*"));
   }

@@ -110,6 +110,7 @@ TEST_F(NumberDisplayTest, RadixesUnsignedValuesAndGrouping) {
     EXPECT_EQ(field({1234, 10, 7, 0, false, true, true}), c.shown("0,001,234"));
     EXPECT_EQ(field({12345678, 10, 4, 4, false, true}), c.shown("1,234.5678"));
     EXPECT_EQ(field({-1234, 10, 4, 0, false, true}), c.shown("-1,234"));
+    EXPECT_EQ(field({-123456, 10, 6, 0, false, true}), c.shown("-123,456"));  // full last group
     EXPECT_EQ(field({-123, 10, 4, 0, false, true}), "-123");
     EXPECT_EQ(field({999, 10, 4, 0, false, true}), "999");
   }
@@ -137,6 +138,7 @@ TEST_F(NumberDisplayTest, FixedPointFields) {
     useSeparators(c);
     EXPECT_EQ(fixedPoint(1, 10, 3, 2, true), c.shown("000.01"));
     EXPECT_EQ(fixedPoint(1234, 10, 3, 2, false), c.shown("12.34"));
+    EXPECT_EQ(fixedPoint(12345, 10, 3, 2, false), c.shown("123.45"));  // just fits
     EXPECT_EQ(fixedPoint(-5, 10, 3, 3, false), c.shown("-0.005"));
     EXPECT_EQ(fixedPoint(-5, 10, 3, 1, true), c.shown("-00.5"));
     // Too many digits: digits asterisks, the separator and decimal asterisks;
@@ -149,6 +151,7 @@ TEST_F(NumberDisplayTest, FixedPointFields) {
   EXPECT_EQ(fixedPoint(0, 10, 3, 0, true), "0000");  // zero with zeros has one place more
   EXPECT_EQ(fixedPoint(-5, 10, 3, 0, true), "-05");  // the sign takes its extra place
   EXPECT_EQ(fixedPoint(12345, 10, 3, 0, false), "***");
+  EXPECT_EQ(fixedPoint(123, 10, 3, 0, false), "123");  // just fits
   EXPECT_EQ(fixedPoint(255, 16, 4, 0, true), "00FF");
   EXPECT_EQ(fixedPoint(0x12345, 16, 4, 0, true), "****");
 }
