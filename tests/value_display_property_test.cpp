@@ -1,9 +1,14 @@
-// Dates and times across all of 32-bit time, in time zones up to 14 hours
-// either side of Greenwich, read as the C library's calendar gives them.
+// Random values and field descriptions: every text fits its buffer, and any
+// text that is not the overflow mark reads back, separators and unit taken
+// away, to the value in its radix and scale. Dates and times across all of
+// 32-bit time read as the C library's calendar gives them.
 #include "valuedisplay/date_time.h"
+#include "valuedisplay/float_field.h"
+#include "valuedisplay/number_field.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <random>
@@ -11,13 +16,111 @@
 
 namespace {
 
-std::string narrow(const tamri::ValueText& text) { return {text.chars, text.chars + text.length}; }
+using tamri::Separators;
+using tamri::ValueText;
+
+constexpr int kCases = 20000;
+constexpr Separators kSeparatorChoices[] = {{u'.', u','}, {u',', u'.'}, {u'.', u'\''}};
+// A unit of a character no number uses, long enough to be cut.
+const std::u16string kUnit(90, u'\u00B0');
+
+std::string narrow(const ValueText& text) { return {text.chars, text.chars + text.length}; }
+
+// The sign, digits and (when given) decimal point of a shown value: group
+// separators and the unit dropped, the decimal separator made a point.
+std::string readable(const ValueText& text, char16_t decimal) {
+  std::string kept;
+  for (int32_t i = 0; i < text.length; ++i) {
+    const char16_t c = text.chars[i];
+    if (c == decimal) {
+      kept += '.';
+    } else if (c == u'-' || (c < 0x80 && std::isalnum(static_cast<int>(c)))) {
+      kept += static_cast<char>(c);
+    }
+  }
+  return kept;
+}
+
+// Asterisks, or nothing at all for a field of no digits.
+bool isOverflowMark(const ValueText& text, const std::string& shown) {
+  return std::find(text.chars, text.chars + text.length, u'*') != text.chars + text.length ||
+         shown.empty() || shown == "-";
+}
+
+class Random {
+ public:
+  int32_t between(int32_t low, int32_t high) {
+    return std::uniform_int_distribution<int32_t>(low, high)(engine_);
+  }
+  bool flip() { return between(0, 1) == 1; }
+  // Any int, with small values and the ends of the range as often as large ones.
+  int32_t anyInt() {
+    const int32_t magnitude = (int32_t[]){INT32_MAX, 2000, 9999999}[between(0, 2)];
+    return flip() ? between(-magnitude, magnitude)
+                  : (int32_t[]){0, INT32_MIN, INT32_MAX}[between(0, 2)];
+  }
+  Separators separators() { return kSeparatorChoices[between(0, 2)]; }
+  tamri::TextView unit() { return {kUnit.data(), between(0, 90)}; }
+
+ private:
+  std::mt19937 engine_{20240307};
+};
+
+TEST(ValueDisplayProperties, NumberFieldsFitAndReadBack) {
+  Random random;
+  int readBack = 0;
+  for (int i = 0; i < kCases; ++i) {
+    tamri::NumberField f{random.anyInt(),        random.between(0, 37), random.between(-3, 70),
+                         random.between(-3, 70), random.flip(),         random.flip(),
+                         random.flip()};
+    if (random.flip()) f.radix = 10;
+    const Separators separators = random.separators();
+    const ValueText text = tamri::numberFieldText(f, separators, random.unit());
+    SCOPED_TRACE(narrow(text) + " radix " + std::to_string(f.radix));
+    ASSERT_LE(text.length, tamri::kLongestValueText);
+    ASSERT_EQ(text.chars[text.length], 0);
+    std::string shown = readable(text, separators.decimal);
+    std::erase(shown, '.');
+    if (isOverflowMark(text, shown)) continue;
+    const bool negative = !shown.empty() && shown[0] == '-';
+    const int64_t magnitude = std::stoll(shown.substr(negative ? 1 : 0), nullptr, f.radix);
+    const int64_t expected =
+        f.radix == 10 && !f.isUnsigned ? int64_t{f.value} : int64_t{static_cast<uint32_t>(f.value)};
+    EXPECT_EQ(negative ? -magnitude : magnitude, expected);
+    ++readBack;
+  }
+  EXPECT_GT(readBack, kCases / 4);  // the overflow mark is not the answer to everything
+}
+
+TEST(ValueDisplayProperties, FloatFieldsFitAndReadBack) {
+  Random random;
+  int readBack = 0;
+  for (int i = 0; i < kCases; ++i) {
+    const float value = static_cast<float>(random.anyInt()) / std::pow(10.0f, random.between(0, 6));
+    const tamri::FloatField f{value,         random.between(-3, 45),    random.between(-3, 45),
+                              random.flip(), random.between(0, 3) == 0, random.flip()};
+    const Separators separators = random.separators();
+    const ValueText text = tamri::floatFieldText(f, separators, random.unit());
+    SCOPED_TRACE(narrow(text));
+    ASSERT_LE(text.length, tamri::kLongestValueText);
+    ASSERT_EQ(text.chars[text.length], 0);
+    const std::string shown = readable(text, separators.decimal);
+    if (isOverflowMark(text, shown)) continue;
+    const size_t point = shown.find('.');
+    const int decimals =
+        point == std::string::npos ? 0 : static_cast<int>(shown.size() - point - 1);
+    const double tolerance = 0.5 * std::pow(10.0, -decimals) + std::fabs(value) * 1e-7;
+    EXPECT_NEAR(std::strtod(shown.c_str(), nullptr), value, tolerance);
+    ++readBack;
+  }
+  EXPECT_GT(readBack, kCases / 4);
+}
 
 TEST(ValueDisplayProperties, DatesAndTimesMatchTheCLibrarysCalendar) {
   std::mt19937 engine{20240307};
   std::uniform_int_distribution<int32_t> anyTime(INT32_MIN, INT32_MAX);
   std::uniform_int_distribution<int32_t> anyOffset(-14 * 60, 14 * 60);
-  for (int i = 0; i < 20000; ++i) {
+  for (int i = 0; i < kCases; ++i) {
     const int32_t time = anyTime(engine);
     const int32_t offset = anyOffset(engine);
     const int64_t local = tamri::localTimeOf(time, offset);
