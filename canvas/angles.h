@@ -8,6 +8,7 @@ namespace tamri {
 
 inline constexpr int32_t kFullTurnDegrees = 360;
 inline constexpr int32_t kFullTurnTenths = 3600;
+inline constexpr int32_t kHalfTurnTenths = kFullTurnTenths / 2;
 
 // Into 0 .. turn - 1, for any int (no loop over whole turns).
 inline int32_t reducedAngle(int32_t angle, int32_t turn) {

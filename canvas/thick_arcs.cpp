@@ -54,9 +54,9 @@ APOINT* addEdge(APOINT* out, const ThickArc& arc, int32_t radius, int32_t sweep,
   return out;
 }
 
-// A thick arc without a hole. Ends on the same pixel short of a whole turn
-// are a slice too thin to show, not the whole disc that equal ends would
-// make of it.
+// A thick arc without a hole. Ends on the same pixel make the whole disc,
+// as a sweep near a whole turn should, but below half a turn they are a
+// slice too thin to show: the flat triangle between them.
 void drawThickPie(const ThickArc& arc, const HeldSweep& held, int32_t surface) {
   const int32_t r = arc.outerRadius;
   const PlacedSize box{arc.centreX - r, arc.centreY - r, 2 * r, 2 * r};
@@ -64,7 +64,7 @@ void drawThickPie(const ThickArc& arc, const HeldSweep& held, int32_t surface) {
   const APOINT end = ellipsePoint(box, held.start + held.sweep);
   const PieLook look{arc.color, arc.color, kSolid, 0, 1, 0};
   const bool sameEnds = start.x == end.x && start.y == end.y;
-  if (sameEnds && held.sweep < kFullTurnTenths) {
+  if (sameEnds && held.sweep < kHalfTurnTenths) {
     return drawPieTriangle(pieTriangle(box, start, end), look, true);
   }
   drawPieSegment(box, start, end, look, surface);

@@ -1,6 +1,7 @@
 // Thick arcs through the VM frame: the ring polygon (its point count, its
 // first point and the last points of each edge), the steps that the radii
-// choose, the pie without a hole, and sweeps outside a single turn.
+// choose, the pie without a hole (and its ends on one pixel), and sweeps
+// outside a single turn.
 #include "canvas_test_support.h"
 
 #include <cstdio>
@@ -110,13 +111,35 @@ TEST_F(CanvasThickArcTest, WithoutAHoleItIsAPieSlice) {
   EXPECT_EQ(thickArc(100, 100, 0, 50, 900, -7200), thickArc(100, 100, 0, 50, 900, 3600));
 }
 
-TEST_F(CanvasThickArcTest, PieSliceThinnerThanAPixelIsNotTheWholeDisc) {
-  const Lines sliver{
-      "osGXfillPolygon(3, [{100, 100}, {104, 100}, {104, 100}], 0x00000ABC, 0x00000ABC, 1, true)",
-      "osGXdrawPolygon(3, [{100, 100}, {104, 100}, {104, 100}], 1, 0x00000000, 0x00000ABC, 0)"};
-  // One tenth of a degree on a radius of 5 ends on the pixel it starts on.
-  EXPECT_EQ(thickArc(100, 100, 0, 5, 10, 1), sliver);
-  EXPECT_EQ(thickArc(100, 100, 0, 5, 10, 0), sliver);
+Lines flatTriangle(const std::string& corners) {
+  return {"osGXfillPolygon(3, " + corners + ", 0x00000ABC, 0x00000ABC, 1, true)",
+          "osGXdrawPolygon(3, " + corners + ", 1, 0x00000000, 0x00000ABC, 0)"};
+}
+
+Lines disc(const std::string& corners, const std::string& radiusEnd) {
+  return {"osGXfillEllipse(" + corners + ", 0x00000ABC, 1, 0x00000ABC)",
+          "osGXdrawEllipse(" + corners + ", 0x00000000, 0, 1, 0x00000ABC)",
+          "osGXdrawLine(100, 100, " + radiusEnd + ", 1, 0, 0x00000000, 0x00000ABC, 0)"};
+}
+
+TEST_F(CanvasThickArcTest, EndsOnOnePixelAreAFlatTriangleBelowHalfATurnAndTheDiscFromThere) {
+  const struct {
+    int32_t outer, start, sweep;
+    Lines drawn;
+  } rows[] = {
+      // One tenth of a degree on a radius of 5 ends on the pixel it starts on.
+      {5, 10, 1, flatTriangle("[{100, 100}, {104, 100}, {104, 100}]")},
+      {5, 10, 0, flatTriangle("[{100, 100}, {104, 100}, {104, 100}]")},
+      // On a radius of 1 every angle off the axes lands on the centre pixel.
+      {1, 10, 1799, flatTriangle("[{100, 100}, {100, 100}, {100, 100}]")},
+      {1, 10, 1800, disc("99, 99, 100, 100", "100, 100")},
+      // A gauge one step short of full stays the disc.
+      {46, 3599, 3599, disc("54, 54, 145, 145", "145, 100")},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(thickArc(100, 100, 0, row.outer, row.start, row.sweep), row.drawn)
+        << row.outer << " " << row.start << " " << row.sweep;
+  }
 }
 
 }  // namespace
