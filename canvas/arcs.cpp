@@ -29,7 +29,7 @@ DegreeArc degreeArc(const PlacedSize& box, int32_t startDegrees, int32_t sweep) 
 }
 
 void line(APOINT from, APOINT to, const LineLook& look) {
-  osGXdrawLine(from.x, from.y, to.x, to.y, wordWidth(look.lineWidth), lowWord(look.lineStyle),
+  osGXdrawLine(from.x, from.y, to.x, to.y, lowWord(look.lineWidth), lowWord(look.lineStyle),
                look.color, look.backColor, kNoEndMarks);
 }
 
@@ -38,7 +38,7 @@ void arc(const PlacedSize& box, APOINT start, APOINT end, const POINTRECT& bound
   const POINTRECT rect = rectOf(box);
   const POINTLINE ends{start.x, start.y, end.x, end.y};
   osGXdrawArc(&rect, &ends, look.color, look.backColor, lowSignedByte(look.lineStyle),
-              wordWidth(look.lineWidth), &bounds, kKeepInsideBounds);
+              lowWord(look.lineWidth), &bounds, kKeepInsideBounds);
 }
 
 // A sector on the canvas's surface, or nothing when the arc is small.
@@ -55,8 +55,7 @@ bool drewCanvasSector(const CanvasPen& pen, const PlacedSize& box, const DegreeA
 void drawCanvasArc(const CanvasPen& pen, const PlacedSize& box, int32_t start, int32_t sweep) {
   if (sweep == kFullTurnDegrees) {
     const BoxCorners c = cornersOf(box);
-    osGXdrawEllipse(c.left, c.top, c.right, c.bottom, pen.color, kSolid, wordWidth(pen.lineWidth),
-                    0);
+    osGXdrawEllipse(c.left, c.top, c.right, c.bottom, pen.color, kSolid, lowWord(pen.lineWidth), 0);
     return;
   }
   drawArcStyled(box, start, sweep, {pen.color, 0, pen.lineWidth, kSolid});
@@ -95,7 +94,7 @@ void drawCanvasPie(const CanvasPen& pen, const PlacedSize& box, int32_t start, i
     return;
   }
   const PieTriangle t = pieTriangle(box, a.start, a.end);
-  osGXdrawPolygon(3, t.corners, wordWidth(pen.lineWidth), pen.color, pen.backColor, kSolid);
+  osGXdrawPolygon(3, t.corners, lowWord(pen.lineWidth), pen.color, pen.backColor, kSolid);
 }
 
 }  // namespace tamri

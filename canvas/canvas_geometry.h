@@ -5,8 +5,6 @@
 #include "module/call_frame.h"
 #include "platform/gdi/osgx.h"
 
-#include <algorithm>
-
 namespace tamri {
 
 // Left x, top y, width and height in pixels.
@@ -38,21 +36,11 @@ POINTRECT rectOf(const PlacedSize& shape);
 // Rectangles of no width or no height are not drawn.
 inline bool hasArea(const PlacedSize& shape) { return shape.w != 0 && shape.h != 0; }
 
-// Line widths the drawing layer takes as 16-bit values: widths beyond that
-// range are held at its ends instead of wrapping round to a different width.
-inline int16_t wordWidth(int32_t width) {
-  return static_cast<int16_t>(std::clamp<int32_t>(width, INT16_MIN, INT16_MAX));
-}
-// Line widths the drawing layer takes as a byte: 0 to 255; a negative width
-// is no line rather than its low byte.
-inline int16_t byteWidth(int32_t width) {
-  return static_cast<int16_t>(std::clamp<int32_t>(width, 0, UINT8_MAX));
-}
-// The same for the signed width byte of the plane attribute record: 0 to 127.
-inline int8_t attributeWidth(int32_t width) {
-  return static_cast<int8_t>(std::clamp<int32_t>(width, 0, INT8_MAX));
-}
-// Style and end codes are codes, not sizes: they keep their low bits.
+// Widths, styles and codes go to the drawing layer narrowed as its
+// parameters declare them, never held to a range: the low 16 bits of the int
+// (sign-extended) for a 16-bit parameter, the low byte for a byte. A byte
+// handed on to a 16-bit parameter is zero-extended (lowByte) unless it is
+// read as a signed byte (lowSignedByte), as the plane attribute record is.
 inline int16_t lowWord(int32_t value) { return static_cast<int16_t>(value); }
 inline uint8_t lowByte(int32_t value) { return static_cast<uint8_t>(value); }
 inline int8_t lowSignedByte(int32_t value) { return static_cast<int8_t>(value); }

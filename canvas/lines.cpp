@@ -10,7 +10,7 @@ constexpr uint8_t kNoEndMarks = 0;
 
 void draw(const Segment& l, int32_t width, int16_t style, int32_t colour, int32_t back,
           uint8_t ends) {
-  osGXdrawLine(l.x1, l.y1, l.x2, l.y2, wordWidth(width), style, colour, back, ends);
+  osGXdrawLine(l.x1, l.y1, l.x2, l.y2, lowWord(width), style, colour, back, ends);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ namespace tamri {
 void drawCanvasOval(const CanvasPen& pen, const PlacedSize& shape) {
   const BoxCorners c = cornersOf(shape);
   osGXdrawEllipse(c.left, c.top, c.right, c.bottom, pen.color, lowWord(pen.lineStyle),
-                  wordWidth(pen.lineWidth), 0);
+                  lowWord(pen.lineWidth), 0);
 }
 
 void fillCanvasOval(const CanvasPen& pen, const PlacedSize& shape) {
@@ -33,7 +33,7 @@ void fillTranslatedOvalWithBorder(BorderedOval oval) {
   }
   if (oval.lineWidth > 0 && oval.lineStyle > 0) {
     osGXdrawEllipse(c.left, c.top, c.right, c.bottom, oval.lineColor, lowWord(oval.lineStyle),
-                    wordWidth(oval.lineWidth), oval.backColor);
+                    lowWord(oval.lineWidth), oval.backColor);
   }
 }
 

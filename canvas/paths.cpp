@@ -16,7 +16,7 @@ void fill(const TextView& text, int32_t fillColor) {
 void stroke(const TextView& text, int32_t lineColor, int32_t lineWidth) {
   const CanvasTransform& t = canvasTransform();
   osGXdrawPath(t.translateX, t.translateY, t.scaleX, t.scaleY, text.chars, text.count, lineColor,
-               wordWidth(lineWidth));
+               lowWord(lineWidth));
 }
 
 }  // namespace

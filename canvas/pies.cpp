@@ -33,7 +33,7 @@ void drawPieTriangle(const PieTriangle& t, const PieLook& look, bool filled) {
     osGXfillPolygon(3, t.corners, look.fillColor, look.backColor, lowSignedByte(look.fillStyle),
                     kWinding);
   }
-  osGXdrawPolygon(3, t.corners, wordWidth(look.lineWidth), look.lineColor, look.backColor,
+  osGXdrawPolygon(3, t.corners, lowWord(look.lineWidth), look.lineColor, look.backColor,
                   lowWord(look.lineStyle));
 }
 
@@ -41,7 +41,7 @@ void drawPieSector(int32_t surface, const PlacedSize& box, APOINT start, APOINT 
                    const POINTRECT& bounds, const SectorStyle& style) {
   const POINTRECT rect = rectOf(box);
   const POINTLINE ends{start.x, start.y, end.x, end.y};
-  const PLANEATTRIB attributes{attributeWidth(style.lineWidth), lowSignedByte(style.lineStyle),
+  const PLANEATTRIB attributes{lowSignedByte(style.lineWidth), lowSignedByte(style.lineStyle),
                                lowSignedByte(style.fillStyle), kWithRadiusLines};
   osGXpie(surface, &rect, &ends, &style.colours, &attributes, &bounds, kKeepInsideBounds);
 }
@@ -58,8 +58,8 @@ void drawPieSegment(const PlacedSize& box, APOINT start, APOINT end, const PieLo
     osGXfillEllipse(rect.left, rect.top, rect.right, rect.bottom, look.fillColor,
                     lowWord(look.fillStyle), look.backColor);
     osGXdrawEllipse(rect.left, rect.top, rect.right, rect.bottom, look.lineColor,
-                    lowWord(look.lineStyle), wordWidth(look.lineWidth), look.backColor);
-    osGXdrawLine(centre.x, centre.y, start.x, start.y, wordWidth(look.lineWidth),
+                    lowWord(look.lineStyle), lowWord(look.lineWidth), look.backColor);
+    osGXdrawLine(centre.x, centre.y, start.x, start.y, lowWord(look.lineWidth),
                  lowWord(look.lineStyle), look.lineColor, look.backColor, kNoEndMarks);
     return;
   }

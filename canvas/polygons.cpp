@@ -23,7 +23,7 @@ void fillWithBorder(const PointList& list, const PolygonLook& look, bool winding
   }
   const ShapeBorder border = borderOrFillOutline(look.border, look.fillColor, look.fillStyle);
   if (border.style != 0) {
-    osGXdrawPolygon(list.count, list.points, byteWidth(border.width), border.color, look.backColor,
+    osGXdrawPolygon(list.count, list.points, lowByte(border.width), border.color, look.backColor,
                     lowByte(border.style));
   }
 }
@@ -33,7 +33,7 @@ void fillWithBorder(const PointList& list, const PolygonLook& look, bool winding
 void drawCanvasPolygon(const CanvasPen& pen, const SplitPointArgs& points) {
   const PointList list = copySplitPoints(points);
   if (!list) return;
-  osGXdrawPolygon(list.count, list.points, byteWidth(pen.lineWidth), pen.color, 0,
+  osGXdrawPolygon(list.count, list.points, lowByte(pen.lineWidth), pen.color, 0,
                   lowByte(pen.lineStyle));
 }
 
@@ -49,7 +49,7 @@ void fillPolygonStyled(const SplitPointArgs& points, int32_t color, int32_t back
 
 void fillMovedPolygon(const SplitPointArgs& points, int32_t dx, int32_t dy, int32_t color,
                       int32_t backColor, int8_t fillStyle, int32_t lineWidth) {
-  fillAndRim(copySplitPoints(points, dx, dy), color, backColor, fillStyle, wordWidth(lineWidth));
+  fillAndRim(copySplitPoints(points, dx, dy), color, backColor, fillStyle, lowWord(lineWidth));
 }
 
 void fillBorderedPolygon(const InterleavedPointArgs& points, const PolygonLook& look) {

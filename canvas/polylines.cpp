@@ -7,7 +7,7 @@ namespace {
 
 void drawPolyline(const PointList& list, const LineLook& look, int32_t lineEnds) {
   if (!list) return;
-  osGXdrawPolyline(list.count, list.points, byteWidth(look.lineWidth), lowByte(look.lineStyle),
+  osGXdrawPolyline(list.count, list.points, lowByte(look.lineWidth), lowByte(look.lineStyle),
                    look.color, look.backColor, lowByte(lineEnds));
 }
 
@@ -26,7 +26,7 @@ void drawTranslatedBezier(const InterleavedPointArgs& points, const LineLook& lo
   const PointList list = translateInterleavedPoints(points);
   if (!list) return;
   const uint8_t style = lowByte(look.lineStyle);
-  osGXdrawBezierLine(list.count, list.points, wordWidth(look.lineWidth), style, look.color,
+  osGXdrawBezierLine(list.count, list.points, lowWord(look.lineWidth), style, look.color,
                      look.backColor, style);
 }
 

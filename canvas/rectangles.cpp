@@ -17,13 +17,13 @@ struct Rounding {
 
 void fill(const BoxCorners& c, int32_t lineWidth, int32_t colour, int8_t style, int32_t back,
           const Rounding& r) {
-  osGXfillRectangle(c.left, c.top, c.right, c.bottom, wordWidth(lineWidth), colour, style, back,
+  osGXfillRectangle(c.left, c.top, c.right, c.bottom, lowWord(lineWidth), colour, style, back,
                     r.rounded, r.width, r.height);
 }
 
 void outline(const BoxCorners& c, int32_t lineWidth, int16_t style, int32_t colour, int32_t back,
              const Rounding& r) {
-  osGXdrawRectangle(c.left, c.top, c.right, c.bottom, wordWidth(lineWidth), style, colour, back,
+  osGXdrawRectangle(c.left, c.top, c.right, c.bottom, lowWord(lineWidth), style, colour, back,
                     r.rounded, r.width, r.height);
 }
 

@@ -23,8 +23,7 @@ inline ScaleBox scaleBoxArg(int32_t first) {
 }
 // Colour, background colour, width and style from consecutive arguments.
 inline TickPen tickPenArg(int32_t first) {
-  return {wordWidth(intArg(first + 2)), lowWord(intArg(first + 3)), intArg(first),
-          intArg(first + 1)};
+  return {lowWord(intArg(first + 2)), lowWord(intArg(first + 3)), intArg(first), intArg(first + 1)};
 }
 
 void drawCanvasStraightScale(const ScaleBox& box, bool vertical, const TickPen& pen,

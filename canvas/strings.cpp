@@ -89,7 +89,7 @@ void drawStringWithBorder(const CanvasString& s, int32_t borderColor, int32_t fi
   if (hasArea(box)) {
     const POINTRECT r = rectOf(box);
     const int32_t back = read(s.canvas, canvas::backColor);
-    const int16_t width = wordWidth(borderWidth);
+    const int16_t width = lowWord(borderWidth);
     osGXfillRectangle(r.left, r.top, r.right, r.bottom, width, fillColor, 1, back, 0, 0, 0);
     osGXdrawRectangle(r.left, r.top, r.right, r.bottom, width, 1, borderColor, back, 0, 0, 0);
   }
@@ -102,7 +102,7 @@ void drawStringWithTranslatedBorder(const CanvasString& s, const BorderedString&
   drawText(s, r, {b.textColor, b.textBackColor, b.secondColor},
            textAttributes(b.layoutCode, b.bytes), b.font, true);
   if (!hasArea(moved)) return;
-  osGXdrawRectangle(r.left, r.top, r.right, r.bottom, wordWidth(b.lineWidth), lowWord(b.lineStyle),
+  osGXdrawRectangle(r.left, r.top, r.right, r.bottom, lowWord(b.lineWidth), lowWord(b.lineStyle),
                     b.borderColor, b.textBackColor, 0, 0, 0);
 }
 

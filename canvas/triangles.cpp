@@ -13,7 +13,7 @@ void fillBorderedTriangle(const Triangle& t, int32_t fillColor, int32_t backColo
   const ShapeBorder border = borderOrFillOutline(given, fillColor, fillStyle);
   if (border.style > 0) {
     osGXdrawTriangle(t.x1, t.y1, t.x2, t.y2, t.x3, t.y3, border.color, backColor,
-                     lowWord(border.style), wordWidth(border.width));
+                     lowWord(border.style), lowWord(border.width));
   }
 }
 

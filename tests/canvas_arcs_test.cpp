@@ -101,7 +101,7 @@ TEST_F(CanvasArcsTest, ArcBetweenGivenPointsIsTranslatedAndFlatBoundsMakeALine) 
   // and it passes no side.
   call("drawArc(IIIIIIIIIIII)V", {0, 0, 100, 50, 30, 10, 20, 10, 0x7, 0x8, 3, 2});
   EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawArc({2, 1, 98, 79}, {98, 40, 50, 1}, 0x00000007, 0x00000008, 2, 32767, "
+            (Lines{"osGXdrawArc({2, 1, 98, 79}, {98, 40, 50, 1}, 0x00000007, 0x00000008, 2, 5, "
                    "{50, 1, 98, 40}, true)",
                    "osGXdrawArc({1002, -1999, 1098, -1921}, {1098, -1960, 1050, -1999}, "
                    "0x00000007, 0x00000008, 2, 3, {1050, -1999, 1098, -1960}, true)",
@@ -125,10 +125,11 @@ TEST_F(CanvasArcsTest, ShortArcDrawsTheWholeEllipseForExactlyOneTurn) {
 }
 
 TEST_F(CanvasArcsTest, StyledArcHasNoWholeEllipseCase) {
-  call("drawArc(IIIIIIIIII)V", {0, 0, 100, 50, 30, 360, 0x7, 0x8, 5, 3});
+  // x, y, w, h, start, sweep, color, backColor, lineWidth (its low 16 bits), lineStyle
+  call("drawArc(IIIIIIIIII)V", {0, 0, 100, 50, 30, 360, 0x7, 0x8, 65538, 3});
   call("drawArc(IIIIIIIIII)V", {0, 0, 100, 50, 90, 2, 0x7, 0x8, 5, 3});
   EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawArc({0, 0, 99, 49}, {82, 6, 82, 6}, 0x00000007, 0x00000008, 3, 5, "
+            (Lines{"osGXdrawArc({0, 0, 99, 49}, {82, 6, 82, 6}, 0x00000007, 0x00000008, 3, 2, "
                    "{0, 0, 99, 49}, true)",
                    "osGXdrawLine(50, 0, 49, 0, 5, 3, 0x00000007, 0x00000008, 0)"}));
 }
@@ -155,17 +156,32 @@ TEST_F(CanvasArcsTest, SmallArcsFallBackToALineOrATriangle) {
                    "0x00000000}, {2, 1, 0, 1}, {50, 23, 100, 25}, true)"}));
 }
 
-TEST_F(CanvasArcsTest, ShortFillAndPieTakeTheCanvasSurfaceAndHoldTheWidthByte) {
+TEST_F(CanvasArcsTest, SectorsTakeTheCanvasSurfaceAndTheWidthsLowByteAsIs) {
   setPen("surface", 9);
-  setPen("lineWidth", 0x1FF);  // beyond the attribute byte: held at 127
   setPen("fillStyle", 0x105);  // a code: its low byte
-  call("fillArc(IIIIII)V", {0, 0, 100, 50, 45, 90});
-  setPen("lineWidth", -4);  // no line rather than a wrapped width
-  call("drawPie(IIIIII)V", {0, 0, 100, 50, 45, 90});
-  EXPECT_EQ(drawn(), (Lines{"osGXpie(9, {0, 0, 99, 49}, {72, 2, 27, 2}, {0x00000000, 0x00445566, "
-                            "0x00112233}, {127, 0, 5, 1}, {27, 0, 72, 25}, true)",
-                            "osGXpie(9, {0, 0, 99, 49}, {72, 2, 27, 2}, {0x00112233, 0x00445566, "
-                            "0x00000000}, {0, 1, 0, 1}, {27, 0, 72, 25}, true)"}));
+  const std::string box = "{0, 0, 99, 49}, {72, 2, 27, 2}, ";
+  const std::string bounds = ", {27, 0, 72, 25}, true)";
+  auto pie = [&](const char* native, int32_t width, std::vector<int32_t> args) {
+    host::traceClear();
+    setPen("lineWidth", width);
+    call(native, args);
+    return drawn();
+  };
+  // x, y, w, h, start, sweep, fillColor, backColor, fillStyle, lineColor, lineWidth, lineStyle
+  auto bordered = [&](int32_t width) {
+    return pie("fillPieWithBorder(IIIIIIIIIIII)V", 2,
+               {0, 0, 100, 50, 45, 90, 0xF1, 0xB2, 6, 0xC3, width, 2});
+  };
+  const std::string slice = "osGXpie(9, " + box + "{0x000000C3, 0x000000B2, 0x000000F1}, ";
+  EXPECT_EQ(bordered(200), Lines{slice + "{-56, 2, 6, 1}" + bounds});
+  EXPECT_EQ(bordered(-1), Lines{slice + "{-1, 2, 6, 1}" + bounds});
+  EXPECT_EQ(bordered(0x17F), Lines{slice + "{127, 2, 6, 1}" + bounds});
+  EXPECT_EQ(pie("fillArc(IIIIII)V", 0x180, {0, 0, 100, 50, 45, 90}),
+            Lines{"osGXpie(9, " + box + "{0x00000000, 0x00445566, 0x00112233}, {-128, 0, 5, 1}" +
+                  bounds});
+  EXPECT_EQ(
+      pie("drawPie(IIIIII)V", 0x203, {0, 0, 100, 50, 45, 90}),
+      Lines{"osGXpie(9, " + box + "{0x00112233, 0x00445566, 0x00000000}, {3, 1, 0, 1}" + bounds});
 }
 
 TEST_F(CanvasArcsTest, ZeroSizedBoxesAndPointsOnTheCentreStayInTheBox) {

@@ -27,7 +27,7 @@ TEST_F(CanvasPathsTest, TheTextGoesOverWithTheTranslationAndScale) {
   callClass(kBoth, {0x11, 0x22, -3}, {path});
   EXPECT_EQ(drawn(),
             (Lines{R"(osGXfillPath(0, 0, 0, 0, "M0 0 h4 v3 z", 12, 0x00000011))",
-                   R"(osGXdrawPath(5, -7, 512, 128, "M0 0 h4 v3 z", 12, 0x00000022, 32767))",
+                   R"(osGXdrawPath(5, -7, 512, 128, "M0 0 h4 v3 z", 12, 0x00000022, 4464))",
                    R"(osGXfillPath(0, 0, 256, 256, "M0 0 h4 v3 z", 12, 0x00000011))",
                    R"(osGXdrawPath(0, 0, 256, 256, "M0 0 h4 v3 z", 12, 0x00000022, -3))"}));
 }

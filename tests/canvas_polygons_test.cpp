@@ -24,14 +24,15 @@ std::string line(const std::string& head, const std::string& tail) { return head
 
 TEST_F(CanvasPolygonsTest, SplitFormOutlineUsesTheCanvasLineOnBackgroundZero) {
   call("drawPolygon([I[II)V", {3}, {xs, ys});
-  setPen("lineWidth", 0x1FF);  // more than the byte the layer takes: held at 255
-  setPen("lineStyle", 0x102);  // a code: its low byte
+  // Width and style go over as their low bytes, zero-extended.
+  setPen("lineWidth", 0x103);
+  setPen("lineStyle", 0x1FE);
   call("drawPolygon([I[II)V", {3}, {xs, ys});
-  setPen("lineWidth", -1);  // no line, not its low byte 255
+  setPen("lineWidth", -1);
   call("drawPolygon([I[II)V", {3}, {xs, ys});
   EXPECT_EQ(drawn(), (Lines{line("osGXdrawPolygon(3, ", ", 2, 0x00112233, 0x00000000, 4)"),
-                            line("osGXdrawPolygon(3, ", ", 255, 0x00112233, 0x00000000, 2)"),
-                            line("osGXdrawPolygon(3, ", ", 0, 0x00112233, 0x00000000, 2)")}));
+                            line("osGXdrawPolygon(3, ", ", 3, 0x00112233, 0x00000000, 254)"),
+                            line("osGXdrawPolygon(3, ", ", 255, 0x00112233, 0x00000000, 254)")}));
 }
 
 TEST_F(CanvasPolygonsTest, SplitFormFillsNeverTestTheStyleAndRimInTheFillColour) {
@@ -47,7 +48,7 @@ TEST_F(CanvasPolygonsTest, SplitFormFillsNeverTestTheStyleAndRimInTheFillColour)
                    line("osGXfillPolygon(3, ", ", 0x00000055, 0x00000066, 0, true)"),
                    line("osGXdrawPolygon(3, ", ", 1, 0x00000055, 0x00000055, 1)"),
                    "osGXfillPolygon(2, [{101, 5}, {102, 15}], 0x00000055, 0x00000066, -121, true)",
-                   "osGXdrawPolygon(2, [{101, 5}, {102, 15}], 32767, 0x00000055, 0x00000055, 1)"}));
+                   "osGXdrawPolygon(2, [{101, 5}, {102, 15}], 3, 0x00000055, 0x00000055, 1)"}));
   EXPECT_EQ(elements(xs), (std::vector<int32_t>{1, 2, 3}));  // copied, not moved
 }
 
@@ -83,13 +84,13 @@ TEST_F(CanvasPolygonsTest, BorderRuleOfTheInterleavedForm) {
        3,
        {"osGXfillPolygon(3, " + pts + ", 0x00000055, 0x00000066, 1, true)",
         "osGXdrawPolygon(3, " + pts + ", 2, 0x00000000, 0x00000066, 3)"}},
-      // A usable border keeps its own colour, width and style code.
+      // A usable border keeps its own colour, and the low bytes of width and style.
       {0x101,
        0x77,
        300,
        -2,
        {"osGXfillPolygon(3, " + pts + ", 0x00000055, 0x00000066, 1, true)",
-        "osGXdrawPolygon(3, " + pts + ", 255, 0x00000077, 0x00000066, 254)"}},
+        "osGXdrawPolygon(3, " + pts + ", 44, 0x00000077, 0x00000066, 254)"}},
   };
   for (const BorderCase& c : cases) {
     host::traceClear();

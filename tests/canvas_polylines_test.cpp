@@ -12,11 +12,11 @@ TEST_F(CanvasPolylinesTest, SplitPolylineIsCopiedWithByteAttributesAndNoTranslat
   const jword xs = makeIntArray({1, 2, 3}), ys = makeIntArray({10, 20, 30});
   call("setTransform(II)V", {100, 200});
   // count, color, backColor, lineWidth, lineStyle, lineEnds
-  call("drawPolyline([I[IIIIIII)V", {3, 0x55, 0x66, 0x103, 0x1FF, 0x102}, {xs, ys});
+  call("drawPolyline([I[IIIIIII)V", {3, 0x55, 0x66, 256, 0x1FF, 0x102}, {xs, ys});
   call("drawPolyline([I[IIIIIII)V", {2, 0x55, 0x66, -3, 2, 1}, {xs, ys});
-  EXPECT_EQ(drawn(), (Lines{"osGXdrawPolyline(3, [{1, 10}, {2, 20}, {3, 30}], 255, 255, "
+  EXPECT_EQ(drawn(), (Lines{"osGXdrawPolyline(3, [{1, 10}, {2, 20}, {3, 30}], 0, 255, "
                             "0x00000055, 0x00000066, 2)",
-                            "osGXdrawPolyline(2, [{1, 10}, {2, 20}], 0, 2, "
+                            "osGXdrawPolyline(2, [{1, 10}, {2, 20}], 253, 2, "
                             "0x00000055, 0x00000066, 1)"}));
   EXPECT_EQ(elements(xs), (std::vector<int32_t>{1, 2, 3}));
   EXPECT_EQ(elements(ys), (std::vector<int32_t>{10, 20, 30}));
@@ -61,11 +61,11 @@ TEST_F(CanvasPolylinesTest, TriangleBorderRule) {
     args.insert(args.end(), {0x55, 0x66, fillStyle, lineWidth, lineColor, style});
     call("fillTriangleWithBorder(IIIIIIIIBIII)V", args);
   };
-  triangle(2, 7, 0x77, 0);            // filled, outlined in the fill colour
-  triangle(0, 7, 0x77, 0);            // nothing
-  triangle(0x80, 7, -1, 0);           // no fill (negative byte), still the fill-colour outline
-  triangle(0x102, 3, 0x77, 0x10004);  // style and width in that order, 16 bits each
-  triangle(1, 3, 0x77, -2);           // a negative style draws no outline
+  triangle(2, 7, 0x77, 0);   // filled, outlined in the fill colour
+  triangle(0, 7, 0x77, 0);   // nothing
+  triangle(0x80, 7, -1, 0);  // no fill (negative byte), still the fill-colour outline
+  triangle(0x102, 0x10003, 0x77, 0x10004);  // style and width in that order, 16 bits each
+  triangle(1, 3, 0x77, -2);                 // a negative style draws no outline
   EXPECT_EQ(drawn(), (Lines{"osGXfillTriangle(1, 2, 30, 4, 5, 60, 0x00000055, 0x00000066, 2)",
                             "osGXdrawTriangle(1, 2, 30, 4, 5, 60, 0x00000055, 0x00000066, 1, 1)",
                             "osGXdrawTriangle(1, 2, 30, 4, 5, 60, 0x00000055, 0x00000066, 1, 1)",

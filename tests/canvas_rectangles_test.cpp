@@ -123,15 +123,24 @@ TEST_F(CanvasRectanglesTest, LinesAndWhichOfThemAreTranslated) {
                             "osGXdrawLine(5, 8, 15, 9, 3, 2, 0x00000055, 0x00000066, 3)"}));
 }
 
-TEST_F(CanvasRectanglesTest, WidthsBeyondSixteenBitsAreHeldAtTheEndsNotWrapped) {
-  setPen("lineWidth", 65537);  // its low 16 bits would be a one-pixel line
+TEST_F(CanvasRectanglesTest, WidthsGoOverAsTheirLowSixteenBitsNotHeldInRange) {
+  setPen("lineWidth", 65537);
+  call("drawLine(IIII)V", {0, 0, 1, 1});
+  setPen("lineWidth", -65535);
   call("drawRect(IIII)V", {1, 2, 3, 4});
-  call("drawLine(IIIIIIIII)V", {0, 0, 1, 1, 5, 6, 1, -65535, 0});
+  setPen("lineWidth", -1);
+  call("drawOval(IIII)V", {1, 2, 3, 4});
+  // x1, y1, x2, y2, color, backColor, lineStyle, lineWidth, lineEnds
+  call("drawLine(IIIIIIIII)V", {0, 0, 1, 1, 5, 6, 1, 65536, 0});
   call("drawLine(IIIIIIBI)V", {0, 0, 1, 1, 5, 6, 1, 40000});
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawRectangle(1, 2, 3, 5, 32767, 4, 0x00112233, 0x00445566, 0, 0, 0)",
-                   "osGXdrawLine(0, 0, 1, 1, -32768, 1, 0x00000005, 0x00000006, 0)",
-                   "osGXdrawLine(0, 0, 1, 1, 32767, 1, 0x00000005, 0x00000006, 0)"}));
+  // The outline's test takes the whole int, the call its low 16 bits.
+  call("fillOvalWithBorder(IIIIIIIIII)V", {1, 2, 3, 4, 5, 6, 0, 65536, 1, 7});
+  EXPECT_EQ(drawn(), (Lines{"osGXdrawLine(0, 0, 1, 1, 1, 4, 0x00112233, 0x00445566, 0)",
+                            "osGXdrawRectangle(1, 2, 3, 5, 1, 4, 0x00112233, 0x00445566, 0, 0, 0)",
+                            "osGXdrawEllipse(1, 2, 3, 5, 0x00112233, 4, -1, 0x00000000)",
+                            "osGXdrawLine(0, 0, 1, 1, 0, 1, 0x00000005, 0x00000006, 0)",
+                            "osGXdrawLine(0, 0, 1, 1, -25536, 1, 0x00000005, 0x00000006, 0)",
+                            "osGXdrawEllipse(1, 2, 3, 5, 0x00000007, 1, 0, 0x00000006)"}));
 }
 
 TEST_F(CanvasRectanglesTest, CornersWrapLikeTheVmsInts) {

@@ -131,7 +131,7 @@ TEST_F(CanvasStringsTest, TheLongBorderIsDrawnAfterTheTextInTheTranslatedBox) {
           "osGXdrawRectangle(105, 206, 134, 217, -2, 0, 0x000000FF, 0x00123456, 0, 0, 0)"}));
 }
 
-TEST_F(CanvasStringsTest, BordersNeedAnAreaAndWidthsAreHeldInSixteenBits) {
+TEST_F(CanvasStringsTest, BordersNeedAnAreaAndWidthsKeepTheirLowSixteenBits) {
   const std::vector<std::string> flat = draw("drawStringWithBorder(IIILjava/lang/String;IIII)V",
                                              {0x0000FF, 0x00FF00, 3, 5, 6, 0, 12}, {text_});
   ASSERT_EQ(flat.size(), 1u);
@@ -144,7 +144,8 @@ TEST_F(CanvasStringsTest, BordersNeedAnAreaAndWidthsAreHeldInSixteenBits) {
   const std::vector<std::string> wide = draw("drawStringWithBorder(IIILjava/lang/String;IIII)V",
                                              {0x0000FF, 0x00FF00, 70000, 5, 6, 30, 12}, {text_});
   ASSERT_EQ(wide.size(), 3u);
-  EXPECT_EQ(wide[1], "osGXdrawRectangle(5, 6, 34, 17, 32767, 1, 0x000000FF, 0x00445566, 0, 0, 0)");
+  EXPECT_EQ(wide[0], "osGXfillRectangle(5, 6, 34, 17, 4464, 0x0000FF00, 1, 0x00445566, 0, 0, 0)");
+  EXPECT_EQ(wide[1], "osGXdrawRectangle(5, 6, 34, 17, 4464, 1, 0x000000FF, 0x00445566, 0, 0, 0)");
 }
 
 TEST_F(CanvasStringsTest, WithoutACanvasTheStateReadsAsZeros) {

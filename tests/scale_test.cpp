@@ -127,13 +127,13 @@ TEST_F(ScaleTest, DivisionsOutsideOneTo32767DrawNothing) {
 TEST_F(ScaleTest, CanvasStraightScaleTakesTheTranslationAndItsOwnLook) {
   call("setTransform(II)V", {1000, 2000});
   // x1, y1, x2, y2, vertical, colour, backColour, width, style, divisions
-  call("drawScale(IIIIZIIIII)V", {0, 0, 100, 10, 0x100, 0x12, 0x34, 70000, 0x10005, 2});
+  call("drawScale(IIIIZIIIII)V", {0, 0, 100, 10, 0x100, 0x12, 0x34, 65536, 0x10005, 2});
   call("drawScale(IIIIZIIIII)V", {0, 0, 10, 100, 1, 0x12, 0x34, 1, 1, 2});
   call("drawScale(IIIIZIIIII)V", {0, 0, 10, 100, 1, 0x12, 0x34, 1, 1, 0});
   EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawLine(1000, 2000, 1000, 2010, 32767, 5, 0x00000012, 0x00000034, 0)",
-                   "osGXdrawLine(1050, 2000, 1050, 2010, 32767, 5, 0x00000012, 0x00000034, 0)",
-                   "osGXdrawLine(1100, 2000, 1100, 2010, 32767, 5, 0x00000012, 0x00000034, 0)",
+            (Lines{"osGXdrawLine(1000, 2000, 1000, 2010, 0, 5, 0x00000012, 0x00000034, 0)",
+                   "osGXdrawLine(1050, 2000, 1050, 2010, 0, 5, 0x00000012, 0x00000034, 0)",
+                   "osGXdrawLine(1100, 2000, 1100, 2010, 0, 5, 0x00000012, 0x00000034, 0)",
                    "osGXdrawLine(1000, 2100, 1010, 2100, 1, 1, 0x00000012, 0x00000034, 0)",
                    "osGXdrawLine(1000, 2050, 1010, 2050, 1, 1, 0x00000012, 0x00000034, 0)",
                    "osGXdrawLine(1000, 2000, 1010, 2000, 1, 1, 0x00000012, 0x00000034, 0)"}));
