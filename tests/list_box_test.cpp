@@ -456,7 +456,7 @@ TEST_F(ListBoxTest, AtMost1024ListBoxesLiveAtOnce) {
   EXPECT_NE(field(extra, "listHandle"), 0);
 }
 
-TEST_F(ListBoxTest, ATitleSetAgainReplacesItAndAFullListGetsNoTitleRow) {
+TEST_F(ListBoxTest, ATitleSetAgainReplacesItAndAFullListKeepsAllItsRowsAsDataRows) {
   const jword box = constructed(1, 3);
   title(box, {"First"}, 10);
   title(box, {"Second"}, 10);
@@ -469,6 +469,9 @@ TEST_F(ListBoxTest, ATitleSetAgainReplacesItAndAFullListGetsNoTitleRow) {
   ASSERT_EQ(drawn.size(), 2u);
   EXPECT_EQ(drawn[0].text + drawn[1].text, "AB");
   EXPECT_EQ(drawn[1].top, 20 + 30 - 70 + 1);  // B at index 0, drawn one row of 70 above
+  // B is a data row, not the title: it takes the cursor as the smallest index.
+  callOn(full, "setCursor(I)V", {9});
+  EXPECT_EQ(drawnTexts(full)[1].colour, static_cast<unsigned>(kCursorText));
 }
 
 }  // namespace
