@@ -252,6 +252,21 @@ TEST_F(ComplexObjTest, UpdateBoundingRectangleUnitesTheMembersAndAnswersTheGroup
            {"x1", 5}, {"y1", 10}, {"x2", 30}, {"y2", 90}, {"lineWidth", 3}})
     EXPECT_EQ(vmhost::getField(g, field), value) << field;
 
+  // A member beyond the 16-bit range: the extremes are taken in full and cut
+  // once, whatever the members' order; a group holding itself adds nothing
+  // of its own old rectangle.
+  const jword far = member("far", {{"x1", 7}, {"x2", 40000}});
+  const jword near = member("near", {{"x1", 8}, {"x2", 100}, {"y2", 3}});
+  const jword ab = group("ab", {far, near}, {{"x1", 1}, {"y2", 500}});
+  const jword ba = group("ba", {near, far});
+  vmhost::setField(ab, "children", vmhost::newRefArray(std::vector<jword>{far, ab, near}));
+  for (const jword order : {ab, ba}) {
+    callOn(order, "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;");
+    EXPECT_EQ(vmhost::getField(order, "x2"), 40000 - 65536);
+    EXPECT_EQ(vmhost::getField(order, "x1"), 7);
+    EXPECT_EQ(vmhost::getField(order, "y2"), 3);
+  }
+
   const jword left = member("left", {{"x1", -50}, {"y1", -40}, {"x2", -10}, {"y2", -2}});
   const jword g2 = group("g2", {left});
   callOn(g2, "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;");
