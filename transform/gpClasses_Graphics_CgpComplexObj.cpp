@@ -57,7 +57,7 @@ void drawMember(const LocalRef& group, const LocalRef& member, int32_t surface) 
 void draw() {
   const LocalRef self = LocalRef::argument(0);
   const int32_t surface = intArg(0);
-  const GroupWalk walk(self);
+  const GroupWalk walk(self, draw);
   // The member is kept reachable in a slot while its methods run.
   LocalRef member = LocalRef::empty();
   walk.forEach([&](int32_t i) {
@@ -113,7 +113,7 @@ void resize() {
   const LocalRef self = LocalRef::argument(0);
   const int32_t scale = intArg(0);
   const int8_t anchor = byteArg(1);
-  const GroupWalk walk(self);
+  const GroupWalk walk(self, resize);
   if (!walk.entered()) return;
   const uint8_t* block = self.resolve();
   const PointBounds design{read(block, g::baseX1), read(block, g::baseY1), read(block, g::baseX2),
@@ -134,7 +134,7 @@ void setPosition() {
   const LocalRef self = LocalRef::argument(0);
   const int32_t x = intArg(0);
   const int32_t y = intArg(1);
-  const GroupWalk walk(self);
+  const GroupWalk walk(self, setPosition);
   if (!walk.entered()) return;
   walk.forEach([&](int32_t i) {
     const LocalRef member(walk.child(i), false);
@@ -166,7 +166,7 @@ void setRotationPoint() {
   write(block, co::rotationPointX, x);
   write(block, co::rotationPointY, y);
   const int32_t groupX = centreX(block), groupY = centreY(block);
-  const GroupWalk walk(self);
+  const GroupWalk walk(self, setRotationPoint);
   walk.forEach([&](int32_t i) {
     const LocalRef member(walk.child(i), false);
     if (const uint8_t* m = member.resolve())
