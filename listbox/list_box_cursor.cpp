@@ -28,9 +28,10 @@ int32_t firstDataRow(const ListBoxModel& model) {
 }
 
 // The row a cursor without a row of its own lands on: from the first slot
-// on, a later slot replaces a title candidate unconditionally and any other
-// candidate when it is used with a smaller index. A free or title candidate
-// at the end means no cursor.
+// on, a later slot replaces a candidate at the title's place unconditionally
+// and any other candidate when it is used with a smaller index. A free
+// candidate at the end, or the title row itself, means no cursor; a data row
+// at index 0 under a title set on a full list is a row like any other.
 int32_t defaultCursorRow(const ListBoxModel& model) {
   int32_t candidate = 0;
   for (int32_t s = 1; s < model.rowCount; ++s) {
@@ -38,7 +39,8 @@ int32_t defaultCursorRow(const ListBoxModel& model) {
     const ListBoxRow& chosen = model.rows[candidate];
     if (isTitleRow(model, chosen) || (!isFree(row) && row.index < chosen.index)) candidate = s;
   }
-  return isDataRow(model, model.rows[candidate]) ? candidate : -1;
+  const ListBoxRow& chosen = model.rows[candidate];
+  return isFree(chosen) || chosen.isTitle ? -1 : candidate;
 }
 
 }  // namespace

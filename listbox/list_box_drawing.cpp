@@ -16,10 +16,15 @@ int32_t drawn(int64_t coordinate) { return cutTo16Bits(static_cast<int32_t>(coor
 // Low 24 bits inverted, the top byte kept: the cursor row's colours.
 int32_t inverted(int32_t colour) { return colour ^ 0x00FFFFFF; }
 
-// The list's background, the title band and the cursor bar are areas: solid
-// fills in one colour.
-void fillArea(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t colour) {
-  osGXfillRectangle(left, top, right, bottom, 1, colour, 1, colour, 0, 0, 0);
+// The list's background, the title band and the cursor bar: rectangles one
+// pixel wide in one colour, the background in line style 1, the two bands
+// in line style 0.
+constexpr int16_t kBackgroundStyle = 1;
+constexpr int16_t kBandStyle = 0;
+
+void drawArea(int32_t left, int32_t top, int32_t right, int32_t bottom, int16_t style,
+              int32_t colour) {
+  osGXdrawRectangle(left, top, right, bottom, 1, style, colour, colour, 0, 0, 0);
 }
 
 struct RowBox {
@@ -51,8 +56,8 @@ void drawRow(const ListBoxModel& model, const ListBoxRow& row, int32_t surface) 
   const int32_t ruleHalf = (model.rules.width + 1) / 2;
   const int64_t band = model.bandHeight;
   if (row.isTitle) {
-    fillArea(model.x1, drawn(model.y1 + frameHalf), model.x2, drawn(model.y1 + band + frameHalf),
-             row.backColor);
+    drawArea(model.x1, drawn(model.y1 + frameHalf), model.x2, drawn(model.y1 + band + frameHalf),
+             kBandStyle, row.backColor);
     const int64_t top = int64_t{model.y1} + frameHalf + 1;
     drawColumns(model, row, surface, {top, top + band - 1 - ruleHalf}, row.textColor);
     return;
@@ -63,7 +68,7 @@ void drawRow(const ListBoxModel& model, const ListBoxRow& row, int32_t surface) 
   if (row.isCursor) {
     textColor = inverted(textColor);
     const int64_t barTop = rowTop + frameHalf;
-    fillArea(model.x1, drawn(barTop), model.x2, drawn(barTop + model.rowHeight),
+    drawArea(model.x1, drawn(barTop), model.x2, drawn(barTop + model.rowHeight), kBandStyle,
              inverted(row.backColor));
   }
   const int64_t top = rowTop + ruleHalf + frameHalf + 1;
@@ -90,7 +95,7 @@ void drawRules(const ListBoxModel& model) {
 }  // namespace
 
 void drawListBox(const ListBoxModel& model, int32_t surface) {
-  fillArea(model.x1, model.y1, model.x2, model.y2, model.backColor);
+  drawArea(model.x1, model.y1, model.x2, model.y2, kBackgroundStyle, model.backColor);
   for (int32_t s = 0; s < model.rowCount; ++s) drawRow(model, model.rows[s], surface);
   if (model.rules.width != 0) drawRules(model);
   const ListLine& frame = model.frame;

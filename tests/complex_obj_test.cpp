@@ -122,7 +122,7 @@ TEST_F(ComplexObjTest, NestedGroupsDrawTheirMembersInside) {
                                 "draw(I)V on @b (2)", "draw(I)V on @c (2)"}));
 }
 
-TEST_F(ComplexObjTest, AGroupHeldByItselfOrItsMemberIsNotWalkedAgain) {
+TEST_F(ComplexObjTest, ANativeNeverWalksAGroupAgainThatItIsWalking) {
   const jword self = group("self", {}, {{"stateFlags", kShown}});
   vmhost::setField(self, "children",
                    vmhost::newRefArray(std::vector<jword>{self, member("a"), self}));
@@ -138,7 +138,27 @@ TEST_F(ComplexObjTest, AGroupHeldByItselfOrItsMemberIsNotWalkedAgain) {
   callOn(first, "setPosition(II)V", {5, 5});
   callOn(first, "resize(IB)V", {150, 6});
   callOn(first, "setRotationPoint(II)V", {1, 1});
-  EXPECT_LT(traceWith("callback").size(), 20u);
+  // Each cycle ends where a native reaches a group it is walking already
+  // (a member group's shift places it, so resize also leads to setPosition).
+  EXPECT_EQ(traceWith("callback").size(), 20u);
+
+  // Another native may walk the group meanwhile: a member's draw places it.
+  vmhost::setHostMethod(kGraphics, "draw(I)V", drawThatChangesTheGroup);
+  const jword a = member("a", {{"stateFlags", kShown}, {"x1", 5}, {"y1", 5}});
+  const jword b = member("b", {{"stateFlags", kShown}, {"x1", 9}, {"y1", 7}});
+  const jword placed = group("placed", {a, b}, {{"x1", 5}, {"y1", 5}});
+  int draws = 0;
+  duringDraw = [&] {
+    if (draws++ == 0) callOn(placed, "setPosition(II)V", {20, 30});
+  };
+  host::traceClear();
+  callOn(placed, "draw(I)V", {1});
+  duringDraw = nullptr;
+  EXPECT_EQ(callbacks(),
+            (Lines{"draw(I)V on @a (1)", "setPosition(II)V on @a (20, 30)",
+                   "setPosition(II)V on @b (24, 32)",
+                   "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics; on @placed ()",
+                   "draw(I)V on @b (1)"}));
 }
 
 TEST_F(ComplexObjTest, NestingDeeperThanTheLimitWalksNothing) {
@@ -251,6 +271,21 @@ TEST_F(ComplexObjTest, UpdateBoundingRectangleUnitesTheMembersAndAnswersTheGroup
   for (const auto& [field, value] : std::vector<std::pair<const char*, int64_t>>{
            {"x1", 5}, {"y1", 10}, {"x2", 30}, {"y2", 90}, {"lineWidth", 3}})
     EXPECT_EQ(vmhost::getField(g, field), value) << field;
+
+  // A member beyond the 16-bit range: the extremes are taken in full and cut
+  // once, whatever the members' order; a group holding itself adds nothing
+  // of its own old rectangle.
+  const jword far = member("far", {{"x1", 7}, {"x2", 40000}});
+  const jword near = member("near", {{"x1", 8}, {"x2", 100}, {"y2", 3}});
+  const jword ab = group("ab", {far, near}, {{"x1", 1}, {"y2", 500}});
+  const jword ba = group("ba", {near, far});
+  vmhost::setField(ab, "children", vmhost::newRefArray(std::vector<jword>{far, ab, near}));
+  for (const jword order : {ab, ba}) {
+    callOn(order, "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;");
+    EXPECT_EQ(vmhost::getField(order, "x2"), 40000 - 65536);
+    EXPECT_EQ(vmhost::getField(order, "x1"), 7);
+    EXPECT_EQ(vmhost::getField(order, "y2"), 3);
+  }
 
   const jword left = member("left", {{"x1", -50}, {"y1", -40}, {"x2", -10}, {"y2", -2}});
   const jword g2 = group("g2", {left});

@@ -153,6 +153,10 @@ TEST_F(GdiImages, BadFilesAnswerWithTheirStatusCodes) {
       {"overfull.jpg", overfull, OS_GX_IMAGE_DAMAGED},
       {"truncated.jpg", tamri_test::jpegBytes(kSixColours, 80).substr(0, 200), OS_GX_IMAGE_DAMAGED},
       {"huge.png", tamri_test::pngHeaderBytes(4097, 4096), OS_GX_IMAGE_TOO_LARGE},
+      {"tall.bmp", tamri_test::bmpBytes({2, 4097, std::vector<uint32_t>(2 * 4097)}),
+       OS_GX_IMAGE_TOO_LARGE},
+      {"wide.jpg", tamri_test::jpegBytes({40000, 2, std::vector<uint32_t>(80000)}, 80),
+       OS_GX_IMAGE_TOO_LARGE},
       {"wide.png", tamri_test::pngHeaderBytes(1 << 24, 2), OS_GX_IMAGE_TOO_LARGE},
   };
   for (const auto& c : cases) {
@@ -196,7 +200,7 @@ TEST_F(GdiImages, FilesAboveTheSizeLimitAreNotRead) {
   EXPECT_EQ(status, OS_GX_IMAGE_TOO_LARGE);
 }
 
-TEST_F(GdiImages, ImagesAboveThePixelLimitAreRefusedBeforeTheyAreMade) {
+TEST_F(GdiImages, ImagesBeyondTheSideOrPixelLimitsAreRefusedBeforeTheyAreMade) {
   const std::string six = tamri_test::pngBytes(kSixColours);
   const POINTRECT sixPixels{0, 0, 2, 1};
   int32_t status = -1;
@@ -211,6 +215,12 @@ TEST_F(GdiImages, ImagesAboveThePixelLimitAreRefusedBeforeTheyAreMade) {
   gdihost::reset();  // back to the full limit
   EXPECT_EQ(load("huge.png", tamri_test::pngHeaderBytes(4096, 4096), status), 0u);
   EXPECT_EQ(status, OS_GX_IMAGE_DAMAGED);  // allowed in size, but holds no pixels
+  // No side of a copy is longer than 4096 pixels either.
+  const int32_t strip = gdihost::createSurface(OS_GX_IMAGE_MAX_SIDE + 1, 1, kWhite);
+  EXPECT_EQ(osGXcreateImage(strip, nullptr, &status), 0u);
+  EXPECT_EQ(status, OS_GX_IMAGE_TOO_LARGE);
+  const POINTRECT widest{1, 0, OS_GX_IMAGE_MAX_SIDE, 0};
+  EXPECT_NE(osGXcreateImage(strip, &widest, &status), 0u);
 }
 
 TEST_F(GdiImages, FreedAndUnknownHandlesDrawNothingAndAreNeverGivenOutAgain) {

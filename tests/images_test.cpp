@@ -121,7 +121,7 @@ TEST_F(ImagesTest, TheCanvasDrawsAFilesImageMovedByTheTranslation) {
             (std::vector<std::string>{"osGXimage(4, {35, -33}, 30, 50, 6, 1, 0)"}));
 }
 
-TEST_F(ImagesTest, LoadedImagesDrawAndUnloadFreesThem) {
+TEST_F(ImagesTest, LoadedImagesDrawUnloadFreesThemAndTooWideOnesAreRefused) {
   const tamri_test::TempFolder folder;
   const tamri_test::TestImage red{2, 1, {0xFFFF0000, 0xFFFF0000}};
   const std::u16string path = folder.write("red.png", tamri_test::pngBytes(red)).u16string();
@@ -139,6 +139,11 @@ TEST_F(ImagesTest, LoadedImagesDrawAndUnloadFreesThem) {
   EXPECT_EQ(gdihost::imageCount(), 0);
   EXPECT_EQ(traceWith("osGXunloadImage"),
             (std::vector<std::string>{"osGXunloadImage(1)", "osGXunloadImage(1)"}));
+  // An image wider than 4096 pixels is refused, however few its pixels.
+  const tamri_test::TestImage strip{40000, 2, std::vector<uint32_t>(80000, 0xFFFF0000)};
+  const std::u16string wide = folder.write("strip.png", tamri_test::pngBytes(strip)).u16string();
+  EXPECT_EQ(load(wide, status).value, 0u);
+  EXPECT_EQ(vmhost::intArray(status)[0], OS_GX_IMAGE_TOO_LARGE);
 }
 
 TEST_F(ImagesTest, PathsPassWholeOrNotAtAll) {

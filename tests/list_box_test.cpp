@@ -263,11 +263,11 @@ TEST_F(ListBoxTest, ATitledFramedRuledListWithACursorDrawsExactly) {
   };
   EXPECT_EQ(traceWith("osGX"),
             (Lines{"osGXgetClipArea(1) -> false", "osGXsetClipArea(9, 19, 210, 120, 1)",
-                   "osGXfillRectangle(10, 20, 209, 119, 1, 0x00F0F0F0, 1, 0x00F0F0F0, 0, 0, 0)",
-                   "osGXfillRectangle(10, 22, 209, 43, 1, 0x00203040, 1, 0x00203040, 0, 0, 0)",
+                   "osGXdrawRectangle(10, 20, 209, 119, 1, 1, 0x00F0F0F0, 0x00F0F0F0, 0, 0, 0)",
+                   "osGXdrawRectangle(10, 22, 209, 43, 1, 0, 0x00203040, 0x00203040, 0, 0, 0)",
                    text("{21, 23, 81, 42}", "0x00FFFFFF", 9, "Time"),
                    text("{92, 23, 199, 42}", "0x00FFFFFF", 9, "Message"),
-                   "osGXfillRectangle(10, 62, 209, 81, 1, 0x00FF0000, 1, 0x00FF0000, 0, 0, 0)",
+                   "osGXdrawRectangle(10, 62, 209, 81, 1, 0, 0x00FF0000, 0x00FF0000, 0, 0, 0)",
                    text("{21, 64, 81, 82}", "0x0033FFFF", 4, "08:00"),
                    text("{92, 64, 199, 82}", "0x0033FFFF", 4, "Pump on"),
                    text("{21, 45, 81, 63}", "0x00112233", 4, "09:15"),
@@ -289,8 +289,8 @@ TEST_F(ListBoxTest, AFrameOrRulesSetAfterTheTitleWidenOnlyTheBand) {
   for (const char* text : {"B", "A"}) insert(box, text, true);
   host::traceClear();
   callOn(box, "draw(I)V", {kSurface});
-  EXPECT_EQ(traceWith("osGXfillRectangle(10, 22")[0],
-            "osGXfillRectangle(10, 22, 209, 45, 1, 0x00203040, 1, 0x00203040, 0, 0, 0)");
+  EXPECT_EQ(traceWith("osGXdrawRectangle(10, 22")[0],
+            "osGXdrawRectangle(10, 22, 209, 45, 1, 0, 0x00203040, 0x00203040, 0, 0, 0)");
   const std::vector<ShownText> drawn = drawnTexts(box);
   ASSERT_EQ(drawn.size(), 3u);
   EXPECT_EQ(std::vector<int>({drawn[1].top, drawn[1].bottom, drawn[2].top, drawn[2].bottom}),
@@ -456,7 +456,7 @@ TEST_F(ListBoxTest, AtMost1024ListBoxesLiveAtOnce) {
   EXPECT_NE(field(extra, "listHandle"), 0);
 }
 
-TEST_F(ListBoxTest, ATitleSetAgainReplacesItAndAFullListGetsNoTitleRow) {
+TEST_F(ListBoxTest, ATitleSetAgainReplacesItAndAFullListKeepsAllItsRowsAsDataRows) {
   const jword box = constructed(1, 3);
   title(box, {"First"}, 10);
   title(box, {"Second"}, 10);
@@ -469,6 +469,9 @@ TEST_F(ListBoxTest, ATitleSetAgainReplacesItAndAFullListGetsNoTitleRow) {
   ASSERT_EQ(drawn.size(), 2u);
   EXPECT_EQ(drawn[0].text + drawn[1].text, "AB");
   EXPECT_EQ(drawn[1].top, 20 + 30 - 70 + 1);  // B at index 0, drawn one row of 70 above
+  // B is a data row, not the title: it takes the cursor as the smallest index.
+  callOn(full, "setCursor(I)V", {9});
+  EXPECT_EQ(drawnTexts(full)[1].colour, static_cast<unsigned>(kCursorText));
 }
 
 }  // namespace

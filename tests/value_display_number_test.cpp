@@ -154,6 +154,9 @@ TEST_F(NumberDisplayTest, FixedPointFields) {
   EXPECT_EQ(fixedPoint(123, 10, 3, 0, false), "123");  // just fits
   EXPECT_EQ(fixedPoint(255, 16, 4, 0, true), "00FF");
   EXPECT_EQ(fixedPoint(0x12345, 16, 4, 0, true), "****");
+  // In another radix the decimals only widen the field: the row of
+  // asterisks is zero-filled to it like any text.
+  EXPECT_EQ(fixedPoint(0x12345, 16, 4, 2, true), "0*****");
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ void drawMember(const LocalRef& group, const LocalRef& member, int32_t surface) 
 void draw() {
   const LocalRef self = LocalRef::argument(0);
   const int32_t surface = intArg(0);
-  const GroupWalk walk(self);
+  const GroupWalk walk(self, draw);
   // The member is kept reachable in a slot while its methods run.
   LocalRef member = LocalRef::empty();
   walk.forEach([&](int32_t i) {
@@ -113,7 +113,7 @@ void resize() {
   const LocalRef self = LocalRef::argument(0);
   const int32_t scale = intArg(0);
   const int8_t anchor = byteArg(1);
-  const GroupWalk walk(self);
+  const GroupWalk walk(self, resize);
   if (!walk.entered()) return;
   const uint8_t* block = self.resolve();
   const PointBounds design{read(block, g::baseX1), read(block, g::baseY1), read(block, g::baseX2),
@@ -134,7 +134,7 @@ void setPosition() {
   const LocalRef self = LocalRef::argument(0);
   const int32_t x = intArg(0);
   const int32_t y = intArg(1);
-  const GroupWalk walk(self);
+  const GroupWalk walk(self, setPosition);
   if (!walk.entered()) return;
   walk.forEach([&](int32_t i) {
     const LocalRef member(walk.child(i), false);
@@ -166,7 +166,7 @@ void setRotationPoint() {
   write(block, co::rotationPointX, x);
   write(block, co::rotationPointY, y);
   const int32_t groupX = centreX(block), groupY = centreY(block);
-  const GroupWalk walk(self);
+  const GroupWalk walk(self, setRotationPoint);
   walk.forEach([&](int32_t i) {
     const LocalRef member(walk.child(i), false);
     if (const uint8_t* m = member.resolve())
@@ -181,25 +181,30 @@ void rotatePoints() {
   if (childrenOf(self.resolve()).elements) updateBounds(self);
 }
 
-// The union of the members' rectangles and the widest member line.
+// The union of the members' rectangles and the widest member line, taken
+// over every member in full width and stored once, so that a member beyond
+// the 16-bit range gives the same rectangle wherever it stands in the group.
 void updateBoundingRectangle() {
   const LocalRef self = LocalRef::argument(0);
   uint8_t* block = self.resolve();
   if (childrenOf(block).elements) {
-    write(block, g::x1, INT16_MAX);
-    write(block, g::y1, INT16_MAX);
-    write(block, g::x2, -1);
-    write(block, g::y2, -1);
-    write(block, g::lineWidth, int8_t{0});
+    int32_t x1 = INT16_MAX, y1 = INT16_MAX, x2 = -1, y2 = -1;
+    int8_t lineWidth = 0;
     for (int32_t i = 0; i < childrenOf(block).length; ++i) {
       const uint8_t* m = fieldBlockOf(childrenOf(block).at(i));
-      if (!m) continue;
-      write(block, g::x1, std::min(read(block, g::x1), read(m, g::x1)));
-      write(block, g::y1, std::min(read(block, g::y1), read(m, g::y1)));
-      write(block, g::x2, std::max(read(block, g::x2), read(m, g::x2)));
-      write(block, g::y2, std::max(read(block, g::y2), read(m, g::y2)));
-      write(block, g::lineWidth, std::max(read(block, g::lineWidth), read(m, g::lineWidth)));
+      // A group held by itself adds nothing of its own old rectangle.
+      if (!m || m == block) continue;
+      x1 = std::min(x1, read(m, g::x1));
+      y1 = std::min(y1, read(m, g::y1));
+      x2 = std::max(x2, read(m, g::x2));
+      y2 = std::max(y2, read(m, g::y2));
+      lineWidth = std::max(lineWidth, read(m, g::lineWidth));
     }
+    write(block, g::x1, x1);
+    write(block, g::y1, y1);
+    write(block, g::x2, x2);
+    write(block, g::y2, y2);
+    write(block, g::lineWidth, lineWidth);
   }
   returnObject(self);
 }

@@ -7,13 +7,19 @@
 namespace tamri {
 namespace {
 
-// The groups whose walks are running, outermost first. Natives run on the
-// VM's thread one at a time, so no lock is needed.
-jword activeGroups[kMaxGroupNesting];
+struct ActiveWalk {
+  jword group;
+  WalkingNative native;
+  bool operator==(const ActiveWalk&) const = default;
+};
+
+// The walks running, outermost first. Natives run on the VM's thread one at
+// a time, so no lock is needed.
+ActiveWalk activeWalks[kMaxGroupNesting];
 int32_t activeCount = 0;
 
-bool isActive(jword group) {
-  return std::find(activeGroups, activeGroups + activeCount, group) != activeGroups + activeCount;
+bool isActive(const ActiveWalk& walk) {
+  return std::find(activeWalks, activeWalks + activeCount, walk) != activeWalks + activeCount;
 }
 
 }  // namespace
@@ -22,14 +28,14 @@ RefArrayView childrenOf(const uint8_t* group) {
   return group ? refArrayOf(read(group, complex_obj::children)) : RefArrayView{};
 }
 
-GroupWalk::GroupWalk(const LocalRef& group) : group_(group) {
+GroupWalk::GroupWalk(const LocalRef& group, WalkingNative native) : group_(group) {
   const uint8_t* block = group.resolve();
   if (!block) return;
   children_ = read(block, complex_obj::children);
   if (!fieldBlockOf(children_)) return;
-  const jword identity = resolveWord(group.value());
-  if (activeCount >= kMaxGroupNesting || isActive(identity)) return;
-  activeGroups[activeCount++] = identity;
+  const ActiveWalk walk{resolveWord(group.value()), native};
+  if (activeCount >= kMaxGroupNesting || isActive(walk)) return;
+  activeWalks[activeCount++] = walk;
   entered_ = true;
   count_ = refArrayOf(children_).length;
 }

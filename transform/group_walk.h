@@ -1,9 +1,10 @@
 // Walking a group's members while calling back into the VM. Each callback
 // may run application code that changes the group, so the walk looks at
 // `children` again after every member and stops when the array was replaced
-// or its length changed. A group's walks never nest inside each other: a
-// group held by itself, directly or through a member group, would otherwise
-// recurse without end.
+// or its length changed. A native's walk of a group never nests inside the
+// same native's walk of that group: a group held by itself, directly or
+// through a member group, would otherwise recurse without end. Another
+// native may walk the group meanwhile: a member's draw may place its group.
 #pragma once
 
 #include "module/local_ref.h"
@@ -19,12 +20,15 @@ inline constexpr int32_t kMaxGroupNesting = 16;
 // The members array of a group's record; empty when there is none.
 RefArrayView childrenOf(const uint8_t* group);
 
+// The native that walks, as its entry point.
+using WalkingNative = void (*)();
+
 class GroupWalk {
  public:
   // Takes the group's members as they are now. The walk has no members when
-  // `children` holds no array, when this group is already being walked, or
-  // when kMaxGroupNesting walks are running.
-  explicit GroupWalk(const LocalRef& group);
+  // `children` holds no array, when `native` is already walking this group,
+  // or when kMaxGroupNesting walks are running.
+  GroupWalk(const LocalRef& group, WalkingNative native);
   ~GroupWalk();
   GroupWalk(const GroupWalk&) = delete;
   GroupWalk& operator=(const GroupWalk&) = delete;

@@ -29,10 +29,8 @@ ValueText fixedPointText(const FixedPointField& field, Separators separators) {
   if (decimal && (negative || (field.zeros && field.value == 0))) ++digits;
 
   ValueText text = convertedNumber(field.value, field.radix);
-  bool asterisks = false;
   if (!decimal || decimals == 0) {
-    asterisks = text.length > digits;
-    if (asterisks) {
+    if (text.length > digits) {
       text.fill(u'*');
     } else {
       upperCaseHexadecimal(text, field.radix);
@@ -46,7 +44,7 @@ ValueText fixedPointText(const FixedPointField& field, Separators separators) {
 
   if (text.length > digits + decimals + (decimals > 0 ? 1 : 0)) {
     text.keepLast(digits);
-  } else if (field.zeros && !asterisks && text.length < digits + decimals) {
+  } else if (field.zeros && text.length < digits + decimals) {
     zeroFill(text, digits + decimals - text.length - (negative ? 1 : 0));
   }
   return text;

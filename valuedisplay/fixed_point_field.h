@@ -22,8 +22,12 @@ struct FixedPointField {
 
 // Values too wide for the field show asterisks: in radix 10 with decimals
 // the overflow mark (digits asterisks, the separator, decimals asterisks),
-// otherwise a row of `digits` asterisks. A radix outside 2 to 36 shows
-// `digits` asterisks. Leading zeros go after a minus sign.
+// shown as it is; otherwise every character of the text becomes "*", and
+// the row is then cut to its last `digits` characters or zero-filled like
+// any text (in another radix the decimals still widen the field, so
+// 0x12345 in 4 digits with 2 decimals and zeros shows "0*****"). A radix
+// outside 2 to 36 shows `digits` asterisks. Leading zeros go after a minus
+// sign.
 ValueText fixedPointText(const FixedPointField& field, Separators separators);
 
 }  // namespace tamri

@@ -118,7 +118,7 @@ int32_t decodeImage(const uint8_t* bytes, size_t size, Image& out) {
   int width = 0, height = 0;
   if (!readImageSize(bytes, length, &width, &height) || width <= 0 || height <= 0)
     return OS_GX_IMAGE_DAMAGED;
-  if (int64_t{width} * height > imagePixelLimit()) return OS_GX_IMAGE_TOO_LARGE;
+  if (!imageSizeAllowed(width, height)) return OS_GX_IMAGE_TOO_LARGE;
   if (format == Format::Bmp && !bmpPixelsPresent(bytes, size)) return OS_GX_IMAGE_DAMAGED;
 
   int decodedWidth = 0, decodedHeight = 0;

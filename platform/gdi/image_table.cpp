@@ -24,6 +24,11 @@ int64_t pixelCount(const Image& image) { return int64_t{image.width} * image.hei
 
 int64_t imagePixelLimit() { return table().pixelLimit; }
 
+bool imageSizeAllowed(int64_t width, int64_t height) {
+  return width <= OS_GX_IMAGE_MAX_SIDE && height <= OS_GX_IMAGE_MAX_SIDE &&
+         width * height <= imagePixelLimit();
+}
+
 void setImagePixelLimit(int64_t pixels) {
   table().pixelLimit = std::clamp<int64_t>(pixels, 1, OS_GX_IMAGE_MAX_PIXELS);
 }

@@ -24,6 +24,9 @@ inline constexpr int64_t kMaxLivePixels = int64_t{64} * 1024 * 1024;
 // lowered it.
 int64_t imagePixelLimit();
 void setImagePixelLimit(int64_t pixels);
+// Whether an image of this size may be made: no side above
+// OS_GX_IMAGE_MAX_SIDE and no more pixels than imagePixelLimit().
+bool imageSizeAllowed(int64_t width, int64_t height);
 
 // Takes the image into the table: its new handle and OS_GX_IMAGE_OK, or 0
 // and OS_GX_IMAGE_NO_ROOM when the table is full.

@@ -86,7 +86,7 @@ int32_t decodeJpeg(const uint8_t* bytes, size_t size, Image& out) {
   const int32_t width = static_cast<int32_t>(d.info.image_width);
   const int32_t height = static_cast<int32_t>(d.info.image_height);
   int32_t result = OS_GX_IMAGE_TOO_LARGE;
-  if (int64_t{width} * height <= imagePixelLimit()) {
+  if (imageSizeAllowed(width, height)) {
     const bool cmyk = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
     d.info.out_color_space =
         cmyk ? JCS_CMYK

@@ -122,13 +122,14 @@ GDI_API bool osGXisAgfaFont(const unichar* name);
 #define OS_GX_IMAGE_FILE_UNREADABLE 2  // not a regular file, or reading it failed
 #define OS_GX_IMAGE_UNSUPPORTED 3      // neither PNG, BMP nor JPEG
 #define OS_GX_IMAGE_DAMAGED 4          // a known kind whose data is corrupt or cut short
-#define OS_GX_IMAGE_TOO_LARGE 5        // above OS_GX_IMAGE_MAX_PIXELS or OS_GX_IMAGE_MAX_FILE_BYTES
+#define OS_GX_IMAGE_TOO_LARGE 5        // beyond a limit below: side, pixels or file size
 #define OS_GX_IMAGE_NO_SURFACE 6       // the source of a capture is no surface
 #define OS_GX_IMAGE_REGION_EMPTY 7     // a capture region with right < left or bottom < top
 #define OS_GX_IMAGE_REGION_OUTSIDE 8   // a capture region not wholly on the surface
 #define OS_GX_IMAGE_NO_ROOM 9          // the image table is full
 #define OS_GX_IMAGE_BAD_PATH 10        // a path that names no file: unpaired surrogates, or cut
-#define OS_GX_IMAGE_MAX_PIXELS (4096 * 4096)
+#define OS_GX_IMAGE_MAX_SIDE 4096
+#define OS_GX_IMAGE_MAX_PIXELS (OS_GX_IMAGE_MAX_SIDE * OS_GX_IMAGE_MAX_SIDE)
 #define OS_GX_IMAGE_MAX_FILE_BYTES (64 * 1024 * 1024)
 
 // Loads a PNG, BMP or JPEG file.

@@ -34,7 +34,7 @@ int32_t captureRegion(int32_t surface, const POINTRECT* region, Image& out) {
     return OS_GX_IMAGE_REGION_OUTSIDE;
   const int32_t width = area.right - area.left + 1;
   const int32_t height = area.bottom - area.top + 1;
-  if (int64_t{width} * height > imagePixelLimit()) return OS_GX_IMAGE_TOO_LARGE;
+  if (!imageSizeAllowed(width, height)) return OS_GX_IMAGE_TOO_LARGE;
 
   cairo_surface_flush(source);
   const unsigned char* data = cairo_image_surface_get_data(source);
