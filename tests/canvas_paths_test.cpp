@@ -3,6 +3,7 @@
 #include "canvas_test_support.h"
 
 #include <bit>
+#include <map>
 
 namespace {
 
@@ -39,6 +40,27 @@ TEST_F(CanvasPathsTest, NoTextDrawsNothingAnEmptyOneIsHandedOver) {
   EXPECT_TRUE(drawn().empty());
   callClass(kDraw, {0x11, 1}, {text("")});
   EXPECT_EQ(drawn(), (Lines{R"(osGXdrawPath(0, 0, 0, 0, "", 0, 0x00000011, 1))"}));
+}
+
+TEST_F(CanvasPathsTest, TheLayerReadsTheTextItIsHanded) {
+  if (!gdihost::rasterAvailable()) GTEST_SKIP() << "built without the raster backend";
+  const int32_t surface = gdihost::createSurface(200, 200, 0xFFFFFF);
+  gdihost::selectTarget(surface);
+  // Far points keep their edges' slopes; a comma before a command stops the
+  // reading, so only the first line is drawn.
+  callClass(kFill, {0xFF0000}, {text("M0 0 L1e8 5e7 L0 200 Z")});
+  callClass(kDraw, {0x0000FF, 1}, {text("M100 10 L180 10, L180 180")});
+  EXPECT_EQ(
+      drawn(),
+      (Lines{
+          R"(osGXfillPath(0, 0, 0, 0, "M0 0 L1e8 5e7 L0 200 Z", 22, 0x00FF0000))",
+          R"(osGXdrawPath(0, 0, 0, 0, "M100 10 L180 10, L180 180", 25, 0x000000FF, 1) -> malformed at 15)"}));
+  std::map<uint32_t, int32_t> colours;
+  for (int32_t y = 0; y < 200; ++y) {
+    for (int32_t x = 0; x < 200; ++x) ++colours[gdihost::pixel(surface, x, y)];
+  }
+  EXPECT_EQ(colours,
+            (std::map<uint32_t, int32_t>{{0xFF0000, 30000}, {0x0000FF, 81}, {0xFFFFFF, 9919}}));
 }
 
 }  // namespace

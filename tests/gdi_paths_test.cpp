@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -58,7 +59,8 @@ std::string endOf(const std::string& piece) {
 }
 
 TEST(PathData, AbsoluteAndRelativeCommandsWithRepeatedArguments) {
-  const Parsed p = parse(u"M10,20 30 40 l5-5 H1 v2 h.5 V-1.5e1 m1 1 2 2 z l1 1 Z");
+  // One comma, blanks either side, between any two numbers of a command.
+  const Parsed p = parse(u"M10,20, 30 ,40 l5-5 H1 v2 h.5 V-1.5e1 m1 1 2 2 z l1 1 Z");
   EXPECT_TRUE(p.parse.complete);
   EXPECT_EQ(p.pieces, (Pieces{"M 10 20", "L 30 40", "L 35 35", "L 1 35", "L 1 37", "L 1.5 37",
                               "L 1.5 -15", "M 2.5 -14", "L 4.5 -12", "Z", "L 3.5 -13", "Z"}));
@@ -66,6 +68,19 @@ TEST(PathData, AbsoluteAndRelativeCommandsWithRepeatedArguments) {
 
 TEST(PathData, NumbersRunTogetherAsSvgAllows) {
   EXPECT_EQ(parse(u"M1.5.5-2-3L+4e+1 1E-1").pieces, (Pieces{"M 1.5 0.5", "L -2 -3", "L 40 0.1"}));
+}
+
+TEST(PathData, NumbersMayHaveAnyNumberOfDigits) {
+  const std::u16string zeros(400, u'0');
+  // 1.000...0005 with 400 fraction digits; 5 after 400 zeros, times 10^402;
+  // 1 and 25 zeros, times 10^-20; 400 leading zeros.
+  const Parsed p = parse(u"M1." + zeros + u"5 0." + zeros + u"5e402 L1" + zeros.substr(0, 25) +
+                         u"e-20," + zeros + u"7");
+  EXPECT_TRUE(p.parse.complete);
+  EXPECT_EQ(p.pieces, (Pieces{"M 1 50", "L 100000 7"}));
+  // Still no number beyond 1e9, however written.
+  EXPECT_EQ(parse(u"M0 0 L1" + zeros + u" 0").parse.stoppedAt, 6);
+  EXPECT_EQ(parse(u"M0 0 L0." + zeros + u"1e411 0").parse.stoppedAt, 6);
 }
 
 TEST(PathData, QuadraticAndSmoothPiecesBecomeCubicsWithMirroredControls) {
@@ -126,6 +141,16 @@ TEST(PathData, MalformedTextsStopWhereTheyGoWrongAfterHandingOnWholeSets) {
       {u"M0 0 L1 1 K", 10, {"M 0 0", "L 1 1"}},  // no such command
       {u"M0 0 L1 1 \u00e9", 10, {"M 0 0", "L 1 1"}},
       {u"M0 0 L-. 1", 8, {"M 0 0"}},
+      {u"M0 0 L1e 2", 7, {"M 0 0"}},  // an "e" without digits ends the number
+      // A comma stands only between two numbers of a command.
+      {u"M20 20 L180 20,,180 180 Z", 14, {"M 20 20", "L 180 20"}},
+      {u"M20 20 L,180 20", 8, {"M 20 20"}},
+      {u"M20 20 L180 20, L180 180", 14, {"M 20 20", "L 180 20"}},
+      {u",M20 20", 0, {}},
+      {u"M,20 20", 1, {}},
+      {u"M20 20 Z, M20 180", 8, {"M 20 20", "Z"}},
+      {u"M20,,120", 3, {}},
+      {u"M0 0 1 1,", 8, {"M 0 0", "L 1 1"}},
   };
   for (const Case& c : cases) {
     const Parsed p = parse(c.text);
@@ -220,6 +245,38 @@ TEST_F(PathRaster, NoColourNoWidthAndClipAreasAreHonoured) {
   osGXsetClipArea(2, 2, 3, 3, surface_);
   fill(u"M0 0 H9 V9 H0 Z");
   EXPECT_EQ(picture(5, 5), (Rows{".....", ".....", "..##.", "..##.", "....."}));
+}
+
+// Points far beyond the surface (and beyond what Cairo holds) keep the
+// slopes of their edges on it.
+TEST_F(PathRaster, FarPointsKeepTheSlopesOfTheirEdges) {
+  constexpr int32_t kLarge = 200;
+  // The pixels of a fill (width 0) or an outline on a fresh surface.
+  auto drawn = [&](const char16_t* text, int16_t width) {
+    gdihost::reset();
+    surface_ = gdihost::createSurface(kLarge, kLarge, kWhite);
+    gdihost::selectTarget(surface_);
+    width == 0 ? fill(text) : stroke(text, width);
+    return picture(kLarge, kLarge);
+  };
+  auto painted = [](const Rows& rows) {
+    int32_t count = 0;
+    for (const std::string& row : rows) count += std::count(row.begin(), row.end(), '#');
+    return count;
+  };
+  // Between y = x / 2 and y = 200 + x / 2 (nearly): 200 - x / 2 pixels a
+  // column; the same with that edge as a curve, the path left open.
+  EXPECT_EQ(painted(drawn(u"M0 0 L1e8 5e7 L0 200 Z", 0)), 30000);
+  EXPECT_EQ(painted(drawn(u"M0 200 L0 0 C5e7 2.5e7 1e8 5e7 1e8 5e7", 0)), 30000);
+  // Shown as a near twin along the same lines shows: a fill closed from
+  // far away, a wide line.
+  EXPECT_EQ(drawn(u"M0 0 L1e8 5e7 L1e8 1e8", 0), drawn(u"M0 0 L400 200 L400 400", 0));
+  EXPECT_EQ(drawn(u"M0 0 L1e8 5e7", 5), drawn(u"M0 0 L400 200", 5));
+  // Width 1 steps from end pixel to end pixel: row (37x + 50) / 100 in
+  // column x, the tie at column 50 rounding away from the start.
+  const Rows thin = drawn(u"M0 0 L1e8 3.7e7", 1);
+  EXPECT_EQ(painted(thin), kLarge);
+  for (int32_t x = 0; x < kLarge; ++x) EXPECT_EQ(thin[(37 * x + 50) / 100][x], '#') << x;
 }
 
 TEST_F(PathRaster, AMalformedTextIsDrawnAsFarAsItWasRead) {

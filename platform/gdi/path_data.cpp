@@ -1,7 +1,9 @@
 #include "path_data.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 namespace gdi {
@@ -51,7 +53,7 @@ class PathReader {
       : text_(text), count_(text && count > 0 ? count : 0), sink_(sink) {}
 
   PathParse read() {
-    skipSeparators();
+    skipBlanks();
     if (atEnd()) return {};
     if (upper(text_[at_]) != 'M') return stopped();
     while (!atEnd()) {
@@ -67,31 +69,43 @@ class PathReader {
   bool atEnd() const { return at_ >= count_; }
   PathParse stopped() const { return {false, at_}; }
 
-  void skipSeparators() {
-    while (!atEnd() && (isSpace(text_[at_]) || text_[at_] == ',')) ++at_;
+  void skipBlanks() {
+    while (!atEnd() && isSpace(text_[at_])) ++at_;
+  }
+
+  // Blanks with at most one comma among them. A comma stands only between
+  // two numbers of a command: false, stopped at the comma, when no number
+  // follows it.
+  bool skipNumberSeparator() {
+    skipBlanks();
+    if (atEnd() || text_[at_] != ',') return true;
+    const int32_t comma = at_++;
+    skipBlanks();
+    if (!atEnd() && startsNumber(text_[at_])) return true;
+    at_ = comma;
+    return false;
   }
 
   // One or more argument sets; Z takes none. False at a fault.
   bool readRepetitions(unichar command) {
     const int arguments = argumentCount(command);
     double values[7];
-    bool first = true;
+    skipBlanks();
+    if (arguments == 0) {
+      apply(command, values);
+      return atEnd() || argumentCount(text_[at_]) >= 0;
+    }
     for (;;) {
-      skipSeparators();
-      if (arguments == 0) {
-        apply(command, values);
-        return atEnd() || argumentCount(text_[at_]) >= 0;
-      }
-      if (!first && (atEnd() || !startsNumber(text_[at_]))) return true;
       for (int i = 0; i < arguments; ++i) {
-        if (i > 0) skipSeparators();
+        if (i > 0 && !skipNumberSeparator()) return false;
         const bool isFlag = upper(command) == 'A' && (i == 3 || i == 4);
         if (!(isFlag ? readFlag(values[i]) : readNumber(values[i]))) return false;
       }
       apply(command, values);
       // Further pairs after a move are lines.
       if (upper(command) == 'M') command = command == 'M' ? 'L' : 'l';
-      first = false;
+      if (!skipNumberSeparator()) return false;
+      if (atEnd() || !startsNumber(text_[at_])) return true;
     }
   }
 
@@ -101,24 +115,38 @@ class PathReader {
     return true;
   }
 
-  // [+-] (digits [. digits] | . digits) [(e|E) [+-] digits]
+  // [+-] (digits [. digits] | . digits) [(e|E) [+-] digits], with any number
+  // of digits; those past the 20th significant one lie far below a double's
+  // precision and are dropped.
   bool readNumber(double& value) {
-    int32_t i = at_;
-    double sign = 1;
-    if (i < count_ && (text_[i] == '+' || text_[i] == '-')) sign = text_[i++] == '-' ? -1 : 1;
-    double mantissa = 0;
-    int digits = 0, exponent = 0;
-    for (; i < count_ && isDigit(text_[i]); ++i, ++digits)
-      mantissa = mantissa * 10 + (text_[i] - '0');
-    if (i < count_ && text_[i] == '.') {
-      for (++i; i < count_ && isDigit(text_[i]); ++i, ++digits, --exponent) {
-        mantissa = mantissa * 10 + (text_[i] - '0');
+    constexpr int kSignificantDigits = 20;
+    char literal[48];  // sign, significant digits, 'e', exponent
+    int length = 0, kept = 0;
+    int64_t exponent = 0;
+    bool anyDigit = false;
+    auto takeDigit = [&](unichar digit, bool fraction) {
+      anyDigit = true;
+      const bool dropped = kept == kSignificantDigits;
+      if (!dropped && (kept > 0 || digit != '0')) {
+        literal[length++] = static_cast<char>(digit);
+        ++kept;
       }
+      if (fraction && !dropped) --exponent;
+      if (!fraction && dropped) ++exponent;
+    };
+    int32_t i = at_;
+    if (i < count_ && (text_[i] == '+' || text_[i] == '-')) {
+      if (text_[i++] == '-') literal[length++] = '-';
     }
-    if (digits == 0) {
+    for (; i < count_ && isDigit(text_[i]); ++i) takeDigit(text_[i], false);
+    if (i < count_ && text_[i] == '.') {
+      for (++i; i < count_ && isDigit(text_[i]); ++i) takeDigit(text_[i], true);
+    }
+    if (!anyDigit) {
       at_ = i;
       return false;
     }
+    // An "e" without digits after it is not part of the number.
     if (i < count_ && (text_[i] == 'e' || text_[i] == 'E')) {
       int32_t j = i + 1;
       int exponentSign = 1;
@@ -132,7 +160,15 @@ class PathReader {
         i = j;
       }
     }
-    const double result = mantissa == 0 ? 0.0 : sign * mantissa * std::pow(10.0, exponent);
+    double result = 0;
+    // The kept digits times 10^exponent lies below 10^(exponent + kept).
+    if (kept > 0 && exponent + kept > -300) {
+      if (exponent + kept > 10) return false;
+      literal[length++] = 'e';
+      length = static_cast<int>(std::to_chars(literal + length, std::end(literal), exponent).ptr -
+                                literal);
+      std::from_chars(literal, literal + length, result);
+    }
     if (!(std::fabs(result) <= kLargestPathNumber)) return false;
     value = result;
     at_ = i;

@@ -1,7 +1,7 @@
 // Path texts in SVG path data: the commands M, L, H, V, C, S, Q, T, A and Z,
 // upper case absolute and lower case relative, numbers separated by white
-// space and/or commas, extra argument sets repeating their command (after M
-// they are lines). Quadratic pieces and elliptical arcs reach the receiver
+// space and at most one comma, extra argument sets repeating their command
+// (after M they are lines). Quadratic pieces and elliptical arcs reach the receiver
 // as cubic Bezier pieces. Parsing stops at the first character that does not
 // fit; every whole argument set before it has been handed on.
 #pragma once
