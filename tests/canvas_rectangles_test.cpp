@@ -65,7 +65,7 @@ TEST_F(CanvasRectanglesTest, GivenStyleFillsTestForAboveZero) {
   call("fillRectWithBorder(IIIIII)V", {0x77, 5, 1, 2, 3, 4});
   setPen("fillStyle", 0);
   call("fillRectWithBorder(IIIIII)V", {0x77, 5, 1, 2, 3, 4});
-  setPen("fillStyle", 6);
+  setPen("fillStyle", 1);
   call("fillRectWithBorder(IIIIII)V", {0x77, 5, 1, 2, 3, 4});
   EXPECT_EQ(drawn(),
             (Lines{"osGXdrawRectangle(1, 2, 3, 5, 7, 0, 0x00FFFFFF, 0x00000066, 0, 0, 0)",
@@ -73,7 +73,7 @@ TEST_F(CanvasRectanglesTest, GivenStyleFillsTestForAboveZero) {
                    "osGXdrawRectangle(1, 2, 3, 5, 7, 0, 0x00FFFFFF, 0x00000066, 0, 0, 0)",
                    "osGXdrawRectangle(1, 2, 3, 5, 5, 1, 0x00000077, 0x00445566, 0, 0, 0)",
                    "osGXdrawRectangle(1, 2, 3, 5, 5, 1, 0x00000077, 0x00445566, 0, 0, 0)",
-                   "osGXfillRectangle(1, 2, 3, 5, 5, 0x00112233, 6, 0x00445566, 0, 0, 0)",
+                   "osGXfillRectangle(1, 2, 3, 5, 5, 0x00112233, 1, 0x00445566, 0, 0, 0)",
                    "osGXdrawRectangle(1, 2, 3, 5, 5, 1, 0x00000077, 0x00445566, 0, 0, 0)"}));
 }
 

@@ -100,9 +100,10 @@ TEST_F(CanvasThickArcTest, OddRadiiStayInsideThePointBuffer) {
 
 TEST_F(CanvasThickArcTest, WithoutAHoleItIsAPieSlice) {
   setPen("surface", 6);
-  EXPECT_EQ(thickArc(100, 100, 0, 50, 0, 900),
-            (Lines{"osGXpie(6, {50, 50, 149, 149}, {150, 100, 100, 50}, {0x00000000, 0x00000ABC, "
-                   "0x00000ABC}, {1, 0, 1, 1}, {100, 50, 150, 100}, true)"}));
+  // 45 to 135 degrees: the ends share their row, which is no full turn.
+  EXPECT_EQ(thickArc(100, 100, 0, 50, 450, 900),
+            (Lines{"osGXpie(6, {50, 50, 149, 149}, {135, 65, 65, 65}, {0x00000000, 0x00000ABC, "
+                   "0x00000ABC}, {1, 0, 1, 1}, {65, 50, 135, 100}, true)"}));
   // A whole turn: the filled circle with its outline and radius in no line.
   EXPECT_EQ(thickArc(100, 100, 0, 50, 900, 3600),
             (Lines{"osGXfillEllipse(50, 50, 149, 149, 0x00000ABC, 1, 0x00000ABC)",
