@@ -287,9 +287,11 @@ TEST_F(ComplexObjTest, UpdateBoundingRectangleUnitesTheMembersAndAnswersTheGroup
     EXPECT_EQ(vmhost::getField(order, "y2"), 3);
   }
 
-  const jword left = member("left", {{"x1", -50}, {"y1", -40}, {"x2", -10}, {"y2", -2}});
-  const jword g2 = group("g2", {left});
+  const jword left =
+      member("left", {{"x1", -50}, {"y1", -40}, {"x2", -10}, {"y2", -2}, {"lineWidth", -2}});
+  const jword g2 = group("g2", {left}, {{"lineWidth", 5}});
   callOn(g2, "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;");
+  EXPECT_EQ(vmhost::getField(g2, "lineWidth"), 0);  // no member line is wider than none
   EXPECT_EQ(vmhost::getField(g2, "x2"), -1);
   EXPECT_EQ(vmhost::getField(g2, "y2"), -1);
   EXPECT_EQ(vmhost::getField(g2, "x1"), -50);
