@@ -1,8 +1,8 @@
-// A process killed at any moment while it writes the configuration leaves a
-// file that parses whole and holds the old value or the new one, never a
-// torn file. The writer runs in a child process that counts up, reporting
-// each value it has stored through a pipe; the parent kills it at random
-// moments and reads the file back.
+// The configuration file shared by processes. A process killed at any moment
+// while it writes leaves a file that parses whole and holds the old value or
+// the new one, never a torn file, and its lock file locks nothing. Writers
+// that set different keys at the same moment lose none of them. A writer
+// that cannot get the lock in time fails and changes nothing.
 #include "platform/core/core_host.h"
 #include "platform/core/host_trace.h"
 
@@ -13,9 +13,13 @@
 #include <random>
 #include <string>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "vm_test_support.h"
 
 namespace {
 
@@ -58,7 +62,7 @@ int leftOverTemporaryFiles(const std::filesystem::path& folder) {
   return count;
 }
 
-class ConfigurationKill : public ::testing::Test {
+class ConfigurationProcesses : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = std::filesystem::temp_directory_path() / ("tamri_kill_" + std::to_string(getpid()));
@@ -73,7 +77,8 @@ class ConfigurationKill : public ::testing::Test {
   std::filesystem::path folder_, path_;
 };
 
-TEST_F(ConfigurationKill, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
+// Many kills come while the writer holds the lock: the next writer gets it.
+TEST_F(ConfigurationProcesses, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
   corehost::loadConfiguration(path_.string());
   // A long value makes every write long enough for kills to land inside it.
   const std::u16string padding(16 * 1024, u'p');
@@ -126,6 +131,114 @@ TEST_F(ConfigurationKill, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
   // its temporary file was renamed.
   EXPECT_GT(stored, kKills / 4);
   EXPECT_GT(leftOverTemporaryFiles(folder_), kKills / 10);
+}
+
+std::u16string keyOf(int process, int round) {
+  const std::string key = "P" + std::to_string(process) + "R" + std::to_string(round);
+  return std::u16string(key.begin(), key.end());
+}
+
+constexpr int kProcesses = 4;
+constexpr int kRounds = 50;
+
+// Round after round, released at the same moment, sets its own key; reads
+// the key the next process set in the round before; reports both through
+// `done`.
+[[noreturn]] void setOwnKeys(int process, int goFd, int doneFd) {
+  host::setTraceRecording(false);
+  for (int round = 0; round < kRounds; ++round) {
+    char go = 0;
+    if (read(goFd, &go, 1) != 1) _exit(3);
+    bool ok = osCGsetINT32(kSection, keyOf(process, round).c_str(), round);
+    int32_t seen = round - 1;
+    if (round > 0)
+      ok = osCGgetINT32(kSection, keyOf((process + 1) % kProcesses, round - 1).c_str(), false,
+                        &seen) &&
+           ok;
+    const char result = ok && seen == round - 1 ? 1 : 0;
+    if (write(doneFd, &result, 1) != 1) _exit(3);
+  }
+  _exit(0);
+}
+
+TEST_F(ConfigurationProcesses, WritersSettingKeysAtTheSameMomentLoseNone) {
+  corehost::loadConfiguration(path_.string());
+  int done[2];
+  ASSERT_EQ(pipe(done), 0);
+  int go[kProcesses];
+  pid_t children[kProcesses];
+  for (int process = 0; process < kProcesses; ++process) {
+    int pair[2];
+    ASSERT_EQ(pipe(pair), 0);
+    children[process] = fork();
+    ASSERT_GE(children[process], 0);
+    if (children[process] == 0) setOwnKeys(process, pair[0], done[1]);
+    close(pair[0]);
+    go[process] = pair[1];
+  }
+  int failed = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    for (int process = 0; process < kProcesses; ++process) ASSERT_EQ(write(go[process], "g", 1), 1);
+    for (int process = 0; process < kProcesses; ++process) {
+      char result = 0;
+      ASSERT_EQ(read(done[0], &result, 1), 1);
+      failed += result == 0;
+    }
+  }
+  for (int process = 0; process < kProcesses; ++process) {
+    close(go[process]);
+    int status = 0;
+    waitpid(children[process], &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  }
+  close(done[0]);
+  close(done[1]);
+  int lost = 0;
+  for (int process = 0; process < kProcesses; ++process) {
+    for (int round = 0; round < kRounds; ++round) {
+      int32_t value = -1;
+      lost +=
+          !osCGgetINT32(kSection, keyOf(process, round).c_str(), false, &value) || value != round;
+    }
+  }
+  EXPECT_EQ(failed, 0) << "sets or reads that failed, of " << kProcesses * kRounds;
+  EXPECT_EQ(lost, 0) << "keys lost of " << kProcesses * kRounds << " set by " << kProcesses
+                     << " processes in " << kRounds << " rounds";
+}
+
+// A writer that holds the lock past the wait makes a set fail, changing
+// nothing; once that writer is killed, the lock file it leaves locks nothing.
+TEST_F(ConfigurationProcesses, ASetThatCannotGetTheLockFailsAndChangesNothing) {
+  corehost::loadConfiguration(path_.string());
+  ASSERT_TRUE(osCGsetINT32(kSection, kCounter, 11));
+  const std::string before = tamri_test::fileText(path_);
+  const std::string lockPath = path_.string() + ".lock";
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t holder = fork();
+  ASSERT_GE(holder, 0);
+  if (holder == 0) {
+    const int fd = open(lockPath.c_str(), O_RDWR);
+    if (fd < 0 || flock(fd, LOCK_EX) != 0 || write(ready[1], "h", 1) != 1) _exit(3);
+    pause();
+    _exit(0);
+  }
+  char held = 0;
+  ASSERT_EQ(read(ready[0], &held, 1), 1);
+  EXPECT_FALSE(osCGsetINT32(kSection, kCounter, 12));
+  EXPECT_EQ(tamri_test::fileText(path_), before);
+  int32_t value = 0;
+  EXPECT_TRUE(osCGgetINT32(kSection, kCounter, false, &value));
+  EXPECT_EQ(value, 11);
+
+  ::kill(holder, SIGKILL);
+  waitpid(holder, nullptr, 0);
+  close(ready[0]);
+  close(ready[1]);
+  ASSERT_TRUE(std::filesystem::exists(lockPath));
+  EXPECT_TRUE(osCGsetINT32(kSection, kCounter, 13));
+  EXPECT_TRUE(osCGgetINT32(kSection, kCounter, false, &value));
+  EXPECT_EQ(value, 13);
 }
 
 }  // namespace

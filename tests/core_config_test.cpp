@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
+#include <random>
 #include <string>
 
 #include <unistd.h>
@@ -24,13 +25,6 @@ std::u16string text(const unichar* buffer) {
 }
 
 const unichar* const kLanguage = U(u"Language");
-
-std::string readFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
-}
 
 // Sets an environment variable (or removes it, for null) for one scope.
 class ScopedVariable {
@@ -70,6 +64,7 @@ class CoreConfig : public ::testing::Test {
   void TearDown() override {
     corehost::resetConfiguration();
     std::filesystem::remove(path_);
+    std::filesystem::remove(path_.string() + ".lock");
   }
   std::filesystem::path path_;
 };
@@ -157,7 +152,7 @@ TEST_F(CoreConfig, RoundTripThroughAFile) {
   EXPECT_TRUE(osCGsetUNICHAR(kLanguage, U(u"Tricky"), U(u" a\\b\nc😀 ")));
   EXPECT_TRUE(osCGsetINT32(U(u"Other"), U(u"Key"), -1));
   EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"UserApplicationLanguageNum2"), 6));
-  EXPECT_EQ(readFile(path_),
+  EXPECT_EQ(tamri_test::fileText(path_),
             "[Language]\nUserApplicationLanguageNum2=6\nTricky=\\u0020a\\\\b\\nc😀\\u0020\n"
             "\n[Other]\nKey=-1\n");
 
@@ -174,58 +169,123 @@ TEST_F(CoreConfig, RoundTripThroughAFile) {
   EXPECT_EQ(corehost::configurationValue("Other", "Key"), "-1");
 }
 
-TEST_F(CoreConfig, HandWrittenFilesAreRead) {
-  std::ofstream(path_, std::ios::binary)
-      << "\xEF\xBB\xBF; settings\r\n[ Language ]\r\n  SystemLanguageElements = 4 \r\n"
-         "# comment\r\n\r\nName=\\q\\u00e9\r\nReplacement=\xEF\xBF\xBD";
+// A file from another editor keeps every byte but the value set: its byte
+// order mark, comment in Latin-1, CRLF line breaks, spacing and escapes.
+TEST_F(CoreConfig, HandWrittenFilesAreReadAndKeptByteForByte) {
+  const std::string written =
+      "\xEF\xBB\xBF; Konfiguration f\xFCr Panel\r\n[ Language ]\r\n  SystemLanguageElements = 4 "
+      "\r\n"
+      "# comment\r\n\r\nName=\\q\\u00e9\r\nReplacement=\xEF\xBF\xBD\r\n\r\n[Other]\r\nX=1";
+  std::ofstream(path_, std::ios::binary) << written;
   ASSERT_TRUE(corehost::loadConfiguration(path_.string()));
   int32_t value = 0;
   EXPECT_TRUE(osCGgetINT32(kLanguage, U(u"SystemLanguageElements"), false, &value));
   EXPECT_EQ(value, 4);
   EXPECT_EQ(corehost::configurationValue("Language", "Name"), "\\qé");
   EXPECT_EQ(corehost::configurationValue("Language", "Replacement"), "\xEF\xBF\xBD");
+  EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"SystemLanguageElements"), 5));
+  EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"New"), 6));
+  EXPECT_TRUE(osCGsetINT32(U(u"Other"), U(u"Y"), 7));
+  EXPECT_EQ(
+      tamri_test::fileText(path_),
+      "\xEF\xBB\xBF; Konfiguration f\xFCr Panel\r\n[ Language ]\r\n  SystemLanguageElements = 5 "
+      "\r\n# comment\r\n\r\nName=\\q\\u00e9\r\nReplacement=\xEF\xBF\xBD\r\nNew=6\r\n\r\n"
+      "[Other]\r\nX=1\r\nY=7");
   EXPECT_TRUE(tamri_test::traceWith("osERfatalError").empty());
 }
 
-// Each file is damaged at line 3: what lies before it is read, and the
-// report names the line.
-TEST_F(CoreConfig, DamagedFilesAreReportedOnceAndReadUpToTheDamage) {
-  const std::string cases[] = {
-      "[Language]\nA=1\nnot a pair\nB=2\n"s,
-      "[Language]\nA=1\n[Broken\nB=2\n"s,
-      "[Language]\nA=1\n[Language] trailing\nB=2\n"s,
-      "[Language]\nA=1\n=2\nB=2\n"s,
-      "[Language]\nA=1\nB=\xC3\x28\n"s,
-      "[Language]\nA=1\nB=2\0\0\0\n"s,
-      "[Language]\nA=1\n\0\0\0\0"s,
-  };
-  for (const std::string& content : cases) {
-    std::ofstream(path_, std::ios::binary | std::ios::trunc) << content;
-    host::traceClear();
-    EXPECT_TRUE(corehost::loadConfiguration(path_.string()));
-    EXPECT_EQ(corehost::configurationValue("Language", "A"), "1") << content;
-    EXPECT_EQ(corehost::configurationValue("Language", "B"), std::nullopt) << content;
-    int32_t value = 0;
-    osCGgetINT32(kLanguage, U(u"A"), false, &value);
-    const std::vector<std::string> reports = tamri_test::traceWith("osERfatalError");
-    ASSERT_EQ(reports.size(), 1u) << content;
-    EXPECT_NE(reports[0].find("\"MORVcore\", \"configuration\""), std::string::npos);
-    EXPECT_NE(reports[0].find(path_.string() + " is damaged at line 3"), std::string::npos)
-        << reports[0];
-  }
-  // The next write replaces the damaged file with what was read and the change.
-  EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"C"), 3));
-  EXPECT_EQ(readFile(path_), "[Language]\nA=1\nC=3\n");
+struct DamagedFile {
+  const char* name;
+  std::string content;
+  std::optional<std::string> b;  // what B reads as
+  int firstDamaged;              // the line the report names
+  std::string afterSettingC;     // the file once C is set to 3
+};
+
+// Binary garbage ahead of a sound section: no line of it is lost or read.
+std::string garbageThenSection() {
+  std::mt19937 random(19);
+  std::string garbage(64 * 1024, '\0');
+  for (char& byte : garbage) byte = static_cast<char>(random());
+  return garbage + "\n[Language]\nA=1\nB=2\n";
 }
 
-TEST_F(CoreConfig, AFileThatCannotBeReadIsReportedAndReplacedByTheNextWrite) {
+// Ten MiB of other sections after the one that is changed.
+std::string tenMebibytes() {
+  std::string text = "[Language]\nA=1\nB=2\n[Bulk]\n";
+  for (int i = 0; text.size() < 10u << 20; ++i) text += "Key" + std::to_string(i) + "=value\n";
+  return text + "not a pair\n";
+}
+
+std::vector<DamagedFile> damagedFiles() {
+  const std::string megabyte(1 << 20, 'x');
+  const std::string bulk = tenMebibytes();
+  const std::string garbage = garbageThenSection();
+  return {
+      {"no equals sign", "[Language]\nA=1\nnot a pair\nB=2\n", "2", 3,
+       "[Language]\nA=1\nnot a pair\nB=2\nC=3\n"},
+      // Entries under a broken header belong to no section.
+      {"header without ]", "[Language]\nA=1\n[Broken\nB=2\n", std::nullopt, 3,
+       "[Language]\nA=1\nC=3\n[Broken\nB=2\n"},
+      {"header with more", "[Language]\nA=1\n[Language] trailing\nB=2\n", std::nullopt, 3,
+       "[Language]\nA=1\nC=3\n[Language] trailing\nB=2\n"},
+      {"no key", "[Language]\nA=1\n=2\nB=2\n", "2", 3, "[Language]\nA=1\n=2\nB=2\nC=3\n"},
+      {"not UTF-8", "[Language]\nA=1\nB=\xC3\x28\n", std::nullopt, 3,
+       "[Language]\nA=1\nB=\xC3\x28\nC=3\n"},
+      {"zero bytes", "[Language]\nA=1\nB=2\0\0\0\n"s, std::nullopt, 3,
+       "[Language]\nA=1\nB=2\0\0\0\nC=3\n"s},
+      {"zero bytes, no last break", "[Language]\nA=1\n\0\0\0\0"s, std::nullopt, 3,
+       "[Language]\nA=1\n\0\0\0\0\nC=3"s},
+      // The last of two keys of a section named twice holds, and is the one set.
+      {"section twice", "[Language]\nA=1\nC=0\n[Other]\nbad\n[Language]\nC=9\n", std::nullopt, 5,
+       "[Language]\nA=1\nC=0\n[Other]\nbad\n[Language]\nC=3\n"},
+      {"1 MiB line", "[Language]\nA=1\n" + megabyte + "\nB=2\n", "2", 3,
+       "[Language]\nA=1\n" + megabyte + "\nB=2\nC=3\n"},
+      {"1 MiB value", "[Language]\nA=1\nbad\nB=" + megabyte, megabyte, 3,
+       "[Language]\nA=1\nbad\nB=" + megabyte + "\nC=3"},
+      {"10 MiB", bulk, "2", static_cast<int>(std::count(bulk.begin(), bulk.end(), '\n')),
+       "[Language]\nA=1\nB=2\nC=3\n" + bulk.substr(19)},
+      {"binary garbage", garbage, "2", 1, garbage + "C=3\n"},
+  };
+}
+
+// The reader skips each damaged line and the writer keeps it; the damage is
+// reported once, naming its first line.
+TEST_F(CoreConfig, DamagedLinesAreSkippedReportedOnceAndKept) {
+  for (const DamagedFile& file : damagedFiles()) {
+    SCOPED_TRACE(file.name);
+    std::ofstream(path_, std::ios::binary | std::ios::trunc) << file.content;
+    host::traceClear();
+    EXPECT_TRUE(corehost::loadConfiguration(path_.string()));
+    EXPECT_EQ(corehost::configurationValue("Language", "A"), "1");
+    EXPECT_TRUE(corehost::configurationValue("Language", "B") == file.b);
+    EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"C"), 3));
+    int32_t value = 0;
+    EXPECT_TRUE(osCGgetINT32(kLanguage, U(u"C"), false, &value));
+    EXPECT_EQ(value, 3);
+    EXPECT_TRUE(tamri_test::fileText(path_) == file.afterSettingC);
+    const std::vector<std::string> reports = tamri_test::traceWith("osERfatalError");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("\"MORVcore\", \"configuration\""), std::string::npos);
+    EXPECT_NE(reports[0].find(path_.string() + " is damaged at line " +
+                              std::to_string(file.firstDamaged) + " "),
+              std::string::npos)
+        << reports[0];
+  }
+}
+
+// Changes would lose a file that cannot be read: they fail, and the file stays.
+TEST_F(CoreConfig, AFileThatCannotBeReadIsReportedOnceAndKept) {
   std::filesystem::create_directory(path_);
   host::traceClear();
   EXPECT_FALSE(corehost::loadConfiguration(path_.string()));
+  int32_t value = 0;
+  EXPECT_FALSE(osCGgetINT32(kLanguage, U(u"A"), true, &value));
+  EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"A"), 1));
   const std::vector<std::string> reports = tamri_test::traceWith("osERfatalError");
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_NE(reports[0].find("cannot be read"), std::string::npos);
-  EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"A"), 1));  // a folder is not replaced
+  EXPECT_TRUE(std::filesystem::is_directory(path_));
   std::filesystem::remove(path_);
 }
 
@@ -237,7 +297,7 @@ TEST_F(CoreConfig, WritesReplaceTheFileWholeAndLeaveNoTemporaryFile) {
   const auto before = std::filesystem::status(path_).permissions();
   EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 2));
   EXPECT_EQ(std::filesystem::status(path_).permissions(), before);
-  EXPECT_EQ(readFile(path_), "[Language]\nA=2\n");
+  EXPECT_EQ(tamri_test::fileText(path_), "[Language]\nA=2\n");
   for (const auto& entry : std::filesystem::directory_iterator(path_.parent_path())) {
     EXPECT_EQ(entry.path().filename().string().rfind(path_.filename().string() + ".tmp", 0),
               std::string::npos)
@@ -252,8 +312,10 @@ TEST_F(CoreConfig, WritesGoThroughASymbolicLinkToItsFile) {
   ASSERT_TRUE(corehost::loadConfiguration(path_.string()));
   EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 2));
   EXPECT_TRUE(std::filesystem::is_symlink(path_));
-  EXPECT_EQ(readFile(real), "[Language]\nA=2\n");
+  EXPECT_EQ(tamri_test::fileText(real), "[Language]\nA=2\n");
+  EXPECT_TRUE(std::filesystem::exists(real.string() + ".lock"));  // the lock is the file's
   std::filesystem::remove(real);
+  std::filesystem::remove(real.string() + ".lock");
 }
 
 TEST_F(CoreConfig, TheFileIsNamedByTamriConfigElseItLiesInTheUsersFolder) {
@@ -264,7 +326,7 @@ TEST_F(CoreConfig, TheFileIsNamedByTamriConfigElseItLiesInTheUsersFolder) {
     EXPECT_FALSE(corehost::reopenConfiguration());
     EXPECT_EQ(corehost::configurationPath(), (folder / "xdg/tamri/config.ini").string());
     EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 1));  // the folder is made
-    EXPECT_EQ(readFile(folder / "xdg/tamri/config.ini"), "[Language]\nA=1\n");
+    EXPECT_EQ(tamri_test::fileText(folder / "xdg/tamri/config.ini"), "[Language]\nA=1\n");
   }
   {
     const ScopedVariable config("TAMRI_CONFIG", nullptr);
@@ -294,7 +356,7 @@ TEST_F(CoreConfig, TheFileIsNamedByTamriConfigElseItLiesInTheUsersFolder) {
 TEST_F(CoreConfig, SettingAPathWritesTheCurrentValues) {
   osCGsetINT32(kLanguage, U(u"Kept"), 1);
   EXPECT_TRUE(corehost::setConfigurationPath(path_.string()));
-  EXPECT_EQ(readFile(path_), "[Language]\nKept=1\n");
+  EXPECT_EQ(tamri_test::fileText(path_), "[Language]\nKept=1\n");
   EXPECT_FALSE(corehost::setConfigurationPath((path_ / "no" / "such.ini").string()));
   EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"Kept"), 2));  // the file cannot be written
 }

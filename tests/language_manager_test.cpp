@@ -4,7 +4,12 @@
 #include "platform/core/core_host.h"
 #include "vm_test_support.h"
 
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -122,11 +127,56 @@ TEST_F(LanguageManagerTest, CountsAreStoredUnderTheirOwnKeys) {
   EXPECT_EQ(corehost::configurationValue("Language", "UserApplicationLanguageElements"), "3");
 }
 
-TEST_F(LanguageManagerTest, FailedWritesAnswerFalse) {
-  ASSERT_FALSE(corehost::setConfigurationPath("/no/such/folder/config.ini"));
-  EXPECT_FALSE(setNum(1, 2));
+// A file from another tool, with a line the reader cannot read and a comment
+// in Latin-1, keeps every line but the one the native adds; LF or CRLF.
+TEST_F(LanguageManagerTest, AFileWithDamagedLinesKeepsThemAndItsValues) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                     ("language_manager_" + std::to_string(getpid()) + ".ini");
+  for (const std::string lineBreak : {"\n", "\r\n"}) {
+    std::vector<std::string> lines = {"; Konfiguration f\xFCr Panel",
+                                      "[Other]",
+                                      "A=1",
+                                      "this line has no equals sign",
+                                      "B=2",
+                                      "[Language]",
+                                      "UserApplicationLanguageNum1=11",
+                                      "UserApplicationLanguageNum2=22",
+                                      "[Network]",
+                                      "IP=10.0.0.1"};
+    const auto joined = [&lineBreak](const std::vector<std::string>& parts) {
+      std::string text;
+      for (const std::string& part : parts) text += part + lineBreak;
+      return text;
+    };
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << joined(lines);
+    ASSERT_TRUE(corehost::loadConfiguration(path.string()));
+    EXPECT_EQ(getNum(1), 11);
+    EXPECT_EQ(getNum(2), 22);
+    EXPECT_TRUE(setNum(0, 5));
+    EXPECT_EQ(getNum(0), 5);
+    lines.insert(lines.begin() + 8, "UserApplicationLanguageNum0=5");
+    EXPECT_EQ(tamri_test::fileText(path), joined(lines));
+  }
+  std::filesystem::remove(path);
+  std::filesystem::remove(path.string() + ".lock");
+}
+
+// A write that fails changes nothing: not the file, not what the getters
+// read, not what the next write that succeeds stores.
+TEST_F(LanguageManagerTest, FailedWritesAnswerFalseAndChangeNothing) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("language_manager_" + std::to_string(getpid()));
+  EXPECT_FALSE(corehost::loadConfiguration((folder / "config.ini").string()));
+  EXPECT_FALSE(setNum(0, 5));
   EXPECT_FALSE(setName(1, vmhost::newString(u"English")));
   EXPECT_EQ(callOn(manager_, "setUserApplicationLanguageElements(I)Z", {3}).value, 0u);
+  EXPECT_EQ(getNum(0), 0);
+  EXPECT_EQ(getName(1), u"");
+  std::filesystem::create_directory(folder);
+  EXPECT_TRUE(setNum(1, 7));
+  EXPECT_EQ(tamri_test::fileText(folder / "config.ini"),
+            "[Language]\nUserApplicationLanguageNum1=7\n");
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(LanguageManagerTest, EachPresentSystemLanguageIsReportedOnceInOrder) {

@@ -1,5 +1,8 @@
 #include "vm_test_support.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace tamri_test {
 
 void registerModuleNatives() {
@@ -54,6 +57,11 @@ std::vector<std::string> traceWith(const std::string& prefix) {
     if (line.rfind(prefix, 0) == 0) lines.push_back(line);
   }
   return lines;
+}
+
+std::string fileText(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 void VmTest::SetUp() {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -36,6 +37,9 @@ vmhost::CallResult callOn(jword self, const char* nameSig, std::vector<uint32_t>
 
 // Trace lines that start with `prefix` (all lines for an empty prefix).
 std::vector<std::string> traceWith(const std::string& prefix = "");
+
+// A file's bytes; empty when it cannot be read.
+std::string fileText(const std::filesystem::path& path);
 
 class VmTest : public ::testing::Test {
  protected:

@@ -1,25 +1,46 @@
-// The platform configuration: an INI document in memory, kept in a file that
-// is replaced whole, durably and atomically, after every change.
+// The platform configuration: an INI text kept in a file, or in memory when
+// there is none. Every read reads the file as it stands, so a value another
+// process stored is seen at once. Every change reads the file afresh under
+// its lock, changes the one line of the key (ini_text.h) and replaces the
+// file durably and atomically (durable_file.h); a change that fails leaves
+// the file, and so every value, as it was.
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include "spin_lock.h"
+#include <optional>
+#include <string_view>
+#include <utility>
 
 #include "core_host.h"
 #include "durable_file.h"
+#include "file_lock.h"
 #include "host_trace.h"
 #include "ini_text.h"
+#include "spin_lock.h"
 
 namespace {
+
+// How long a change waits for another writer before it fails.
+constexpr std::chrono::milliseconds kLockPatience(2000);
+
+// What was last reported about the file, so that each fault is reported once.
+struct Reported {
+  std::string path;
+  bool unreadable = false;
+  size_t damagedLines = 0;
+  bool operator==(const Reported&) const = default;
+};
 
 struct Configuration {
   morv::SpinLock mutex;
   bool initialised = false;
   std::string path;            // empty: memory only
   bool createsFolder = false;  // the default file's folder is made on first write
-  morv::IniDocument document;
+  std::string memoryText;      // the settings while there is no file
+  Reported reported;
 };
 
 Configuration& configuration() {
@@ -48,44 +69,26 @@ FileState readFile(const std::string& path, std::string& text) {
   }
 }
 
-bool writeFile(const Configuration& config) {
-  if (config.path.empty()) return true;
-  const std::filesystem::path target = filePath(config.path);
-  if (config.createsFolder && target.has_parent_path()) {
-    std::error_code ignored;
-    std::filesystem::create_directories(target.parent_path(), ignored);
-  }
-  return morv::replaceFileDurably(target, morv::formatIni(config.document));
-}
-
-// One report per damaged file read; the next write replaces the file with
-// what could be read and the change.
-void reportDamage(const std::string& path, size_t line) {
+// Reports a file that cannot be read, or one with lines the reader skips,
+// once: again only when the number of skipped lines changes.
+void reportLocked(Configuration& config, const std::string& path, FileState state,
+                  const morv::IniReading& reading) {
   static const unichar kModule[] = u"MORVcore";
-  if (line == 0) {
+  const Reported now{path, state == FileState::Unreadable, reading.damagedLines};
+  const Reported was = std::exchange(config.reported, now);
+  if (now == was) return;
+  if (now.unreadable) {
     osERfatalError(kModule, "configuration", __LINE__,
-                   u"The configuration file %hs cannot be read; it starts empty and the next "
-                   u"change replaces it",
+                   u"The configuration file %hs cannot be read; its values read as missing and "
+                   u"changes to it fail",
                    path.c_str());
-  } else {
+  } else if (now.damagedLines != 0) {
     osERfatalError(kModule, "configuration", __LINE__,
-                   u"The configuration file %hs is damaged at line %d; it is read up to there "
-                   u"and the next change replaces it",
-                   path.c_str(), static_cast<int>(line));
+                   u"The configuration file %hs is damaged at line %d (%d damaged lines in all); "
+                   u"they are skipped and kept as they are",
+                   path.c_str(), static_cast<int>(reading.firstDamagedLine),
+                   static_cast<int>(now.damagedLines));
   }
-}
-
-bool loadLocked(Configuration& config, const std::string& path) {
-  std::string text;
-  const FileState state = path.empty() ? FileState::Missing : readFile(path, text);
-  morv::IniReading reading = morv::readIni(state == FileState::Read ? text : std::string());
-  config.document = std::move(reading.document);
-  config.path = path;
-  config.createsFolder = false;
-  config.initialised = true;
-  if (state == FileState::Unreadable) reportDamage(path, 0);
-  if (reading.damagedLine != 0) reportDamage(path, reading.damagedLine);
-  return state == FileState::Read;
 }
 
 std::string environmentText(const char* name) {
@@ -113,19 +116,76 @@ std::string defaultPath(bool& createsFolder) {
   return "";
 }
 
-// Reads the default file; true when there was one to read.
-bool openDefaultLocked(Configuration& config) {
+// Where the settings live; taken under the mutex, used outside it.
+struct Source {
+  std::string path;  // empty: memory only
   bool createsFolder = false;
-  const std::string path = defaultPath(createsFolder);
-  const bool read = loadLocked(config, path);
-  config.createsFolder = createsFolder;
-  return read;
+};
+
+// The default file is chosen on first use.
+Source currentSource() {
+  Configuration& config = configuration();
+  morv::LockGuard lock(config.mutex);
+  if (!config.initialised) {
+    config.path = defaultPath(config.createsFolder);
+    config.initialised = true;
+  }
+  return {config.path, config.createsFolder};
 }
 
-// Reads the default file on first use.
-Configuration& initialisedLocked(Configuration& config) {
-  if (!config.initialised) openDefaultLocked(config);
-  return config;
+struct Snapshot {
+  FileState state = FileState::Missing;
+  std::string text;  // empty unless read
+};
+
+// The settings as they stand now.
+Snapshot snapshotOf(const Source& source) {
+  Snapshot snapshot;
+  if (!source.path.empty()) {
+    snapshot.state = readFile(source.path, snapshot.text);
+    if (snapshot.state != FileState::Read) snapshot.text.clear();
+    return snapshot;
+  }
+  Configuration& config = configuration();
+  morv::LockGuard lock(config.mutex);
+  snapshot.text = config.memoryText;
+  return snapshot;
+}
+
+// Reads one key as the settings stand now, reporting a damaged file.
+std::optional<morv::UniString> readValue(const morv::UniString& section, const morv::UniString& key,
+                                         FileState* state = nullptr) {
+  const Source source = currentSource();
+  const Snapshot snapshot = snapshotOf(source);
+  morv::IniReading reading = morv::readIni(snapshot.text, section, key);
+  if (!source.path.empty()) {
+    Configuration& config = configuration();
+    morv::LockGuard lock(config.mutex);
+    reportLocked(config, source.path, snapshot.state, reading);
+  }
+  if (state != nullptr) *state = snapshot.state;
+  return std::move(reading.value);
+}
+
+// The lock that writers of a file take turns by, beside the file itself.
+std::filesystem::path lockPathFor(const std::filesystem::path& target) {
+  std::filesystem::path lockPath = morv::resolvedTarget(target);
+  lockPath += ".lock";
+  return lockPath;
+}
+
+// Replaces the file with `text`, holding its lock.
+bool writeWhole(const std::filesystem::path& target, std::string_view text) {
+  const morv::FileLock lock(lockPathFor(target), kLockPatience);
+  return lock.held() && morv::replaceFileDurably(target, text);
+}
+
+// Whether the configuration has a file that can be read (reported once when
+// it is damaged).
+bool fileIsReadable() {
+  FileState state = FileState::Missing;
+  readValue({}, {}, &state);
+  return state == FileState::Read;
 }
 
 bool validName(const unichar* section, const unichar* key) {
@@ -166,28 +226,56 @@ std::string callPrefix(const char* function, const unichar* section, const unich
 
 const char* boolText(bool value) { return value ? "true" : "false"; }
 
-// Stores a value and writes the file; false when the name cannot be stored or
-// the file cannot be written.
-bool store(const unichar* section, const unichar* key, const morv::UniString& value) {
-  if (!validName(section, key)) return false;
-  Configuration& config = configuration();
-  morv::LockGuard lock(config.mutex);
-  initialisedLocked(config).document.set(section, key, value);
-  return writeFile(config);
+// The value a change leaves stored, and the text to write when there is one.
+struct Edit {
+  morv::UniString value;
+  std::optional<std::string> text;
+};
+
+// With `keepPresent` a key the text already holds is left as it is.
+Edit editOf(std::string_view text, const morv::UniString& section, const morv::UniString& key,
+            const morv::UniString& value, bool keepPresent) {
+  if (keepPresent) {
+    if (std::optional<morv::UniString> present = morv::readIni(text, section, key).value)
+      return {std::move(*present), std::nullopt};
+  }
+  return {value, morv::withIniValue(text, section, key, value)};
+}
+
+// Stores a value: reads the file afresh under its lock, changes the key's
+// line and replaces the file. Returns the value stored, or nothing when the
+// name cannot be stored or the file cannot be read or written; then nothing
+// has changed.
+std::optional<morv::UniString> store(const unichar* section, const unichar* key,
+                                     const morv::UniString& value, bool keepPresent = false) {
+  if (!validName(section, key)) return std::nullopt;
+  const Source source = currentSource();
+  if (source.path.empty()) {
+    Configuration& config = configuration();
+    morv::LockGuard lock(config.mutex);
+    Edit edit = editOf(config.memoryText, section, key, value, keepPresent);
+    if (edit.text) config.memoryText = std::move(*edit.text);
+    return std::move(edit.value);
+  }
+  const std::filesystem::path target = filePath(source.path);
+  if (source.createsFolder && target.has_parent_path()) {
+    std::error_code ignored;
+    std::filesystem::create_directories(target.parent_path(), ignored);
+  }
+  const morv::FileLock lock(lockPathFor(target), kLockPatience);
+  std::string text;
+  if (!lock.held() || readFile(source.path, text) == FileState::Unreadable) return std::nullopt;
+  Edit edit = editOf(text, section, key, value, keepPresent);
+  if (edit.text && !morv::replaceFileDurably(target, *edit.text)) return std::nullopt;
+  return std::move(edit.value);
 }
 
 // Looks a value up, storing `fallback` first when asked to create it.
 std::optional<morv::UniString> lookUp(const unichar* section, const unichar* key,
                                       bool createIfMissing, const morv::UniString& fallback) {
   if (!validName(section, key)) return std::nullopt;
-  {
-    Configuration& config = configuration();
-    morv::LockGuard lock(config.mutex);
-    if (const morv::UniString* value = initialisedLocked(config).document.find(section, key)) {
-      return *value;
-    }
-  }
-  if (createIfMissing && store(section, key, fallback)) return fallback;
+  if (std::optional<morv::UniString> value = readValue(section, key)) return value;
+  if (createIfMissing) return store(section, key, fallback, true);
   return std::nullopt;
 }
 
@@ -215,7 +303,7 @@ bool osCGgetINT32(const unichar* section, const unichar* key, bool createIfMissi
 bool osCGsetINT32(const unichar* section, const unichar* key, int32_t value) {
   host::PlatformScope scope;
   try {
-    const bool ok = store(section, key, decimal(value));
+    const bool ok = store(section, key, decimal(value)).has_value();
     host::traceLine(callPrefix("osCGsetINT32", section, key) + std::to_string(value) + ") -> " +
                     boolText(ok));
     return ok;
@@ -250,7 +338,7 @@ bool osCGgetUNICHAR(const unichar* section, const unichar* key, bool createIfMis
 bool osCGsetUNICHAR(const unichar* section, const unichar* key, const unichar* value) {
   host::PlatformScope scope;
   try {
-    const bool ok = store(section, key, value != nullptr ? value : morv::UniString());
+    const bool ok = store(section, key, value != nullptr ? value : morv::UniString()).has_value();
     host::traceLine(callPrefix("osCGsetUNICHAR", section, key) + quotedText(value) + ") -> " +
                     boolText(ok));
     return ok;
@@ -266,44 +354,54 @@ namespace corehost {
 void resetConfiguration() {
   Configuration& config = configuration();
   morv::LockGuard lock(config.mutex);
-  config.document = {};
   config.path.clear();
   config.createsFolder = false;
+  config.memoryText.clear();
+  config.reported = {};
   config.initialised = true;
 }
 
 bool loadConfiguration(const std::string& path) {
-  Configuration& config = configuration();
-  morv::LockGuard lock(config.mutex);
-  return loadLocked(config, path);
+  {
+    Configuration& config = configuration();
+    morv::LockGuard lock(config.mutex);
+    config.path = path;
+    config.createsFolder = false;
+    config.reported = {};
+    config.initialised = true;
+  }
+  return fileIsReadable();
 }
 
 bool reopenConfiguration() {
-  Configuration& config = configuration();
-  morv::LockGuard lock(config.mutex);
-  return openDefaultLocked(config);
+  {
+    Configuration& config = configuration();
+    morv::LockGuard lock(config.mutex);
+    config.memoryText.clear();
+    config.reported = {};
+    config.initialised = false;
+  }
+  return fileIsReadable();
 }
 
 bool setConfigurationPath(const std::string& path) {
-  Configuration& config = configuration();
-  morv::LockGuard lock(config.mutex);
-  initialisedLocked(config).path = path;
-  config.createsFolder = false;
-  return writeFile(config);
+  const Snapshot current = snapshotOf(currentSource());
+  {
+    Configuration& config = configuration();
+    morv::LockGuard lock(config.mutex);
+    config.path = path;
+    config.createsFolder = false;
+    if (path.empty()) config.memoryText = current.text;
+  }
+  return path.empty() || writeWhole(filePath(path), current.text);
 }
 
-std::string configurationPath() {
-  Configuration& config = configuration();
-  morv::LockGuard lock(config.mutex);
-  return initialisedLocked(config).path;
-}
+std::string configurationPath() { return currentSource().path; }
 
 std::optional<std::string> configurationValue(const std::string& section, const std::string& key) {
-  Configuration& config = configuration();
-  morv::LockGuard lock(config.mutex);
-  const morv::UniString* value =
-      initialisedLocked(config).document.find(morv::fromUtf8(section), morv::fromUtf8(key));
-  if (value == nullptr) return std::nullopt;
+  const std::optional<morv::UniString> value =
+      readValue(morv::fromUtf8(section), morv::fromUtf8(key));
+  if (!value) return std::nullopt;
   return morv::toUtf8(*value);
 }
 

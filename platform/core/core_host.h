@@ -1,17 +1,19 @@
 // Host side of the platform core: what tests and tools set up before the
 // module runs, and what they read back afterwards.
 //
-// Configuration. Values live in memory and, with a configuration file, in
-// that file, which every successful set replaces whole, durably and
-// atomically (durable_file.h): a process killed at any moment leaves the old
-// file or the new one. On first use the file is chosen thus: the environment
-// variable TAMRI_CONFIG names it (set but empty: memory only); without it the
-// file is $XDG_CONFIG_HOME/tamri/config.ini, else $HOME/.config/tamri/config.ini
-// (%APPDATA%\Tamri\config.ini on Windows), whose folder is made on the first
-// write; with none of these the configuration stays in memory only. A missing
-// file reads as empty. A damaged file (ini_text.h) or one that cannot be read
-// is reported once through osERfatalError and read as far as it is sound; the
-// next set replaces it. The file format is described in ini_text.h.
+// Configuration. Values live in a configuration file, or in memory when there
+// is none. Every get reads the file as it stands; every set reads it afresh
+// under the lock file beside it, changes the one key's line and replaces the
+// file durably and atomically (durable_file.h), keeping every other byte. A
+// set that fails returns false and changes nothing. On first use the file is
+// chosen thus: the environment variable TAMRI_CONFIG names it (set but empty:
+// memory only); without it the file is $XDG_CONFIG_HOME/tamri/config.ini,
+// else $HOME/.config/tamri/config.ini (%APPDATA%\Tamri\config.ini on
+// Windows), whose folder is made on the first write; with none of these the
+// configuration stays in memory only. A missing file reads as empty. A file
+// that cannot be read, or one with damaged lines (ini_text.h), is reported
+// once through osERfatalError. The format, the lock and the failures are
+// described in docs/settings-file.md.
 //
 // Trace lines written by the platform core (texts quoted as host::quoted does):
 //   osCGsetINT32("Language", "UserApplicationLanguageNum2", 5) -> true
@@ -40,18 +42,17 @@ namespace corehost {
 // no longer consulted).
 MORV_API void resetConfiguration();
 
-// Replaces the configuration by the file's contents and writes every later
-// change to it. A missing or unreadable file gives an empty configuration and
-// false; the file is then created by the first set.
+// Uses `path` as the configuration file from now on. Returns whether there
+// is a file to read (a missing one is created by the first set).
 MORV_API bool loadConfiguration(const std::string& path);
 
-// Forgets the values, then chooses and reads the file again as on first
-// use; true when there was a file to read.
+// Chooses the file again as on first use and forgets the values kept in
+// memory; true when there is a file to read.
 MORV_API bool reopenConfiguration();
 
-// Keeps the current values and writes them, now and after every set, to
-// `path`; an empty path keeps the configuration in memory only. Returns
-// whether the file could be written.
+// Writes the current values to `path` and uses that file from now on,
+// replacing what it held; an empty path keeps the values in memory only.
+// Returns whether the file could be written.
 MORV_API bool setConfigurationPath(const std::string& path);
 MORV_API std::string configurationPath();
 

@@ -32,14 +32,6 @@ std::filesystem::path temporaryPathFor(const std::filesystem::path& target) {
   return temporary;
 }
 
-// Writes through a symbolic link to the file it names, so that the link stays.
-std::filesystem::path resolvedTarget(const std::filesystem::path& target) {
-  std::error_code error;
-  if (!std::filesystem::is_symlink(target, error)) return target;
-  const std::filesystem::path resolved = std::filesystem::canonical(target, error);
-  return error ? target : resolved;
-}
-
 #if defined(_WIN32)
 
 bool writeAndFlush(const std::filesystem::path& temporary, std::string_view contents) {
@@ -58,9 +50,18 @@ bool writeAndFlush(const std::filesystem::path& temporary, std::string_view cont
   return CloseHandle(file) && ok;
 }
 
+// A reader that has the old file open without FILE_SHARE_DELETE holds the
+// rename off; readers are brief, so the rename is tried for a while.
 bool moveOver(const std::filesystem::path& temporary, const std::filesystem::path& target) {
-  return MoveFileExW(temporary.wstring().c_str(), target.wstring().c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (MoveFileExW(temporary.wstring().c_str(), target.wstring().c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return true;
+    const DWORD error = GetLastError();
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return false;
+    Sleep(10);
+  }
+  return false;
 }
 
 #else
@@ -102,6 +103,13 @@ bool moveOver(const std::filesystem::path& temporary, const std::filesystem::pat
 #endif
 
 }  // namespace
+
+std::filesystem::path resolvedTarget(const std::filesystem::path& target) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(target, error)) return target;
+  const std::filesystem::path resolved = std::filesystem::canonical(target, error);
+  return error ? target : resolved;
+}
 
 bool replaceFileDurably(const std::filesystem::path& target, std::string_view contents) {
   const std::filesystem::path destination = resolvedTarget(target);

@@ -17,4 +17,8 @@ namespace morv {
 // ("<name>.tmp-<process>-<n>") behind.
 bool replaceFileDurably(const std::filesystem::path& target, std::string_view contents);
 
+// The file a path names: through a symbolic link, the file it points to (so
+// that writes keep the link); otherwise the path itself.
+std::filesystem::path resolvedTarget(const std::filesystem::path& target);
+
 }  // namespace morv

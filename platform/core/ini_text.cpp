@@ -1,5 +1,6 @@
 #include "ini_text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace morv {
@@ -93,21 +94,6 @@ std::string escapeValue(const UniString& value) {
   return out;
 }
 
-enum class LineKind { Blank, Section, Entry, Damaged };
-
-LineKind kindOf(std::string_view line) {
-  if (line.empty() || line.front() == ';' || line.front() == '#') return LineKind::Blank;
-  if (line.find('\0') != std::string_view::npos) return LineKind::Damaged;
-  if (line.front() == '[') {
-    const size_t close = line.find(']');
-    return close == line.size() - 1 ? LineKind::Section : LineKind::Damaged;
-  }
-  const size_t equals = line.find('=');
-  if (equals == std::string_view::npos || trim(line.substr(0, equals)).empty())
-    return LineKind::Damaged;
-  return LineKind::Entry;
-}
-
 // False when a byte sequence is not UTF-8 (a zero byte counts as damage too).
 bool isSoundUtf8(std::string_view text) {
   size_t i = 0;
@@ -120,6 +106,92 @@ bool isSoundUtf8(std::string_view text) {
   return true;
 }
 
+enum class LineKind { Blank, Comment, Section, BrokenHeader, Entry, Damaged };
+
+struct Line {
+  size_t next = 0;  // where the next line starts
+  LineKind kind = LineKind::Blank;
+  std::string_view name;                // a header's section, an entry's key
+  size_t valueBegin = 0, valueEnd = 0;  // an entry's value, as offsets into the text
+};
+
+size_t bomLength(std::string_view text) { return text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0; }
+
+Line lineAt(std::string_view text, size_t begin) {
+  Line line;
+  const size_t lineBreak = text.find('\n', begin);
+  line.next = lineBreak == std::string_view::npos ? text.size() : lineBreak + 1;
+  size_t end = std::min(lineBreak, text.size());
+  if (end > begin && text[end - 1] == '\r') --end;
+  const std::string_view content = trim(text.substr(begin, end - begin));
+  if (content.empty()) return line;
+  const bool header = content.front() == '[';
+  if (content.front() == ';' || content.front() == '#') {
+    line.kind = LineKind::Comment;
+  } else if (!isSoundUtf8(content)) {
+    line.kind = header ? LineKind::BrokenHeader : LineKind::Damaged;
+  } else if (header) {
+    const bool closed = content.find(']') == content.size() - 1;
+    line.kind = closed ? LineKind::Section : LineKind::BrokenHeader;
+    if (closed) line.name = trim(content.substr(1, content.size() - 2));
+  } else {
+    const size_t equals = content.find('=');
+    line.name = trim(content.substr(0, equals));
+    line.kind =
+        equals == std::string_view::npos || line.name.empty() ? LineKind::Damaged : LineKind::Entry;
+    if (line.kind == LineKind::Entry) {
+      const std::string_view value = trim(content.substr(equals + 1));
+      line.valueBegin = static_cast<size_t>(value.data() - text.data());
+      line.valueEnd = line.valueBegin + value.size();
+    }
+  }
+  return line;
+}
+
+// Where one key of one section stands in a text.
+struct KeyPlace {
+  bool found = false;
+  size_t valueBegin = 0, valueEnd = 0;  // the value of the key's last entry
+  // Just after the last entry or damaged line of the section's last header,
+  // where a new key goes; npos when the section has no header.
+  size_t anchor = std::string_view::npos;
+  size_t damagedLines = 0, firstDamagedLine = 0;
+  bool endsBlank = true;  // the last line is blank (or there is none)
+};
+
+KeyPlace placeOf(std::string_view text, std::string_view section, std::string_view key) {
+  KeyPlace place;
+  bool inSection = false;
+  size_t number = 0;
+  for (size_t at = bomLength(text); at < text.size();) {
+    const Line line = lineAt(text, at);
+    at = line.next;
+    ++number;
+    place.endsBlank = line.kind == LineKind::Blank;
+    if (line.kind == LineKind::Section || line.kind == LineKind::BrokenHeader) {
+      inSection = line.kind == LineKind::Section && line.name == section;
+      if (inSection) place.anchor = line.next;
+    }
+    if (line.kind == LineKind::Damaged || line.kind == LineKind::BrokenHeader) {
+      if (place.damagedLines++ == 0) place.firstDamagedLine = number;
+    }
+    if (!inSection || (line.kind != LineKind::Entry && line.kind != LineKind::Damaged)) continue;
+    place.anchor = line.next;
+    if (line.kind == LineKind::Entry && line.name == key) {
+      place.found = true;
+      place.valueBegin = line.valueBegin;
+      place.valueEnd = line.valueEnd;
+    }
+  }
+  return place;
+}
+
+// The text's own line break: that of its first line, "\n" when it has none.
+std::string_view lineBreakOf(std::string_view text) {
+  const size_t first = text.find('\n');
+  return first != std::string_view::npos && first > 0 && text[first - 1] == '\r' ? "\r\n" : "\n";
+}
+
 bool hasLineBreak(const UniString& text) {
   return text.find(u'\n') != UniString::npos || text.find(u'\r') != UniString::npos;
 }
@@ -130,67 +202,43 @@ bool isTrimmed(const UniString& text) {
 
 }  // namespace
 
-const UniString* IniDocument::find(const UniString& section, const UniString& key) const {
-  for (const IniSection& candidate : sections) {
-    if (candidate.name != section) continue;
-    for (const auto& [entryKey, value] : candidate.entries) {
-      if (entryKey == key) return &value;
-    }
-  }
-  return nullptr;
-}
-
-void IniDocument::set(const UniString& section, const UniString& key, const UniString& value) {
-  IniSection* target = nullptr;
-  for (IniSection& candidate : sections) {
-    if (candidate.name == section) target = &candidate;
-  }
-  if (target == nullptr) target = &sections.emplace_back(IniSection{section, {}});
-  for (auto& [entryKey, entryValue] : target->entries) {
-    if (entryKey == key) {
-      entryValue = value;
-      return;
-    }
-  }
-  target->entries.emplace_back(key, value);
-}
-
-IniReading readIni(std::string_view text) {
+IniReading readIni(std::string_view text, const UniString& section, const UniString& key) {
+  const KeyPlace place = placeOf(text, toUtf8(section), toUtf8(key));
   IniReading reading;
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  UniString section;
-  for (size_t number = 1; !text.empty(); ++number) {
-    const size_t end = text.find('\n');
-    const std::string_view raw = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    std::string_view line = trim(raw);
-    if (!line.empty() && line.back() == '\r') line = trim(line.substr(0, line.size() - 1));
-    const LineKind kind = kindOf(line);
-    if (kind == LineKind::Damaged || !isSoundUtf8(raw)) {
-      reading.damagedLine = number;
-      break;
-    }
-    if (kind == LineKind::Section) {
-      section = fromUtf8(trim(line.substr(1, line.size() - 2)));
-    } else if (kind == LineKind::Entry) {
-      const size_t equals = line.find('=');
-      reading.document.set(section, fromUtf8(trim(line.substr(0, equals))),
-                           unescapeValue(trim(line.substr(equals + 1))));
-    }
+  reading.damagedLines = place.damagedLines;
+  reading.firstDamagedLine = place.firstDamagedLine;
+  if (place.found) {
+    reading.value = unescapeValue(text.substr(place.valueBegin, place.valueEnd - place.valueBegin));
   }
   return reading;
 }
 
-std::string formatIni(const IniDocument& document) {
-  std::string out;
-  for (const IniSection& section : document.sections) {
-    if (section.entries.empty()) continue;
-    if (!out.empty()) out += '\n';
-    out += '[' + toUtf8(section.name) + "]\n";
-    for (const auto& [key, value] : section.entries) {
-      out += toUtf8(key) + '=' + escapeValue(value) + '\n';
-    }
+std::string withIniValue(std::string_view text, const UniString& section, const UniString& key,
+                         const UniString& value) {
+  const std::string sectionText = toUtf8(section);
+  const std::string keyText = toUtf8(key);
+  const std::string valueText = escapeValue(value);
+  const KeyPlace place = placeOf(text, sectionText, keyText);
+  std::string out(text);
+  if (place.found) {
+    return out.replace(place.valueBegin, place.valueEnd - place.valueBegin, valueText);
   }
+  const std::string_view lineBreak = lineBreakOf(text);
+  const std::string entry = keyText + '=' + valueText;
+  if (place.anchor != std::string_view::npos) {
+    // After a last line without a break, the new line needs one before it.
+    const bool afterBreak = text[place.anchor - 1] == '\n';
+    return out.insert(place.anchor,
+                      afterBreak ? entry + std::string(lineBreak) : std::string(lineBreak) + entry);
+  }
+  if (text.size() > bomLength(text)) {
+    if (text.back() != '\n') out += lineBreak;
+    if (!place.endsBlank) out += lineBreak;
+  }
+  out += '[' + sectionText + ']';
+  out += lineBreak;
+  out += entry;
+  out += lineBreak;
   return out;
 }
 

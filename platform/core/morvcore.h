@@ -66,7 +66,7 @@ MORV_API bool osTMgetGMTTimeZoneOffset(int32_t* offsetMinutes);
 // `createIfMissing` a missing key is first stored as 0 (an empty text).
 // `capacity` counts the terminator; longer texts are cut to capacity - 1.
 // The set functions store the value and return true when it was kept (and,
-// with a configuration file, written).
+// with a configuration file, written); a set that returns false changes nothing.
 MORV_API bool osCGgetINT32(const unichar* section, const unichar* key, bool createIfMissing,
                            int32_t* value);
 MORV_API bool osCGsetINT32(const unichar* section, const unichar* key, int32_t value);
