@@ -4,7 +4,11 @@ set -euo pipefail
 
 packages=(
   build-essential make cmake ninja-build pkg-config
-  libcairo2-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  libcairo2-dev libfreetype-dev libfontconfig-dev libpango1.0-dev
+  # Fonts the text is drawn with: DejaVu (Latin, Greek, Cyrillic, Hebrew,
+  # Arabic), WenQuanYi Micro Hei (Chinese, Japanese, Korean), Lohit
+  # Devanagari (Hindi) and Loma (Thai).
+  fonts-dejavu-core fonts-wqy-microhei fonts-lohit-deva fonts-tlwg-loma-ttf
   nlohmann-json3-dev libstb-dev libjpeg-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev

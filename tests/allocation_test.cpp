@@ -24,7 +24,9 @@
 
 namespace {
 
-std::atomic<bool> counting{false};
+// Only the thread that calls the native counts: threads the platform starts
+// (Pango reads the font set in one of its own) are none of the module's.
+thread_local bool counting = false;
 std::atomic<int> moduleAllocations{0};
 std::atomic<int> moduleReleases{0};
 
@@ -36,7 +38,7 @@ namespace {
 thread_local bool insideHook = false;
 
 void noteModuleWork(std::atomic<int>& counter) {
-  if (!counting.load(std::memory_order_relaxed) || insideHook) return;
+  if (!counting || insideHook) return;
   insideHook = true;
   if (host::platformDepth() == 0) counter.fetch_add(1, std::memory_order_relaxed);
   insideHook = false;

@@ -51,11 +51,11 @@ class CanvasStringsTest : public tamri_test::VmTest {
 };
 
 TEST_F(CanvasStringsTest, AtAPointTheMeasuredStringStandsOnIt) {
-  // "Hello" measures 37 by 19: the rectangle reaches one column past the width.
+  // "Hello" measures 40 by 19: the rectangle reaches one column past the width.
   EXPECT_EQ(draw("drawString(Ljava/lang/String;II)V", {10, 50}, {text_}),
             (std::vector<std::string>{
-                R"(osGXgetTextMetrics(1, "Hello", 5) -> {37, 19, 15})",
-                "osGXtext(3, {10, 31, 47, 50}, {0x00112233, 0x80000000, 0x00000000}, {0, " +
+                R"(osGXgetTextMetrics(1, "Hello", 5) -> {40, 19, 15})",
+                "osGXtext(3, {10, 31, 50, 50}, {0x00112233, 0x80000000, 0x00000000}, {0, " +
                     std::string(kDefaultBytes) + "}, 1, \"Hello\", 5, false)"}));
 }
 
@@ -190,9 +190,9 @@ TEST_F(CanvasStringsTest, LongStringsArePassedWholeInPlace) {
   const std::vector<std::string> calls =
       draw("drawString(Ljava/lang/String;II)V", {0, 30}, {longText});
   ASSERT_EQ(calls.size(), 2u);
-  // 100,000 glyphs of 10 pixels each, and a rectangle as wide.
-  EXPECT_TRUE(calls[0].ends_with(", 100000) -> {1000000, 19, 15}"));
-  EXPECT_EQ(calls[1].rfind("osGXtext(3, {0, 11, 1000000, 30}", 0), 0u);
+  // 100,000 glyphs of 9 pixels each, and a rectangle as wide.
+  EXPECT_TRUE(calls[0].ends_with(", 100000) -> {900000, 19, 15}"));
+  EXPECT_EQ(calls[1].rfind("osGXtext(3, {0, 11, 900000, 30}", 0), 0u);
   EXPECT_TRUE(calls[1].ends_with(", 100000, false)"));
 }
 

@@ -55,9 +55,26 @@ TEST_F(FontTest, CalcTextMetricsStoresWidthHeightAndAscentOfTheString) {
   const jword object = loadedFont(u"DejaVu Sans");
   host::traceClear();
   callOn(object, "calcTextMetrics(Ljava/lang/String;)V", {}, {string(u"Hello")});
-  EXPECT_EQ(metrics(object), (std::vector<int64_t>{37, 19, 15}));
+  EXPECT_EQ(metrics(object), (std::vector<int64_t>{40, 19, 15}));
   EXPECT_EQ(traceWith("osGX"),
-            (std::vector<std::string>{R"(osGXgetTextMetrics(1, "Hello", 5) -> {37, 19, 15})"}));
+            (std::vector<std::string>{R"(osGXgetTextMetrics(1, "Hello", 5) -> {40, 19, 15})"}));
+}
+
+TEST_F(FontTest, MeasuredWidthsAreTheAdvancesOfTheShapedText) {
+  const jword object = loadedFont(u"DejaVu Sans", 40);
+  auto width = [&](const std::u16string& s) {
+    callOn(object, "calcTextMetrics(Ljava/lang/String;)V", {}, {string(s)});
+    return vmhost::getField(object, "textWidth");
+  };
+  // Pieces without a kerning pair between them add up...
+  for (const auto& [a, b] : {std::pair<std::u16string, std::u16string>{u"f", u"1"},
+                             {u"12.5", u" bar"},
+                             {u"Ωμέγα", u" Привет"},
+                             {u"储罐", u"液位"}})
+    EXPECT_EQ(width(a + b), width(a) + width(b));
+  // ... kerned pairs come closer, and Arabic letters join into narrower forms.
+  EXPECT_LT(width(u"AV"), width(u"A") + width(u"V"));
+  EXPECT_LT(width(u"بببب"), 4 * width(u"ب") * 6 / 10);
 }
 
 TEST_F(FontTest, ANullStringIsReportedAndNothingIsStored) {
@@ -162,6 +179,37 @@ TEST_F(TextObjectTest, TheBorderNeedsBothAPositiveWidthAndStyle) {
             (std::vector<std::string>{
                 "osGXdrawRectangle(10, 20, 110, 45, 1, 1, 0x00000033, 0x00000022, 0, 0, 0)"}));
   EXPECT_EQ(traceWith("osGXtext").size(), 5u);
+}
+
+TEST_F(TextObjectTest, AlignmentKeepsItsSidesForRightToLeftText) {
+  // A Hebrew label aligned right ends at the rectangle's right edge (x2 110),
+  // one aligned left starts at its left edge (x1 10).
+  const int32_t surface = gdihost::createSurface(200, 60, 0xFFFFFF);
+  const jword fontObject = loadedFont(u"DejaVu Sans");
+  const int32_t rightTop = 5, leftTop = 4;
+  for (const auto& [layout, top] : {std::pair{rightTop, 0}, {leftTop, 30}}) {
+    callOn(textObject(fontObject, {{"y1", top},
+                                   {"y2", top + 29},
+                                   {"fillColor", 0},
+                                   {"backColor", INT32_MIN},
+                                   {"lineWidth", 0},
+                                   {"textLayoutCode", layout},
+                                   {"textAttribute6", 0},
+                                   {"text", string(u"רמת המיכל")}}),
+           "draw(II)V", {static_cast<uint32_t>(surface), 0});
+  }
+  auto inkColumns = [&](int32_t top) {
+    std::pair<int32_t, int32_t> columns{200, -1};
+    for (int32_t y = top; y < top + 30; ++y) {
+      for (int32_t x = 0; x < 200; ++x) {
+        if (gdihost::pixel(surface, x, y) == 0xFFFFFF) continue;
+        columns = {std::min(columns.first, x), std::max(columns.second, x)};
+      }
+    }
+    return columns;
+  };
+  EXPECT_NEAR(inkColumns(0).second, 110, 1);
+  EXPECT_NEAR(inkColumns(30).first, 10, 1);
 }
 
 TEST_F(TextObjectTest, WithoutAFontNothingIsDrawnNotEvenTheBorder) {

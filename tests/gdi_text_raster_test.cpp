@@ -55,12 +55,22 @@ class TextRaster : public ::testing::Test {
   }
   // Draws with black text and no background.
   void text(const std::u16string& s, POINTRECT rect, int32_t layout, bool wrap = false,
-            std::array<uint8_t, 7> bytes = {0, 0, 1, 1, 1, 0, 1}) {
+            std::array<uint8_t, 7> bytes = {0, 0, 1, 1, 1, 0, 1}, FONTHANDLE font = 0) {
     const TEXTCOL colours{kBlack, kNoColour, 0x00FF00};
     TEXTATTRIB attributes{layout, {}};
     std::copy(bytes.begin(), bytes.end(), attributes.attributes);
-    osGXtext(surface_, &rect, &colours, &attributes, sans_, s.data(),
+    osGXtext(surface_, &rect, &colours, &attributes, font ? font : sans_, s.data(),
              static_cast<int32_t>(s.size()), wrap);
+  }
+  // A white surface again; the fonts stay loaded.
+  void erase() const {
+    osGXfillRectangle(0, 0, kWidth - 1, kHeight - 1, 1, kWhite, 1, kWhite, 0, 0, 0);
+  }
+  // The text drawn from the top-left corner of the surface, unwrapped.
+  std::vector<uint32_t> drawn(const std::u16string& s, FONTHANDLE font, int32_t left = 0) {
+    erase();
+    text(s, {left, 0, kWidth - 1, kHeight - 1}, kTopLeft, false, {0, 0, 1, 1, 1, 0, 1}, font);
+    return pixels();
   }
   std::array<int32_t, 3> measure(const std::u16string& s, FONTHANDLE font = 0) {
     std::array<int32_t, 3> m{-1, -1, -1};
@@ -81,6 +91,13 @@ class TextRaster : public ::testing::Test {
     }
     return found;
   }
+  std::vector<uint32_t> pixels() const {
+    std::vector<uint32_t> all;
+    for (int32_t y = 0; y < kHeight; ++y) {
+      for (int32_t x = 0; x < kWidth; ++x) all.push_back(at(x, y));
+    }
+    return all;
+  }
   static Ink moved(Ink ink, int32_t dx, int32_t dy) {
     ink.left += dx, ink.right += dx, ink.top += dy, ink.bottom += dy;
     return ink;
@@ -90,41 +107,44 @@ class TextRaster : public ::testing::Test {
   FONTHANDLE sans_ = 0;
 };
 
-TEST_F(TextRaster, MeasuredTextDrawsWithinItsWidthAndHeight) {
-  for (const std::u16string s : {u"Hello", u"Ωμέγα Привет", u"jfy|Åg", u"two\nlines"}) {
-    clear();
+TEST_F(TextRaster, TextDrawnInItsMeasuredRectangleKeepsItsLines) {
+  // Wrapping to the measured width breaks no line: the width is the advance
+  // of the laid-out lines, kerning, joining and fallback faces included.
+  for (const std::u16string s :
+       {u"Hello", u"AVA To", u"Ωμέγα Привет", u"two\nlines", u"רמת המיכל 87 %", u"مستوى الخزان",
+        u"储罐液位 タンク", u"अधिक कि", u"ระดับน้ำ"}) {
     const auto [width, height, ascent] = measure(s);
     EXPECT_EQ(ascent, 15);
-    text(s, {10, 5, 200, 70}, kTopLeft);
-    const Ink drawn = ink();
-    EXPECT_GE(drawn.left, 10);
-    EXPECT_GE(drawn.top, 5);
-    EXPECT_LE(drawn.right, 10 + width - 1);
-    EXPECT_LE(drawn.bottom, 5 + height - 1);
+    EXPECT_EQ(height, s.find(u'\n') == s.npos ? 19 : 2 * 19);
+    text(s, {10, 5, 10 + width - 1, 5 + height - 1}, kTopLeft, true);
+    const Ink inMeasured = ink();
+    clear();
+    text(s, {10, 5, 239, 79}, kTopLeft, false);
+    EXPECT_EQ(inMeasured, ink()) << "width " << width;
     // ... and the measure is tight: the ink nearly fills it.
-    EXPECT_GE(drawn.right, 10 + width - 3);
-    EXPECT_GE(drawn.bottom, 5 + height - 6);
+    EXPECT_GE(ink().right, 10 + width - 4);
+    EXPECT_LE(ink().right, 10 + width);
+    clear();
   }
-  EXPECT_EQ(measure(u"two\nlines")[1], 2 * 19);
-  // Slanted glyphs reach past their advance: the box takes their ink in.
+  // Slanted glyphs lean past their advance, which the width leaves out.
   const FONTHANDLE oblique = load(u"DejaVu Sans", 16, 0, 2);
-  EXPECT_GT(measure(u"Hf", oblique)[0], measure(u"Hf")[0]);
+  EXPECT_EQ(measure(u"Hf", oblique)[0], measure(u"Hf")[0]);
   EXPECT_EQ(measure(u"")[0], 0);
   EXPECT_EQ(measure(u"")[1], 19);
 }
 
 TEST_F(TextRaster, AlignmentPlacesTheLineBoxInTheRectangle) {
-  const std::u16string s = u"Hello";     // 37 by 19
+  const std::u16string s = u"Hello";     // 40 by 19
   const POINTRECT box{20, 10, 219, 49};  // 200 by 40
   text(s, box, kTopLeft);
   const Ink topLeft = ink();
   const std::vector<std::pair<int32_t, Ink>> cases = {
-      {1 | 4, moved(topLeft, 200 - 37, 0)},         // right, top
-      {2 | 4, moved(topLeft, (200 - 37) / 2, 0)},   // centre, top
+      {1 | 4, moved(topLeft, 200 - 40, 0)},         // right, top
+      {2 | 4, moved(topLeft, (200 - 40) / 2, 0)},   // centre, top
       {0, moved(topLeft, 0, (40 - 19) / 2)},        // left, middle
-      {2 | 8, moved(topLeft, (200 - 37) / 2, 21)},  // centre, bottom
+      {2 | 8, moved(topLeft, (200 - 40) / 2, 21)},  // centre, bottom
       {3 | 12, moved(topLeft, 0, (40 - 19) / 2)},   // 3 and 3 read as left and middle
-      {1 | 4 | 16, moved(topLeft, 200 - 37, 0)},    // higher bits change nothing
+      {1 | 4 | 16, moved(topLeft, 200 - 40, 0)},    // higher bits change nothing
   };
   for (const auto& [layout, expected] : cases) {
     clear();
@@ -189,6 +209,76 @@ TEST_F(TextRaster, TheFlagWrapsAtSpacesAndOnlyWholeLinesAreKept) {
     text(same, {0, 0, width - 2, 79}, kTopLeft, true);
     EXPECT_EQ(ink(), broken);
   }
+
+  // Lines break by Unicode's rules: between ideographs, between Thai words,
+  // and inside a word wider than the line, with no hyphen added.
+  const FONTHANDLE mono = load(u"DejaVu Sans Mono", 16);
+  const struct {
+    FONTHANDLE font;
+    std::u16string text, firstLine, lines;
+  } breaks[] = {
+      {sans_, u"储罐液位过高请立即检", u"储罐液位过", u"储罐液位过\n高请立即检"},
+      {mono, u"Supercalifragilistic", u"Supercal", u"Supercal\nifragili\nstic"},
+      {sans_, u"ระดับน้ำในถังสูง", u"ระดับน้ำ", u"ระดับน้ำ\nในถังสูง"},
+  };
+  for (const auto& [font, s, firstLine, lines] : breaks) {
+    erase();
+    text(s, {0, 0, measure(firstLine, font)[0] - 1, 79}, kTopLeft, true, {0, 0, 1, 1, 1, 0, 1},
+         font);
+    const std::vector<uint32_t> wrapped = pixels();
+    EXPECT_TRUE(wrapped == drawn(lines, font)) << measure(firstLine, font)[0];
+  }
+}
+
+TEST_F(TextRaster, BidirectionalTextIsDrawnInVisualOrder) {
+  // Each text against its pieces drawn one after the other from the left: a
+  // paragraph takes its direction from its first strong character, and a
+  // run of the other direction is turned within it, digits keeping theirs.
+  const std::vector<std::pair<std::u16string, std::vector<std::u16string>>> cases = {
+      {u"אב 12", {u"12", u" ", u"ב", u"א"}},
+      {u"12 אב", {u"ב", u"א", u" ", u"12"}},
+      {u"ab אב 12", {u"ab", u" ", u"12", u" ", u"ב", u"א"}},
+      {u"ار 3", {u"3", u" ", u"ر", u"ا"}},  // letters that do not join
+  };
+  for (size_t k = 0; k < cases.size(); ++k) {
+    const auto& [s, pieces] = cases[k];
+    const std::vector<uint32_t> whole = drawn(s, sans_);
+    erase();
+    // Each piece aligned right where it ends: ink reaching left of its
+    // advance (the tail of reh) is not cut.
+    int32_t right = -1;
+    for (const std::u16string& piece : pieces) {
+      right += measure(piece)[0];
+      text(piece, {0, 0, right, kHeight - 1}, 1 | kTopLeft);
+    }
+    EXPECT_TRUE(pixels() == whole) << "case " << k;
+  }
+}
+
+TEST_F(TextRaster, CharactersTheFontLacksComeFromInstalledFontsThatHaveThem) {
+  // DejaVu Sans has no ideographs, kana, Hangul, Devanagari or Thai; each
+  // character is drawn from a pinned font that has it, so no two look alike
+  // and none is the box of a character that no font has.
+  std::vector<std::vector<uint32_t>> seen = {drawn(u"\u0378", sans_)};
+  for (const std::u16string s : {u"储", u"罐", u"タ", u"탱", u"क", u"ก"}) {
+    const std::vector<uint32_t> ink = drawn(s, sans_);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), ink), 0);
+    seen.push_back(ink);
+  }
+  EXPECT_EQ(gdihost::fontInfo(sans_)->file, tamri_test::testFontFile("dejavu/DejaVuSans.ttf"));
+
+  // Devanagari reorders: in "कि" the vowel sign I comes first, so below the
+  // headline KA is drawn as alone, moved right by the sign's advance.
+  const FONTHANDLE big = load(u"DejaVu Sans", 40);
+  const int32_t sign = measure(u"कि", big)[0] - measure(u"क", big)[0];
+  ASSERT_GT(sign, 0);
+  const std::vector<uint32_t> cluster = drawn(u"कि", big);
+  const std::vector<uint32_t> consonant = drawn(u"क", big, sign);
+  const int32_t ascent = measure(u"क", big)[2];
+  for (int32_t y = ascent / 2; y < kHeight; ++y) {
+    for (int32_t x = sign; x < kWidth; ++x)
+      ASSERT_EQ(cluster[y * kWidth + x], consonant[y * kWidth + x]) << x << ", " << y;
+  }
 }
 
 TEST_F(TextRaster, BackgroundFillsTheRectangleAndNoColourDrawsNoText) {
@@ -230,9 +320,10 @@ TEST_F(TextRaster, TheMarqueeScrollsByItsOffsetRoundALoop) {
   const POINTRECT box{40, 20, 139, 49};  // 100 wide
   const TEXTCOL colours{kBlack, kNoColour, 0};
   const TEXTATTRIB centred{2, {0, 0, 1, 1, 1, 0, 1}};
-  auto marquee = [&](bool leftwards, int32_t offset) {
+  auto marquee = [&](bool forwards, int32_t offset, const std::u16string& line = u"News") {
     clear();
-    osGXscrollMarquee(surface_, &box, &colours, &centred, sans_, s.data(), 4, leftwards, offset);
+    osGXscrollMarquee(surface_, &box, &colours, &centred, sans_, line.data(),
+                      static_cast<int32_t>(line.size()), forwards, offset);
     return ink();
   };
   const Ink home = marquee(true, 0);
@@ -245,6 +336,10 @@ TEST_F(TextRaster, TheMarqueeScrollsByItsOffsetRoundALoop) {
   EXPECT_EQ(marquee(true, loop), home);
   EXPECT_EQ(marquee(true, 3 * loop + 10), moved(home, -10, 0));
   EXPECT_EQ(marquee(false, loop - 10), moved(home, -10, 0));
+  // Forwards, a right-to-left line runs rightwards: its beginning comes in first.
+  const std::u16string news = u"חדשות";
+  EXPECT_EQ(marquee(true, 10, news), moved(marquee(true, 0, news), 10, 0));
+  EXPECT_EQ(marquee(false, 10, news), moved(marquee(true, 0, news), -10, 0));
 }
 
 TEST_F(TextRaster, SimpleTextOnSurface0DrawsOnTheTarget) {
@@ -278,8 +373,8 @@ TEST_F(TextRaster, SurrogatePairsAreOneCharacterAndLoneOnesShowTheReplacement) {
   const std::u16string doubleStruckA = {0xD835, 0xDD38};  // U+1D538, in the face
   EXPECT_NE(measure(doubleStruckA)[0], measure(u"\u0378")[0]);
   EXPECT_EQ(measure(doubleStruckA + doubleStruckA)[0], 2 * measure(doubleStruckA)[0]);
-  const std::u16string pair = {0xDBFF, 0xDFFD};  // U+10FFFD, not in the face
-  EXPECT_EQ(measure(pair), measure(u"\u0378"));  // also not in the face: one missing glyph
+  const std::u16string pair = {0xDBFF, 0xDFFD};  // U+10FFFD, in no font: one missing glyph
+  EXPECT_NE(measure(pair), measure(u"\uFFFD\uFFFD"));
   EXPECT_EQ(measure(std::u16string{0xD800}), measure(u"\uFFFD"));
   EXPECT_EQ(measure(std::u16string{0xDC00, u'a'}), measure(u"\uFFFDa"));
   EXPECT_NE(measure(pair)[0], measure(u"\uFFFD")[0]);
@@ -345,14 +440,14 @@ TEST_F(TextRaster, NamesResolveToFacesAndUnknownNamesFallBack) {
   EXPECT_TRUE(gdihost::fontInfo(missing)->fallback);
   EXPECT_FALSE(gdihost::fontInfo(sans_)->fallback);
 
-  const std::string path = tamri_test::testFontFile("DejaVuSansMono.ttf");
+  const std::string path = tamri_test::testFontFile("dejavu/DejaVuSansMono.ttf");
   const std::u16string wide(path.begin(), path.end());
   EXPECT_EQ(gdihost::fontInfo(load(wide, 16))->file, path);
   EXPECT_TRUE(gdihost::fontInfo(load(u"/no/such/file.ttf", 16))->fallback);
 }
 
 TEST_F(TextRaster, AgfaFontsAreThoseWhoseVendorIsAgfa) {
-  std::ifstream in(tamri_test::testFontFile("DejaVuSans.ttf"), std::ios::binary);
+  std::ifstream in(tamri_test::testFontFile("dejavu/DejaVuSans.ttf"), std::ios::binary);
   std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
   auto word = [&](size_t at, int size) {
     uint32_t value = 0;
@@ -369,7 +464,7 @@ TEST_F(TextRaster, AgfaFontsAreThoseWhoseVendorIsAgfa) {
   std::ofstream(path, std::ios::binary)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   const std::u16string agfa(path.begin(), path.end());
-  const std::string plainPath = tamri_test::testFontFile("DejaVuSans.ttf");
+  const std::string plainPath = tamri_test::testFontFile("dejavu/DejaVuSans.ttf");
   const std::u16string plain(plainPath.begin(), plainPath.end());
 
   EXPECT_TRUE(osGXisAgfaFont(agfa.c_str()));

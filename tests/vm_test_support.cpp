@@ -18,8 +18,10 @@ std::string testFontFile(const char* name) { return std::string(TAMRI_TEST_FONT_
 
 void pinTestFonts() {
   static const bool pinned = [] {
-    gdihost::useFontFiles({testFontFile("DejaVuSans.ttf"), testFontFile("DejaVuSans-Bold.ttf"),
-                           testFontFile("DejaVuSansMono.ttf")});
+    gdihost::useFontFiles(
+        {testFontFile("dejavu/DejaVuSans.ttf"), testFontFile("dejavu/DejaVuSans-Bold.ttf"),
+         testFontFile("dejavu/DejaVuSansMono.ttf"), testFontFile("wqy/wqy-microhei.ttc"),
+         testFontFile("lohit-devanagari/Lohit-Devanagari.ttf"), testFontFile("tlwg/Loma.ttf")});
     return true;
   }();
   static_cast<void>(pinned);

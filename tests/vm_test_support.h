@@ -20,10 +20,13 @@ namespace tamri_test {
 // Registers the module's natives once per test process.
 void registerModuleNatives();
 
-// Fonts come only from three files of Debian's fonts-dejavu-core package
-// (DejaVu Sans, DejaVu Sans Bold, DejaVu Sans Mono), so that text measures
-// the same on every machine. Once per process; resets keep it.
+// Fonts come only from files of Debian's packages, so that text measures
+// the same on every machine: DejaVu Sans, DejaVu Sans Bold and DejaVu Sans
+// Mono (fonts-dejavu-core), and for the scripts they lack WenQuanYi Micro
+// Hei (fonts-wqy-microhei), Lohit Devanagari (fonts-lohit-deva) and Loma
+// (fonts-tlwg-loma-ttf). Once per process; resets keep it.
 void pinTestFonts();
+// A font file by its path under /usr/share/fonts/truetype.
 std::string testFontFile(const char* name);
 
 using FieldValues = std::vector<std::pair<const char*, int64_t>>;

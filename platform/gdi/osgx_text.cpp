@@ -83,7 +83,7 @@ void osGXtext(int32_t surface, const POINTRECT* rect, const TEXTCOL* colours,
           .record();
     }
 #if GDI_WITH_RASTER
-    // The flag wraps lines at spaces to the rectangle's width.
+    // The flag wraps lines to the rectangle's width.
     if (rect) {
       gdi::raster::drawText(surface, *rect, coloursOf(colours), styleOf(attributes, flag), font,
                             text, count);
@@ -141,7 +141,8 @@ void osGXscrollMarquee(int32_t surface, const POINTRECT* rect, const TEXTCOL* co
           .record();
     }
 #if GDI_WITH_RASTER
-    // The flag scrolls leftwards (true) or rightwards; the step is the offset.
+    // The flag scrolls forwards, the way the text reads (true), or backwards;
+    // the step is the offset.
     if (rect) {
       gdi::raster::drawMarquee(surface, *rect, coloursOf(colours), styleOf(attributes, false), font,
                                text, count, flag, step);

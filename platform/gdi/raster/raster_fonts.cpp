@@ -5,6 +5,9 @@
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
+#include <pango/pangocairo.h>
+#include <pango/pangofc-font.h>
+#include <pango/pangofc-fontmap.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 
@@ -14,49 +17,101 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <set>
 #include <tuple>
 
 namespace gdi::raster {
 namespace {
 
 constexpr int32_t kDefaultPixelSize = 16;
-// Slant of synthetic oblique faces: x moves by this much of the height.
-constexpr double kObliqueShear = 0.2;
 // Longest name looked at; the module's names are far shorter.
 constexpr size_t kNameLimit = 4096;
-// Resolved names remembered before the memory is cleared and started again.
+// Resolved names (and smooth twins) remembered before the memory is cleared
+// and started again.
 constexpr size_t kResolvedLimit = 256;
 
 // Names fontconfig maps to a face of its choosing.
 constexpr std::array<const char*, 8> kGenericFamilies = {
     "sans-serif", "sans", "serif", "monospace", "mono", "system-ui", "cursive", "fantasy"};
 
-// Where a name leads: a font file and what the face there offers.
+// Faces lighter than semi-bold are emboldened when 600 or more is asked for;
+// upright faces lean right by a fifth of their height when a slant is asked
+// for. As rules of the layer's own fontconfig set, they hold for the faces
+// that characters fall back to as well.
+constexpr const char* kSyntheticFaces = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <match target="font">
+    <test name="slant"><const>roman</const></test>
+    <test target="pattern" name="slant" compare="not_eq"><const>roman</const></test>
+    <edit name="matrix" mode="assign">
+      <times><name>matrix</name>
+        <matrix><double>1</double><double>0.2</double><double>0</double><double>1</double></matrix>
+      </times>
+    </edit>
+    <edit name="slant" mode="assign"><const>oblique</const></edit>
+  </match>
+  <match target="font">
+    <test name="weight" compare="less"><const>demibold</const></test>
+    <test target="pattern" name="weight" compare="more_eq"><const>demibold</const></test>
+    <edit name="embolden" mode="assign"><bool>true</bool></edit>
+    <edit name="weight" mode="assign"><const>bold</const></edit>
+  </match>
+</fontconfig>)";
+
+// Where a name leads: a family and the font file fontconfig picks for it.
 struct ResolvedFace {
+  std::string family;
   std::string file;
   int32_t index = 0;
   bool fallback = false;
-  bool bold = false;    // the face itself is bold (or heavier)
-  bool sloped = false;  // the face itself is italic or oblique
   bool found = false;
 };
 
 using ResolveKey = std::tuple<std::string, int32_t, int32_t>;
 
-void release(LoadedFont& font);
+void release(LoadedFont& font) {
+  if (font.description) pango_font_description_free(font.description);
+  font.description = nullptr;
+}
 
 struct FontLibrary {
-  FcConfig* pinned = nullptr;  // only the pinned files; null: the system's fonts
+  std::vector<std::string> pinnedFiles;  // empty: the system's fonts
+  FcConfig* config = nullptr;            // made on first use
+  PangoFontMap* fontMap = nullptr;
+  PangoContext* context = nullptr;
+  uint64_t generation = 0;
+  std::set<std::string> addedFiles;  // font files named by path, joined to the set
   std::map<ResolveKey, ResolvedFace> resolved;
   std::map<std::string, bool> agfaByFile;
   std::map<FONTHANDLE, LoadedFont> loaded;
+  std::map<cairo_scaled_font_t*, cairo_scaled_font_t*> smooth;
 
-  // fontconfig keeps its patterns through offsets that leak checkers cannot
-  // follow: everything it holds is handed back when the process ends.
+  void dropSmoothTwins() {
+    for (auto& [crisp, twin] : smooth) {
+      cairo_scaled_font_destroy(twin);
+      cairo_scaled_font_destroy(crisp);
+    }
+    smooth.clear();
+  }
+  // Forgets the font set; the next use makes it again.
+  void dropFontSet() {
+    dropSmoothTwins();
+    if (context) g_object_unref(context);
+    if (fontMap) g_object_unref(fontMap);
+    if (config) FcConfigDestroy(config);
+    context = nullptr, fontMap = nullptr, config = nullptr;
+    addedFiles.clear();
+    resolved.clear();
+    agfaByFile.clear();
+    ++generation;
+  }
+
+  // fontconfig's own caches stay: Cairo may still hold faces made from them
+  // when the process ends.
   ~FontLibrary() {
     for (auto& [handle, font] : loaded) release(font);
-    if (pinned) FcConfigDestroy(pinned);
-    FcFini();
+    dropFontSet();
   }
 };
 
@@ -65,7 +120,34 @@ FontLibrary& library() {
   return instance;
 }
 
-FcConfig* fontConfig() { return library().pinned ? library().pinned : FcConfigGetCurrent(); }
+// The layer's fontconfig set: the system's fonts or the pinned files, with
+// the rules for synthetic faces; Pango lays out and falls back within it.
+FontLibrary& fontSet() {
+  FontLibrary& lib = library();
+  if (lib.context) return lib;
+  if (lib.pinnedFiles.empty()) {
+    lib.config = FcInitLoadConfigAndFonts();
+  } else {
+    lib.config = FcConfigCreate();
+    for (const std::string& file : lib.pinnedFiles)
+      FcConfigAppFontAddFile(lib.config, reinterpret_cast<const FcChar8*>(file.c_str()));
+  }
+  FcConfigParseAndLoadFromMemory(lib.config, reinterpret_cast<const FcChar8*>(kSyntheticFaces),
+                                 FcTrue);
+  lib.fontMap = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
+  pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(lib.fontMap), lib.config);
+  lib.context = pango_font_map_create_context(lib.fontMap);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
+  // Whole-pixel advances and extents: text measures in whole pixels.
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+  pango_cairo_context_set_font_options(lib.context, options);
+  cairo_font_options_destroy(options);
+  return lib;
+}
+
+FcConfig* fontConfig() { return fontSet().config; }
 
 std::string utf8Name(const unichar* name) {
   if (!name) return {};
@@ -103,16 +185,16 @@ bool hasFamily(FcPattern* face, const std::string& family) {
 ResolvedFace faceOf(FcPattern* face, bool fallback) {
   ResolvedFace result;
   FcChar8* file = nullptr;
-  if (!face || FcPatternGetString(face, FC_FILE, 0, &file) != FcResultMatch) return result;
-  int index = 0, weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
+  FcChar8* family = nullptr;
+  if (!face || FcPatternGetString(face, FC_FILE, 0, &file) != FcResultMatch ||
+      FcPatternGetString(face, FC_FAMILY, 0, &family) != FcResultMatch)
+    return result;
+  int index = 0;
   FcPatternGetInteger(face, FC_INDEX, 0, &index);
-  FcPatternGetInteger(face, FC_WEIGHT, 0, &weight);
-  FcPatternGetInteger(face, FC_SLANT, 0, &slant);
+  result.family = reinterpret_cast<const char*>(family);
   result.file = reinterpret_cast<const char*>(file);
   result.index = index;
   result.fallback = fallback;
-  result.bold = weight >= FC_WEIGHT_DEMIBOLD;
-  result.sloped = slant != FC_SLANT_ROMAN;
   result.found = true;
   return result;
 }
@@ -162,7 +244,7 @@ ResolvedFace resolveFamily(const std::string& name, const FontRequest& request) 
 }
 
 ResolvedFace resolve(const std::string& name, const FontRequest& request) {
-  FontLibrary& lib = library();
+  FontLibrary& lib = fontSet();
   const ResolveKey key{name, request.weight, request.slant};
   if (const auto known = lib.resolved.find(key); known != lib.resolved.end()) return known->second;
   ResolvedFace result;
@@ -173,67 +255,61 @@ ResolvedFace resolve(const std::string& name, const FontRequest& request) {
   return result;
 }
 
-cairo_scaled_font_t* scaledFont(cairo_font_face_t* face, const FontRequest& request, bool oblique,
-                                cairo_antialias_t antialias) {
-  cairo_matrix_t fontMatrix;
-  const double size = request.pixelSize;
-  // Glyph y grows downwards, so the top of a glyph (negative y) leans right.
-  cairo_matrix_init(&fontMatrix, size, 0, oblique ? -kObliqueShear * size : 0, size, 0, 0);
-  cairo_matrix_t identity;
-  cairo_matrix_init_identity(&identity);
-  cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_antialias(options, antialias);
-  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
-  // Whole-pixel advances and extents: text measures in whole pixels.
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-  cairo_scaled_font_t* font = cairo_scaled_font_create(face, &fontMatrix, &identity, options);
-  cairo_font_options_destroy(options);
-  if (cairo_scaled_font_status(font) != CAIRO_STATUS_SUCCESS) {
-    cairo_scaled_font_destroy(font);
-    return nullptr;
-  }
-  return font;
+// A font file named by its path joins the set, so that Pango finds its family.
+void joinFontSet(const std::string& file) {
+  FontLibrary& lib = fontSet();
+  if (!lib.addedFiles.insert(file).second) return;
+  FcConfigAppFontAddFile(lib.config, reinterpret_cast<const FcChar8*>(file.c_str()));
+  pango_fc_font_map_config_changed(PANGO_FC_FONT_MAP(lib.fontMap));
+  lib.dropSmoothTwins();
+  ++lib.generation;
 }
 
-void release(LoadedFont& font) {
-  if (font.crisp) cairo_scaled_font_destroy(font.crisp);
-  if (font.smooth) cairo_scaled_font_destroy(font.smooth);
+PangoFontDescription* describe(const std::string& family, const FontRequest& request) {
+  PangoFontDescription* description = pango_font_description_new();
+  pango_font_description_set_family(description, family.c_str());
+  pango_font_description_set_weight(description, static_cast<PangoWeight>(request.weight));
+  pango_font_description_set_style(description, request.slant == 1   ? PANGO_STYLE_ITALIC
+                                                : request.slant == 2 ? PANGO_STYLE_OBLIQUE
+                                                                     : PANGO_STYLE_NORMAL);
+  pango_font_description_set_absolute_size(description, request.pixelSize * PANGO_SCALE);
+  return description;
 }
 
 // A file FreeType cannot read leaves the face without glyphs or extents.
 bool faceReadable(cairo_scaled_font_t* font) {
+  if (!font || cairo_scaled_font_status(font) != CAIRO_STATUS_SUCCESS) return false;
   FT_Face face = cairo_ft_scaled_font_lock_face(font);
   if (face) cairo_ft_scaled_font_unlock_face(font);
   return face != nullptr;
 }
 
-// Builds the font from a resolved face; false when Cairo cannot use it.
-bool makeFont(const ResolvedFace& face, const FontRequest& request, LoadedFont& font) {
-  font.file = face.file;
-  font.pixelSize = request.pixelSize;
-  font.fallback = face.fallback;
-  font.syntheticBold = request.weight >= 600 && !face.bold;
-  font.syntheticOblique = request.slant != 0 && !face.sloped;
-
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FILE, reinterpret_cast<const FcChar8*>(face.file.c_str()));
-  FcPatternAddInteger(pattern, FC_INDEX, face.index);
-  FcPatternAddBool(pattern, FC_EMBOLDEN, font.syntheticBold ? FcTrue : FcFalse);
-  cairo_font_face_t* fontFace = cairo_ft_font_face_create_for_pattern(pattern);
-  FcPatternDestroy(pattern);
-  font.crisp = scaledFont(fontFace, request, font.syntheticOblique, CAIRO_ANTIALIAS_NONE);
-  font.smooth = scaledFont(fontFace, request, font.syntheticOblique, CAIRO_ANTIALIAS_GRAY);
-  cairo_font_face_destroy(fontFace);  // the scaled fonts keep it
-  if (!font.crisp || !font.smooth || !faceReadable(font.crisp)) {
-    release(font);
-    return false;
+// Fills in the font from the face Pango picks for its description; false
+// when Cairo cannot use that face.
+bool describePrimaryFace(LoadedFont& font) {
+  PangoFont* primary = pango_context_load_font(fontSet().context, font.description);
+  if (!primary) return false;
+  cairo_scaled_font_t* scaled = pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(primary));
+  const bool readable = faceReadable(scaled);
+  if (readable) {
+    cairo_font_extents_t extents;
+    cairo_scaled_font_extents(scaled, &extents);
+    font.ascent = std::max(0, static_cast<int32_t>(std::ceil(extents.ascent)));
+    font.descent = std::max(0, static_cast<int32_t>(std::ceil(extents.descent)));
+    if (font.lineHeight() < 1) font.descent = 1;
+    FcPattern* pattern = pango_fc_font_get_pattern(PANGO_FC_FONT(primary));
+    FcChar8* file = nullptr;
+    FcBool embolden = FcFalse;
+    FcMatrix* matrix = nullptr;
+    if (FcPatternGetString(pattern, FC_FILE, 0, &file) == FcResultMatch)
+      font.file = reinterpret_cast<const char*>(file);
+    FcPatternGetBool(pattern, FC_EMBOLDEN, 0, &embolden);
+    font.syntheticBold = embolden == FcTrue;
+    font.syntheticOblique =
+        FcPatternGetMatrix(pattern, FC_MATRIX, 0, &matrix) == FcResultMatch && matrix->xy != 0;
   }
-  cairo_font_extents_t extents;
-  cairo_scaled_font_extents(font.crisp, &extents);
-  font.ascent = std::max(0, static_cast<int32_t>(std::ceil(extents.ascent)));
-  font.descent = std::max(0, static_cast<int32_t>(std::ceil(extents.descent)));
-  if (font.lineHeight() < 1) font.descent = 1;
-  return true;
+  g_object_unref(primary);
+  return readable;
 }
 
 bool readAgfaVendor(const ResolvedFace& face) {
@@ -260,10 +336,18 @@ FontRequest fontRequestOf(uint8_t sizeByte, uint8_t weightByte, uint8_t slantByt
 }
 
 bool loadFont(FONTHANDLE handle, const unichar* name, const FontRequest& request) {
-  const ResolvedFace face = resolve(utf8Name(name), request);
+  const std::string utf8 = utf8Name(name);
+  const ResolvedFace face = resolve(utf8, request);
   if (!face.found) return false;
+  if (!face.fallback && utf8.starts_with('/')) joinFontSet(face.file);
   LoadedFont font;
-  if (!makeFont(face, request, font)) return false;
+  font.pixelSize = request.pixelSize;
+  font.fallback = face.fallback;
+  font.description = describe(face.family, request);
+  if (!describePrimaryFace(font)) {
+    release(font);
+    return false;
+  }
   FontLibrary& lib = library();
   if (auto old = lib.loaded.find(handle); old != lib.loaded.end()) {
     release(old->second);
@@ -287,8 +371,44 @@ const LoadedFont* findFont(FONTHANDLE handle) {
 }
 
 void resetFonts() {
-  for (auto& [handle, font] : library().loaded) release(font);
-  library().loaded.clear();
+  FontLibrary& lib = library();
+  for (auto& [handle, font] : lib.loaded) release(font);
+  lib.loaded.clear();
+  ++lib.generation;
+}
+
+PangoContext* textContext() { return fontSet().context; }
+
+uint64_t fontGeneration() { return library().generation; }
+
+cairo_scaled_font_t* smoothTwin(PangoFont* font) {
+  cairo_scaled_font_t* crisp = pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(font));
+  if (!crisp) return nullptr;
+  FontLibrary& lib = library();
+  if (const auto known = lib.smooth.find(crisp); known != lib.smooth.end()) return known->second;
+  if (lib.smooth.size() >= kResolvedLimit) lib.dropSmoothTwins();
+  // The face's own pattern says crisp, and Cairo lets that win over the
+  // options of the scaled font: the twin gets a face of its own.
+  FcPattern* pattern = FcPatternDuplicate(pango_fc_font_get_pattern(PANGO_FC_FONT(font)));
+  FcPatternDel(pattern, FC_ANTIALIAS);
+  FcPatternAddBool(pattern, FC_ANTIALIAS, FcTrue);
+  cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(pattern);
+  FcPatternDestroy(pattern);
+  cairo_matrix_t fontMatrix, ctm;
+  cairo_scaled_font_get_font_matrix(crisp, &fontMatrix);
+  cairo_scaled_font_get_ctm(crisp, &ctm);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_scaled_font_get_font_options(crisp, options);
+  cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+  cairo_scaled_font_t* twin = cairo_scaled_font_create(face, &fontMatrix, &ctm, options);
+  cairo_font_options_destroy(options);
+  cairo_font_face_destroy(face);  // the scaled font keeps it
+  if (cairo_scaled_font_status(twin) != CAIRO_STATUS_SUCCESS) {
+    cairo_scaled_font_destroy(twin);
+    return nullptr;
+  }
+  lib.smooth.emplace(cairo_scaled_font_reference(crisp), twin);
+  return twin;
 }
 
 bool isAgfaFont(const unichar* name) {
@@ -306,14 +426,8 @@ bool isAgfaFont(const unichar* name) {
 
 void useFontFiles(const std::vector<std::string>& files) {
   FontLibrary& lib = library();
-  if (lib.pinned) FcConfigDestroy(lib.pinned);
-  lib.pinned = nullptr;
-  lib.resolved.clear();
-  lib.agfaByFile.clear();
-  if (files.empty()) return;
-  lib.pinned = FcConfigCreate();
-  for (const std::string& file : files)
-    FcConfigAppFontAddFile(lib.pinned, reinterpret_cast<const FcChar8*>(file.c_str()));
+  lib.dropFontSet();
+  lib.pinnedFiles = files;
 }
 
 }  // namespace gdi::raster

@@ -1,15 +1,16 @@
-// Fonts of the raster: a name is resolved through fontconfig to a font file,
-// loaded by FreeType and drawn by Cairo. Each loaded handle owns two Cairo
-// scaled fonts at its pixel size, one with crisp and one with smooth edges;
-// the crisp one lays out every text, so both draw at the same places.
+// Fonts of the raster: a name is resolved through fontconfig to a family,
+// weight and slant, which Pango lays text out in; characters the family
+// lacks come from the other installed fonts, as fontconfig orders them. All
+// fonts share one Pango context whose glyphs have crisp edges and whole-pixel
+// metrics; smooth-edged twins of its Cairo fonts draw at the same places.
 #pragma once
 
 #include "osgx.h"
 
 #include <cairo.h>
+#include <pango/pango.h>
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,12 +28,11 @@ struct FontRequest {
 FontRequest fontRequestOf(uint8_t sizeByte, uint8_t weightByte, uint8_t slantByte);
 
 struct LoadedFont {
-  cairo_scaled_font_t* crisp = nullptr;   // antialiasing off; lays out every text
-  cairo_scaled_font_t* smooth = nullptr;  // grey-level edges
-  int32_t ascent = 0;                     // whole pixels above the baseline
-  int32_t descent = 0;                    // whole pixels below it
+  PangoFontDescription* description = nullptr;  // family, weight, slant and pixel size
+  int32_t ascent = 0;                           // whole pixels above the baseline
+  int32_t descent = 0;                          // whole pixels below it
   int32_t pixelSize = 0;
-  std::string file;
+  std::string file;       // the face that draws the family's own characters
   bool fallback = false;  // the name matched no face: the default face stands in
   bool syntheticBold = false;
   bool syntheticOblique = false;
@@ -47,6 +47,15 @@ void unloadFont(FONTHANDLE handle);
 const LoadedFont* findFont(FONTHANDLE handle);
 // Drops every loaded font; the font files in use stay as they are.
 void resetFonts();
+
+// The context every text is laid out in.
+PangoContext* textContext();
+// Changes whenever handles may stand for other fonts (a reset, other font
+// files): what was laid out before is stale then.
+uint64_t fontGeneration();
+// The smooth-edged twin of one of the context's fonts, drawing its glyphs at
+// the same places; null when Pango gives the font no Cairo font.
+cairo_scaled_font_t* smoothTwin(PangoFont* font);
 
 // True when the name resolves, without falling back, to a face whose OS/2
 // table names Agfa ("AGFA") as its vendor.

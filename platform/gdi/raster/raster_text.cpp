@@ -63,63 +63,83 @@ int64_t alignedTop(VerticalAlign align, int64_t top, int64_t height, int64_t blo
 // Draws laid-out lines on one clipped canvas.
 class LinePainter {
  public:
-  LinePainter(cairo_t* cr, const LoadedFont& font, const std::vector<PlacedGlyph>& glyphs,
-              const Area& visible, const TEXTCOL& colours, const TextStyle& style)
+  LinePainter(cairo_t* cr, const LoadedFont& font, const LaidOutText& text, const Area& visible,
+              const TEXTCOL& colours, const TextStyle& style)
       : cr_(cr),
         font_(font),
-        glyphs_(glyphs),
+        text_(text),
         visible_(visible),
         colours_(colours),
-        style_(style) {}
+        style_(style),
+        // Ink reaches at most about an em beyond a glyph's place.
+        reach_(2 * int64_t{font.pixelSize} + font.lineHeight()) {}
 
-  // The line whose box starts at column boxLeft, its top row at lineTop.
-  void draw(const TextLine& line, int64_t boxLeft, int64_t lineTop) {
+  // The line whose left edge is at column left, its top row at lineTop.
+  void draw(const LaidOutLine& line, int64_t left, int64_t lineTop) {
     const int64_t height = font_.lineHeight();
     if (lineTop > visible_.bottom || lineTop + height < visible_.top - 1) return;
     if (style_.shadow && hasColour(colours_.secondColor))
-      paint(line, boxLeft + 1, lineTop + 1, colours_.secondColor);
-    if (hasColour(colours_.textColor)) paint(line, boxLeft, lineTop, colours_.textColor);
+      paint(line, left + 1, lineTop + 1, colours_.secondColor);
+    if (hasColour(colours_.textColor)) paint(line, left, lineTop, colours_.textColor);
   }
 
  private:
-  void paint(const TextLine& line, int64_t boxLeft, int64_t lineTop, int32_t colour) {
+  void paint(const LaidOutLine& line, int64_t left, int64_t lineTop, int32_t colour) {
     const int64_t baseline = lineTop + font_.ascent;
-    positioned_.clear();
-    int64_t pen = boxLeft - line.boxLeft;
-    // Only glyphs whose ink can reach the visible part go to Cairo.
-    for (size_t k = line.begin; k < line.end; ++k) {
-      const PlacedGlyph& g = glyphs_[k];
-      if (g.inkRight > g.inkLeft && pen + g.inkRight >= visible_.left &&
-          pen + g.inkLeft <= visible_.right) {
-        positioned_.push_back({g.index, static_cast<double>(pen), static_cast<double>(baseline)});
-      }
-      pen += g.advance;
-    }
     setSourceColour(cr_, colour);
-    if (!positioned_.empty()) {
-      cairo_set_scaled_font(cr_, style_.smooth ? font_.smooth : font_.crisp);
+    // Only glyphs whose ink can reach the visible part go to Cairo.
+    const double from = static_cast<double>(visible_.left - reach_ - left);
+    const double to = static_cast<double>(visible_.right + reach_ - left);
+    for (uint32_t r = line.runBegin; r < line.runEnd; ++r) {
+      const GlyphRun& run = text_.runs[r];
+      positioned_.clear();
+      for (uint32_t k = run.begin; k < run.end; ++k) {
+        const cairo_glyph_t& g = text_.glyphs[k];
+        if (g.x >= from && g.x <= to)
+          positioned_.push_back(
+              {g.index, static_cast<double>(left) + g.x, static_cast<double>(baseline) + g.y});
+      }
+      if (positioned_.empty()) continue;
+      cairo_set_scaled_font(cr_, style_.smooth ? run.smooth : run.crisp);
       cairo_show_glyphs(cr_, positioned_.data(), static_cast<int>(positioned_.size()));
     }
-    if (style_.underline) underline(boxLeft, line.boxWidth, baseline);
+    for (uint32_t m = line.missingBegin; m < line.missingEnd; ++m)
+      missingBox(text_.missing[m], left, baseline);
+    if (style_.underline) underline(left, line.width, baseline);
   }
 
-  void underline(int64_t boxLeft, int64_t width, int64_t baseline) {
+  // The box of a character no font has: an outline inside its advance, from
+  // the baseline up to three quarters of the ascent.
+  void missingBox(const MissingGlyph& glyph, int64_t left, int64_t baseline) {
+    const double x = static_cast<double>(left) + std::floor(glyph.x);
+    if (x + glyph.width < visible_.left - 1 || x > visible_.right + 1 || glyph.width < 3) return;
+    const double height = std::max(3, font_.ascent * 3 / 4);
+    cairo_save(cr_);
+    cairo_set_line_width(cr_, 1);
+    cairo_rectangle(cr_, x + 1.5, static_cast<double>(baseline) - height + 0.5,
+                    std::floor(glyph.width) - 3, height - 1);
+    cairo_stroke(cr_);
+    cairo_restore(cr_);
+  }
+
+  void underline(int64_t left, int64_t width, int64_t baseline) {
     const int64_t top = baseline + std::max(1, font_.descent / 3);
     const int64_t thickness = std::max(1, (font_.pixelSize + 8) / 16);
-    const int64_t left = std::max(boxLeft, visible_.left - 1);
-    const int64_t right = std::min(boxLeft + width, visible_.right + 1);
-    if (right <= left) return;
-    cairo_rectangle(cr_, clampCoordinate(left), clampCoordinate(top),
-                    static_cast<double>(right - left), static_cast<double>(thickness));
+    const int64_t from = std::max(left, visible_.left - 1);
+    const int64_t to = std::min(left + width, visible_.right + 1);
+    if (to <= from) return;
+    cairo_rectangle(cr_, clampCoordinate(from), clampCoordinate(top),
+                    static_cast<double>(to - from), static_cast<double>(thickness));
     cairo_fill(cr_);
   }
 
   cairo_t* cr_;
   const LoadedFont& font_;
-  const std::vector<PlacedGlyph>& glyphs_;
+  const LaidOutText& text_;
   Area visible_;
   const TEXTCOL& colours_;
   const TextStyle& style_;
+  int64_t reach_;
   std::vector<cairo_glyph_t> positioned_;
 };
 
@@ -168,10 +188,11 @@ TextStyle alignmentOf(int32_t code) {
 bool measureText(FONTHANDLE handle, const unichar* text, int32_t count, TextMetrics& out) {
   const LoadedFont* font = findFont(handle);
   if (!font) return false;
-  const std::vector<PlacedGlyph> glyphs = placeGlyphs(*font, text, count, false);
-  const TextExtent extent =
-      extentOf(*font, breakLines(glyphs, 0, std::numeric_limits<size_t>::max()));
-  out = {toInt32(extent.width), toInt32(extent.height), font->ascent};
+  const LaidOutText& laid = layOutText(handle, *font, text, count, 0, false);
+  int64_t width = 0;
+  for (const LaidOutLine& line : laid.lines) width = std::max(width, line.width);
+  out = {toInt32(width), toInt32(static_cast<int64_t>(laid.lines.size()) * font->lineHeight()),
+         font->ascent};
   return true;
 }
 
@@ -183,37 +204,41 @@ void drawText(int32_t surface, const POINTRECT& rect, const TEXTCOL& colours,
   const TextBox& box = target.box;
 
   const int64_t lineHeight = font.lineHeight();
+  const LaidOutText& laid =
+      layOutText(handle, font, text, count, style.wrap ? box.width : 0, false);
   // Only lines that fit whole are kept, the first one always.
-  const auto maxLines = static_cast<size_t>(std::max<int64_t>(1, box.height / lineHeight));
-  const std::vector<PlacedGlyph> glyphs = placeGlyphs(font, text, count, false);
-  const std::vector<TextLine> lines = breakLines(glyphs, style.wrap ? box.width : 0, maxLines);
+  const auto shown = static_cast<size_t>(
+      std::clamp<int64_t>(box.height / lineHeight, 1, static_cast<int64_t>(laid.lines.size())));
 
-  LinePainter painter(target.canvas.cr(), font, glyphs, target.visible, colours, style);
-  const int64_t blockHeight = static_cast<int64_t>(lines.size()) * lineHeight;
-  int64_t lineTop = alignedTop(style.vertical, box.top, box.height, blockHeight);
-  for (const TextLine& line : lines) {
-    painter.draw(line, alignedLeft(style.horizontal, box.left, box.width, line.boxWidth), lineTop);
+  LinePainter painter(target.canvas.cr(), font, laid, target.visible, colours, style);
+  int64_t lineTop =
+      alignedTop(style.vertical, box.top, box.height, static_cast<int64_t>(shown) * lineHeight);
+  for (size_t k = 0; k < shown; ++k) {
+    const LaidOutLine& line = laid.lines[k];
+    painter.draw(line, alignedLeft(style.horizontal, box.left, box.width, line.width), lineTop);
     lineTop += lineHeight;
   }
 }
 
 void drawMarquee(int32_t surface, const POINTRECT& rect, const TEXTCOL& colours,
                  const TextStyle& style, FONTHANDLE handle, const unichar* text, int32_t count,
-                 bool leftwards, int32_t offset) {
+                 bool forwards, int32_t offset) {
   const TextTarget target(surface, rect, colours.backColor, handle);
   if (!target) return;
   const LoadedFont& font = *target.font;
   const TextBox& box = target.box;
 
-  const std::vector<PlacedGlyph> glyphs = placeGlyphs(font, text, count, true);
-  const TextLine line = breakLines(glyphs, 0, 1).front();
-  const int64_t loop = line.boxWidth + box.width;
+  const LaidOutText& laid = layOutText(handle, font, text, count, 0, true);
+  const LaidOutLine& line = laid.lines.front();
+  const int64_t loop = line.width + box.width;
   const int64_t shift = floorMod(offset, loop);
-  const int64_t home = alignedLeft(style.horizontal, box.left, box.width, line.boxWidth);
+  const int64_t home = alignedLeft(style.horizontal, box.left, box.width, line.width);
+  // Forwards is the way the text is read: its beginning comes in first.
+  const bool leftwards = forwards != laid.rightToLeft;
   const int64_t first = leftwards ? home - shift : home + shift;
   const int64_t top = alignedTop(style.vertical, box.top, box.height, font.lineHeight());
 
-  LinePainter painter(target.canvas.cr(), font, glyphs, target.visible, colours, style);
+  LinePainter painter(target.canvas.cr(), font, laid, target.visible, colours, style);
   painter.draw(line, first, top);
   painter.draw(line, leftwards ? first + loop : first - loop, top);
 }

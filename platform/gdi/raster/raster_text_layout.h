@@ -1,56 +1,64 @@
-// Laying out UTF-16 text in a loaded font: characters to glyphs with whole-
-// pixel advances, glyphs to lines (at line breaks and, when asked, wrapped
-// at spaces), and each line's box: from its pen start or the leftmost ink,
-// whichever lies further left, to its advance or the rightmost ink, whichever
-// lies further right. Left to right, no kerning or shaping.
+// UTF-16 text laid out by Pango in a loaded font: shaped by HarfBuzz, put in
+// visual order by the Unicode bidirectional algorithm (each paragraph takes
+// its base direction from its first strong character), its characters drawn
+// from the font or from an installed font that has them, and broken into
+// lines at line breaks and, when asked, by Unicode line breaking to a width.
+// What comes out is each line's glyphs, with their Cairo fonts and places,
+// and its advance width.
 #pragma once
 
 #include "raster_fonts.h"
 
-#include <cstddef>
+#include <cairo.h>
+
 #include <cstdint>
 #include <vector>
 
 namespace gdi::raster {
 
-enum class GlyphKind : uint8_t {
-  Ink,        // a glyph that is drawn
-  Space,      // drawn too (it may carry a shape), and a place to wrap
-  LineBreak,  // U+000A; a space in single-line text
-  Skip,       // other control characters: nothing, no advance
+// Glyphs [begin, end) of one font, with crisp or with smooth edges.
+struct GlyphRun {
+  cairo_scaled_font_t* crisp = nullptr;
+  cairo_scaled_font_t* smooth = nullptr;
+  uint32_t begin = 0, end = 0;
 };
 
-struct PlacedGlyph {
-  unsigned long index = 0;  // glyph of the face; 0 is the face's "missing" glyph
-  GlyphKind kind = GlyphKind::Ink;
-  int32_t advance = 0;
-  int32_t inkLeft = 0;   // ink columns from the pen: [inkLeft, inkRight)
-  int32_t inkRight = 0;  // equal to inkLeft when the glyph has no ink
+// A character that no installed font has: a box of the advance Pango gave it.
+struct MissingGlyph {
+  double x = 0, width = 0;
 };
 
-struct TextLine {
-  size_t begin = 0, end = 0;  // glyphs [begin, end)
-  int64_t boxLeft = 0;        // box start from the pen start, 0 or less
-  int64_t boxWidth = 0;
+struct LaidOutLine {
+  int64_t width = 0;  // advance width in whole pixels, kerning included
+  uint32_t runBegin = 0, runEnd = 0;
+  uint32_t missingBegin = 0, missingEnd = 0;
 };
 
-// Surrogate pairs make one character; unpaired surrogates show U+FFFD. A
-// null text or a count of 0 or less is empty. `singleLine` turns line
-// breaks into spaces.
-std::vector<PlacedGlyph> placeGlyphs(const LoadedFont& font, const unichar* text, int32_t count,
-                                     bool singleLine);
+struct LaidOutText {
+  LaidOutText() = default;
+  LaidOutText(const LaidOutText&) = delete;
+  LaidOutText& operator=(const LaidOutText&) = delete;
+  ~LaidOutText();  // lets go of the runs' fonts
 
-// Lines at every line break; with `wrapWidth` above 0, lines longer than it
-// are also broken at their last space that keeps them within it (a word
-// longer than the width keeps a line of its own). Stops after `maxLines`
-// lines. An empty text gives one empty line.
-std::vector<TextLine> breakLines(const std::vector<PlacedGlyph>& glyphs, int64_t wrapWidth,
-                                 size_t maxLines);
-
-struct TextExtent {
-  int64_t width = 0;   // the widest line's box
-  int64_t height = 0;  // lines times the line height
+  std::vector<cairo_glyph_t> glyphs;  // x from the line's left edge, y from its baseline
+  std::vector<GlyphRun> runs;
+  std::vector<MissingGlyph> missing;
+  std::vector<LaidOutLine> lines;  // one at least, in order from the top
+  bool rightToLeft = false;        // the first paragraph's base direction
 };
-TextExtent extentOf(const LoadedFont& font, const std::vector<TextLine>& lines);
+
+// Line feeds and Unicode's line and paragraph separators break lines, or are
+// spaces when `singleLine`; tabs are spaces; other control characters are
+// left out. Surrogate pairs make one character, unpaired surrogates show
+// U+FFFD. With `wrapWidth` above 0 lines are also broken to that many
+// pixels: between words, between ideographs, and inside a word wider than
+// the line. Only the first kMaxLaidOutUnits UTF-16 units are laid out.
+//
+// Layouts of short texts are remembered, so a label drawn again costs a
+// look-up. The result stays valid until the next call.
+const LaidOutText& layOutText(FONTHANDLE handle, const LoadedFont& font, const unichar* text,
+                              int32_t count, int64_t wrapWidth, bool singleLine);
+
+inline constexpr int32_t kMaxLaidOutUnits = 1 << 17;
 
 }  // namespace gdi::raster
