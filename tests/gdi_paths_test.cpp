@@ -269,9 +269,11 @@ class FarPathRaster : public PathRaster {
 // slopes of their edges on it.
 TEST_F(FarPathRaster, LinesKeepTheirSlopes) {
   // Between y = x / 2 and y = 200 + x / 2 (nearly): 200 - x / 2 pixels a
-  // column; the same with that edge as a curve, the path left open.
+  // column; the same with that edge as a curve, the path left open, and
+  // after a flat subpath whose end lies far down, from where it started.
   EXPECT_EQ(painted(drawn(u"M0 0 L1e8 5e7 L0 200 Z", 0)), 30000);
   EXPECT_EQ(painted(drawn(u"M0 200 L0 0 C5e7 2.5e7 1e8 5e7 1e8 5e7", 0)), 30000);
+  EXPECT_EQ(painted(drawn(u"M0 0 L0 4e6 Z L1e8 5e7 L0 200 Z", 0)), 30000);
   // Shown as a near twin along the same lines shows: a fill closed from
   // far away, a wide line, a thin one that comes back and closes.
   EXPECT_EQ(drawn(u"M0 0 L1e8 5e7 L1e8 1e8", 0), drawn(u"M0 0 L400 200 L400 400", 0));
