@@ -247,36 +247,71 @@ TEST_F(PathRaster, NoColourNoWidthAndClipAreasAreHonoured) {
   EXPECT_EQ(picture(5, 5), (Rows{".....", ".....", "..##.", "..##.", "....."}));
 }
 
-// Points far beyond the surface (and beyond what Cairo holds) keep the
-// slopes of their edges on it.
-TEST_F(PathRaster, FarPointsKeepTheSlopesOfTheirEdges) {
-  constexpr int32_t kLarge = 200;
-  // The pixels of a fill (width 0) or an outline on a fresh surface.
-  auto drawn = [&](const char16_t* text, int16_t width) {
+// The pixels of a fill (width 0) or an outline on a fresh 200 x 200 surface.
+class FarPathRaster : public PathRaster {
+ protected:
+  static constexpr int32_t kLarge = 200;
+  Rows drawn(const char16_t* text, int16_t width) {
     gdihost::reset();
     surface_ = gdihost::createSurface(kLarge, kLarge, kWhite);
     gdihost::selectTarget(surface_);
     width == 0 ? fill(text) : stroke(text, width);
     return picture(kLarge, kLarge);
-  };
-  auto painted = [](const Rows& rows) {
+  }
+  static int32_t painted(const Rows& rows) {
     int32_t count = 0;
     for (const std::string& row : rows) count += std::count(row.begin(), row.end(), '#');
     return count;
-  };
+  }
+};
+
+// Points far beyond the surface (and beyond what Cairo holds) keep the
+// slopes of their edges on it.
+TEST_F(FarPathRaster, LinesKeepTheirSlopes) {
   // Between y = x / 2 and y = 200 + x / 2 (nearly): 200 - x / 2 pixels a
-  // column; the same with that edge as a curve, the path left open.
+  // column; the same with that edge as a curve, the path left open, and
+  // after a flat subpath whose end lies far down, from where it started.
   EXPECT_EQ(painted(drawn(u"M0 0 L1e8 5e7 L0 200 Z", 0)), 30000);
   EXPECT_EQ(painted(drawn(u"M0 200 L0 0 C5e7 2.5e7 1e8 5e7 1e8 5e7", 0)), 30000);
+  EXPECT_EQ(painted(drawn(u"M0 0 L0 4e6 Z L1e8 5e7 L0 200 Z", 0)), 30000);
   // Shown as a near twin along the same lines shows: a fill closed from
-  // far away, a wide line.
+  // far away, a wide line, a thin one that comes back and closes.
   EXPECT_EQ(drawn(u"M0 0 L1e8 5e7 L1e8 1e8", 0), drawn(u"M0 0 L400 200 L400 400", 0));
   EXPECT_EQ(drawn(u"M0 0 L1e8 5e7", 5), drawn(u"M0 0 L400 200", 5));
+  EXPECT_EQ(drawn(u"M20 20 L20 1e8 L30 1e8 L30 20 L60 20 Z", 1),
+            drawn(u"M20 20 L20 400 L30 400 L30 20 L60 20 Z", 1));
   // Width 1 steps from end pixel to end pixel: row (37x + 50) / 100 in
   // column x, the tie at column 50 rounding away from the start.
   const Rows thin = drawn(u"M0 0 L1e8 3.7e7", 1);
   EXPECT_EQ(painted(thin), kLarge);
   for (int32_t x = 0; x < kLarge; ++x) EXPECT_EQ(thin[(37 * x + 50) / 100][x], '#') << x;
+}
+
+// A cubic whose controls lie 1e8 away, with a cusp at (100, 10): around its
+// middle (u = t - 1/2) it runs x = 100 + 8e8 u^3, y = 10 + 3.84e6 u^2.
+TEST_F(FarPathRaster, CurvesKeepTheirShape) {
+  const char16_t* cusp =
+      u"M-99999900 960010 C100000100 -319990 -99999900 -319990 100000100 960010 Z";
+  auto curveY = [](double x) { return 10 + 3.84e6 * std::pow(std::cbrt((x - 100) / 8e8), 2); };
+  auto nearCurve = [&](double x, double y, double reach) {
+    const double arm = y < 10 ? 1e9 : 8e8 * std::pow((y - 10) / 3.84e6, 1.5);
+    return std::fabs(y - curveY(x)) <= reach || std::fabs(std::fabs(x - 100) - arm) <= reach;
+  };
+  // Filled below the arms (pixel centres), outlined along them (an outline
+  // pixel is where its centre lies, half a pixel on).
+  const Rows fill = drawn(cusp, 0), outline = drawn(cusp, 1);
+  for (int32_t y = 0; y < kLarge; ++y) {
+    for (int32_t x = 0; x < kLarge; ++x) {
+      const double cx = x + 0.5, cy = y + 0.5;
+      if (!nearCurve(cx, cy, 1))
+        EXPECT_EQ(fill[y][x], cy > curveY(cx) ? '#' : '.') << x << ", " << y;
+      if (outline[y][x] == '#') EXPECT_TRUE(nearCurve(x, y, 1.5)) << x << ", " << y;
+    }
+  }
+  for (int32_t x = 0; x < kLarge; ++x) {
+    const int32_t row = static_cast<int32_t>(std::lround(curveY(x)));
+    EXPECT_NE(outline[row - 1].substr(x, 1) + outline[row][x] + outline[row + 1][x], "...") << x;
+  }
 }
 
 TEST_F(PathRaster, AMalformedTextIsDrawnAsFarAsItWasRead) {
