@@ -173,24 +173,23 @@ TEST_F(CoreConfig, RoundTripThroughAFile) {
 // order mark, comment in Latin-1, CRLF line breaks, spacing and escapes.
 TEST_F(CoreConfig, HandWrittenFilesAreReadAndKeptByteForByte) {
   const std::string written =
-      "\xEF\xBB\xBF; Konfiguration f\xFCr Panel\r\n[ Language ]\r\n  SystemLanguageElements = 4 "
-      "\r\n"
-      "# comment\r\n\r\nName=\\q\\u00e9\r\nReplacement=\xEF\xBF\xBD\r\n\r\n[Other]\r\nX=1";
+      "\xEF\xBB\xBF; Konfiguration f\xFCr Panel\r\n[ Language ]\r\n"
+      "  SystemLanguageElements = 4 \r\n# comment\r\n\r\nName=\\q\\u00e9\\u00g1\r\n"
+      "Replacement=\xEF\xBF\xBD\r\n\r\n[Other]\r\nX=1";
   std::ofstream(path_, std::ios::binary) << written;
   ASSERT_TRUE(corehost::loadConfiguration(path_.string()));
   int32_t value = 0;
   EXPECT_TRUE(osCGgetINT32(kLanguage, U(u"SystemLanguageElements"), false, &value));
   EXPECT_EQ(value, 4);
-  EXPECT_EQ(corehost::configurationValue("Language", "Name"), "\\qé");
+  EXPECT_EQ(corehost::configurationValue("Language", "Name"), "\\qé\\u00g1");
   EXPECT_EQ(corehost::configurationValue("Language", "Replacement"), "\xEF\xBF\xBD");
   EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"SystemLanguageElements"), 5));
   EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"New"), 6));
   EXPECT_TRUE(osCGsetINT32(U(u"Other"), U(u"Y"), 7));
-  EXPECT_EQ(
-      tamri_test::fileText(path_),
-      "\xEF\xBB\xBF; Konfiguration f\xFCr Panel\r\n[ Language ]\r\n  SystemLanguageElements = 5 "
-      "\r\n# comment\r\n\r\nName=\\q\\u00e9\r\nReplacement=\xEF\xBF\xBD\r\nNew=6\r\n\r\n"
-      "[Other]\r\nX=1\r\nY=7");
+  EXPECT_EQ(tamri_test::fileText(path_),
+            "\xEF\xBB\xBF; Konfiguration f\xFCr Panel\r\n[ Language ]\r\n"
+            "  SystemLanguageElements = 5 \r\n# comment\r\n\r\nName=\\q\\u00e9\\u00g1\r\n"
+            "Replacement=\xEF\xBF\xBD\r\nNew=6\r\n\r\n[Other]\r\nX=1\r\nY=7");
   EXPECT_TRUE(tamri_test::traceWith("osERfatalError").empty());
 }
 
@@ -349,6 +348,8 @@ TEST_F(CoreConfig, TheFileIsNamedByTamriConfigElseItLiesInTheUsersFolder) {
     EXPECT_FALSE(corehost::reopenConfiguration());
     EXPECT_EQ(corehost::configurationPath(), "");
     EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 3));
+    corehost::reopenConfiguration();  // values kept in memory are forgotten
+    EXPECT_EQ(corehost::configurationValue("Language", "A"), std::nullopt);
   }
   std::filesystem::remove_all(folder);
 }
