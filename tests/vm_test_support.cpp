@@ -1,5 +1,7 @@
 #include "vm_test_support.h"
 
+#include <fstream>
+
 namespace tamri_test {
 
 void registerModuleNatives() {
@@ -46,6 +48,20 @@ vmhost::CallResult callOn(jword self, const char* nameSig, std::vector<uint32_t>
   }
   ADD_FAILURE() << "no native " << nameSig;
   return {};
+}
+
+std::vector<std::string> registrationTable(std::string_view classPath) {
+  std::ifstream file(std::string(TAMRI_SOURCE_DIR) + "/tests/references/natives.txt");
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);) {
+    if (classPath.empty()) {
+      lines.push_back(line);
+    } else if (line.size() > classPath.size() && line.starts_with(classPath) &&
+               line[classPath.size()] == ' ') {
+      lines.push_back(line.substr(classPath.size() + 1));
+    }
+  }
+  return lines;
 }
 
 std::vector<std::string> traceWith(const std::string& prefix) {
