@@ -1,20 +1,31 @@
 # The two commands a newcomer needs: `make demo` and `make test`.
 # The guard rails CI adds: `make sanitize`, `make fuzz`, `make windows-check`.
+# After a meant change of pictures or traces: `make refresh-references`.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build demo test sanitize fuzz fuzz-images windows-check bench ci clean
+.PHONY: deps configure build demo test refresh-references sanitize fuzz fuzz-images windows-check bench ci clean
 
 deps:
 	./scripts/install-deps.sh
 
-build: deps
+configure: deps
 	cmake --preset default
+
+build: configure
 	cmake --build --preset default -j $(JOBS)
 
-demo: build
-	build/tools/tamri-render examples/polylines.json -o polylines.png
-	@echo "wrote polylines.png"
+# Only what the panel needs: the module, the platform stand-ins and the
+# scene runner. Its language settings stay in memory (TAMRI_CONFIG empty).
+demo: configure
+	cmake --build --preset default -j $(JOBS) --target tamri-render
+	TAMRI_CONFIG= build/tools/tamri-render examples/panel.json -o panel.png
+	@echo "wrote panel.png"
+
+# Renders every example scene into tests/references and says which changed.
+refresh-references: configure
+	cmake --build --preset default -j $(JOBS) --target tamri-render tamri-image-diff
+	./scripts/regression.sh refresh
 
 test: build
 	ctest --test-dir build --output-on-failure -j $(JOBS)

@@ -1,6 +1,8 @@
 // What a native call through the VM frame costs against the same work called
 // directly: resolving `this` and its arrays, reading the scalars, the
-// callback that follows.
+// callback that follows; and for a native whose own work is trivial (the
+// canvas translation set by setTransform(II)V), the frame alone.
+#include "canvas/canvas_transform.h"
 #include "module/module_exports.h"
 #include "platform/core/host_trace.h"
 #include "platform/gdi/gdi_host.h"
@@ -53,6 +55,39 @@ struct QuietTrace {
   }
   ~QuietTrace() { host::setTraceRecording(true); }
 };
+
+// A canvas native with two int arguments through the frame: setTransform(II)V,
+// whose own work is two stores, and a native that does nothing at all, which
+// leaves the frame alone.
+void doNothing() {}
+
+void CanvasNativeThroughTheFrame(benchmark::State& state, const char* nameSig) {
+  constexpr const char* kCanvas = "gpclasses/graphics/CgpCanvas";
+  QuietTrace quiet;
+  vmhost::resetHeap();
+  const jword canvas = vmhost::newObject(kCanvas);
+  if (!vmhost::findNative(kCanvas, "benchNothing(II)V"))
+    registerNativeMethod(kCanvas, "benchNothing(II)V", doNothing);
+  const vmhost::NativeRecord& native = *vmhost::findNative(kCanvas, nameSig);
+  const std::array<uint32_t, 2> scalars{12, 34};
+  for (auto _ : state) {
+    const vmhost::CallResult result = vmhost::callNative(native, canvas, {}, scalars);
+    benchmark::DoNotOptimize(result);
+  }
+}
+BENCHMARK_CAPTURE(CanvasNativeThroughTheFrame, setTransform, "setTransform(II)V");
+BENCHMARK_CAPTURE(CanvasNativeThroughTheFrame, nothing, "benchNothing(II)V");
+
+void SetTransformDirectly(benchmark::State& state) {
+  int32_t x = 12, y = 34;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(x);
+    benchmark::DoNotOptimize(y);
+    tamri::setCanvasTransform(x, y, 256, 256);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(SetTransformDirectly);
 
 void MovePointsThroughTheFrame(benchmark::State& state) {
   QuietTrace quiet;

@@ -132,21 +132,9 @@ if ! check_pe32_dll "$module"; then
   finish
 fi
 
-# Expected exports: the version query and every class initialisation defined
-# in the native source folders the module is built from.
-native_dirs="$(sed -n 's/^set(TAMRI_NATIVE_DIRS \(.*\))$/\1/p' module/CMakeLists.txt)"
-if [ -z "$native_dirs" ]; then
-  fail "module/CMakeLists.txt lists the native source folders (TAMRI_NATIVE_DIRS)"
-fi
-{
-  echo GetDLMAppVersion
-  for dir in $native_dirs; do
-    for src in "$dir"/*.cpp; do
-      [ -f "$src" ] || continue
-      grep -ho 'TAMRI_EXPORT int32_t gpclasses_[A-Za-z0-9_]*_init' "$src" | awk '{ print $3 }'
-    done
-  done
-} | sort >"$work/expected"
+# Expected exports: the version query and the sixteen class initialisations,
+# as the Linux library's (tests/references/exports.txt).
+sort tests/references/exports.txt >"$work/expected"
 export_names "$module" >"$work/exports"
 if cmp -s "$work/expected" "$work/exports"; then
   pass "exports exactly $(wc -l <"$work/expected") C names: $(paste -sd' ' "$work/expected")"

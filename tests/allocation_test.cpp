@@ -1,94 +1,13 @@
 // Natives work in fixed buffers: apart from the list box, whose models live
 // on the heap, no native may allocate. Every allocation made while a native
-// runs, outside the platform's own operations, is counted here, and so is
-// every release, so that the list box's own allocations can be balanced.
+// runs, outside the platform's own operations, is counted
+// (support/allocation_counter.h), and so is every release, so that the list
+// box's own allocations can be balanced.
 #include "listbox/list_box_table.h"
 #include "platform/core/host_trace.h"
+#include "support/allocation_counter.h"
 #include "support/object_builder.h"
 #include "vm_test_support.h"
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-#if defined(__SANITIZE_ADDRESS__)
-#define TAMRI_COUNTS_ALLOCATIONS 0
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TAMRI_COUNTS_ALLOCATIONS 0
-#endif
-#endif
-#ifndef TAMRI_COUNTS_ALLOCATIONS
-#define TAMRI_COUNTS_ALLOCATIONS 1
-#endif
-
-namespace {
-
-// Only the thread that calls the native counts: threads the platform starts
-// (Pango reads the font set in one of its own) are none of the module's.
-thread_local bool counting = false;
-std::atomic<int> moduleAllocations{0};
-std::atomic<int> moduleReleases{0};
-
-}  // namespace
-
-#if TAMRI_COUNTS_ALLOCATIONS
-namespace {
-
-thread_local bool insideHook = false;
-
-void noteModuleWork(std::atomic<int>& counter) {
-  if (!counting || insideHook) return;
-  insideHook = true;
-  if (host::platformDepth() == 0) counter.fetch_add(1, std::memory_order_relaxed);
-  insideHook = false;
-}
-void noteAllocation() { noteModuleWork(moduleAllocations); }
-
-}  // namespace
-
-extern "C" {
-void* __libc_malloc(size_t);
-void* __libc_calloc(size_t, size_t);
-void* __libc_realloc(void*, size_t);
-void __libc_free(void*);
-
-void* malloc(size_t size) {
-  noteAllocation();
-  return __libc_malloc(size);
-}
-void* calloc(size_t count, size_t size) {
-  noteAllocation();
-  return __libc_calloc(count, size);
-}
-void* realloc(void* block, size_t size) {
-  noteAllocation();
-  return __libc_realloc(block, size);
-}
-void free(void* block) {
-  if (block) noteModuleWork(moduleReleases);
-  __libc_free(block);
-}
-}
-
-void* operator new(size_t size) {
-  noteAllocation();
-  if (void* p = __libc_malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](size_t size) { return operator new(size); }
-void* operator new(size_t size, const std::nothrow_t&) noexcept {
-  noteAllocation();
-  return __libc_malloc(size ? size : 1);
-}
-void* operator new[](size_t size, const std::nothrow_t& tag) noexcept {
-  return operator new(size, tag);
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
-void operator delete[](void* p, size_t) noexcept { std::free(p); }
-#endif
 
 namespace {
 
@@ -104,7 +23,7 @@ class AllocationTest : public tamri_test::VmTest {
 };
 
 TEST_F(AllocationTest, NoNativeButTheListBoxAllocates) {
-  if (!TAMRI_COUNTS_ALLOCATIONS) GTEST_SKIP() << "the address sanitizer owns malloc";
+  if (!tamri_test::allocationsCounted()) GTEST_SKIP() << "the address sanitizer owns malloc";
   const jword screen = static_cast<jword>(gdihost::createSurface(64, 64, 0xFFFFFF));
   gdihost::selectTarget(static_cast<int32_t>(screen));
   host::setTraceRecording(false);  // the recorder is platform work; keep the run lean
@@ -114,13 +33,13 @@ TEST_F(AllocationTest, NoNativeButTheListBoxAllocates) {
     if (native.classPath == kListBox) continue;
     tamri_test::TypicalValues values;
     const tamri_test::NativeArguments args = tamri_test::buildArguments(native, values);
-    moduleAllocations = 0;
-    counting = true;
+    tamri_test::resetAllocationCounts();
+    tamri_test::setCountingAllocations(true);
     const vmhost::CallResult result =
         vmhost::callNative(native, args.self, args.references, args.scalars);
-    counting = false;
+    tamri_test::setCountingAllocations(false);
     EXPECT_TRUE(result.balanced) << native.classPath << " " << native.nameAndSignature;
-    EXPECT_EQ(moduleAllocations.load(), 0)
+    EXPECT_EQ(tamri_test::moduleAllocations(), 0)
         << native.classPath << " " << native.nameAndSignature << " allocated";
   }
   host::setTraceRecording(true);
@@ -142,9 +61,9 @@ class ListBoxAllocationTest : public AllocationTest {
                       std::vector<jword> references = {}) {
     const vmhost::NativeRecord* native = vmhost::findNative(kListBox, nameSig);
     ASSERT_NE(native, nullptr) << nameSig;
-    counting = true;
+    tamri_test::setCountingAllocations(true);
     const vmhost::CallResult result = vmhost::callNative(*native, self, references, scalars);
-    counting = false;
+    tamri_test::setCountingAllocations(false);
     EXPECT_TRUE(result.balanced) << nameSig;
   }
   static jword strings(std::initializer_list<const char*> texts) {
@@ -191,26 +110,24 @@ class ListBoxAllocationTest : public AllocationTest {
 };
 
 TEST_F(ListBoxAllocationTest, OnlyConstructionAllocates) {
-  if (!TAMRI_COUNTS_ALLOCATIONS) GTEST_SKIP() << "the address sanitizer owns malloc";
+  if (!tamri_test::allocationsCounted()) GTEST_SKIP() << "the address sanitizer owns malloc";
   const jword box = listBox();
-  moduleAllocations = 0;
+  tamri_test::resetAllocationCounts();
   construct(box, 3, 6);
-  EXPECT_GT(moduleAllocations.load(), 0);  // the counter does see the module allocate
-  moduleAllocations = 0;
-  moduleReleases = 0;
+  EXPECT_GT(tamri_test::moduleAllocations(), 0);  // the counter does see the module allocate
+  tamri_test::resetAllocationCounts();
   fill(box);
-  EXPECT_EQ(moduleAllocations.load(), 0);
-  EXPECT_EQ(moduleReleases.load(), 0);
+  EXPECT_EQ(tamri_test::moduleAllocations(), 0);
+  EXPECT_EQ(tamri_test::moduleReleases(), 0);
   counted(box, "deleteListBox()V");
-  EXPECT_EQ(moduleAllocations.load(), 0);
-  EXPECT_GT(moduleReleases.load(), 0);
+  EXPECT_EQ(tamri_test::moduleAllocations(), 0);
+  EXPECT_GT(tamri_test::moduleReleases(), 0);
 }
 
 // Under the address sanitizer the counter is off and LeakSanitizer checks
 // at exit that nothing was lost; models still in the table are counted here.
 TEST_F(ListBoxAllocationTest, AThousandListBoxesLeaveNothingBehind) {
-  moduleAllocations = 0;
-  moduleReleases = 0;
+  tamri_test::resetAllocationCounts();
   for (int i = 0; i < 1000; ++i) {
     const jword box = listBox();
     construct(box, 1 + i % 3, 2 + i % 9);
@@ -219,9 +136,9 @@ TEST_F(ListBoxAllocationTest, AThousandListBoxesLeaveNothingBehind) {
     counted(box, "deleteListBox()V");
   }
   EXPECT_EQ(tamri::liveListBoxModels(), 0);
-  if (TAMRI_COUNTS_ALLOCATIONS) {
-    EXPECT_GE(moduleAllocations.load(), 1000);
-    EXPECT_EQ(moduleAllocations.load(), moduleReleases.load());
+  if (tamri_test::allocationsCounted()) {
+    EXPECT_GE(tamri_test::moduleAllocations(), 1000);
+    EXPECT_EQ(tamri_test::moduleAllocations(), tamri_test::moduleReleases());
   }
 }
 

@@ -37,40 +37,55 @@ TEST(ModuleEntry, TheLibraryCarriesTheVersionMarker) {
             std::string::npos);
 }
 
-class RegistrationTest : public tamri_test::VmTest {};
-
-// Classes whose natives are registered in the VM class's order.
-TEST_F(RegistrationTest, ClassesRegisterTheirNativesInTheClassOrder) {
-  const std::pair<tamri::ClassInit, std::vector<std::string>> cases[] = {
-      {gpclasses_graphics_CgpPolyLine_init,
-       {"gpclasses/graphics/CgpPolyLine draw(I)V",
-        "gpclasses/graphics/CgpPolyLine updateCorePts()V",
-        "gpclasses/graphics/CgpPolyLine setPosition(II)V",
-        "gpclasses/graphics/CgpPolyLine rotatePoints(I)V",
-        "gpclasses/graphics/CgpPolyLine resizePoints(IBIB)V",
-        "gpclasses/graphics/CgpPolyLine movePoints(II)V"}},
-      {gpclasses_graphics_CgpFont_init,
-       {"gpclasses/graphics/CgpFont calcTextMetrics(Ljava/lang/String;)V",
-        "gpclasses/graphics/CgpFont createFont()I", "gpclasses/graphics/CgpFont deleteFont()V",
-        "gpclasses/graphics/CgpFont isAgfaFont()Z", "gpclasses/graphics/CgpFont isTcpFont()Z"}},
-  };
-  for (const auto& [init, natives] : cases) EXPECT_EQ(registeredBy(init), natives);
-  EXPECT_TRUE(tamri_test::traceWith("osERfatalError").empty());
-  // The canvas has every native of its class, each once, in the class's order.
-  std::vector<std::string> canvas;
-  for (const std::string& native : tamri_test::kCanvasOrder)
-    canvas.push_back("gpclasses/graphics/CgpCanvas " + native);
-  EXPECT_EQ(registeredBy(gpclasses_graphics_CgpCanvas_init), canvas);
+// Export names: "gpclasses_" + the package's last part + "_" + the class.
+std::string exportNameOf(const std::string& classPath) {
+  const size_t last = classPath.rfind('/');
+  const size_t package = classPath.rfind('/', last - 1);
+  return "gpclasses_" + classPath.substr(package + 1, last - package - 1) + "_" +
+         classPath.substr(last + 1) + "_init";
 }
 
-TEST_F(RegistrationTest, EveryInitRegistersOnlyItsOwnClassWithDistinctEntryPoints) {
-  for (const tamri::ClassInitExport& e : tamri::kClassInits) {
-    const std::vector<std::string> lines = registeredBy(e.init);
-    ASSERT_FALSE(lines.empty()) << e.exportName;
-    const std::string classPath = lines.front().substr(0, lines.front().find(' '));
-    for (const std::string& line : lines) EXPECT_EQ(line.rfind(classPath + " ", 0), 0u);
+// The version query and one initialisation per class, nothing else: the
+// Linux library's exports are held against the same list by the
+// module_exports test, the Windows DLL's by scripts/check-windows-dll.sh.
+TEST(ModuleEntry, SeventeenExportsTheVersionAndOneInitPerClass) {
+  std::ifstream file(std::string(TAMRI_SOURCE_DIR) + "/tests/references/exports.txt");
+  std::vector<std::string> expected;
+  for (std::string line; std::getline(file, line);) expected.push_back(line);
+  std::vector<std::string> exports{"GetDLMAppVersion"};
+  for (const tamri::ClassInitExport& e : tamri::kClassInits) exports.push_back(e.exportName);
+  std::sort(exports.begin(), exports.end());
+  EXPECT_EQ(expected.size(), 17u);
+  EXPECT_EQ(exports, expected);
+}
+
+class RegistrationTest : public tamri_test::VmTest {};
+
+// The whole table, 136 natives: each initialisation registers exactly its
+// class's natives, in the class's order, and every class is somebody's.
+TEST_F(RegistrationTest, EveryClassRegistersItsNativesInTheClassOrder) {
+  const std::vector<std::string> table = tamri_test::registrationTable();
+  ASSERT_EQ(table.size(), 136u);
+  std::vector<std::string> registered;
+  std::vector<std::string> classes;
+  for (const std::string& line : table) {
+    const std::string classPath = line.substr(0, line.find(' '));
+    if (std::find(classes.begin(), classes.end(), classPath) != classes.end()) continue;
+    classes.push_back(classPath);
+    const auto init = std::find_if(
+        std::begin(tamri::kClassInits), std::end(tamri::kClassInits),
+        [&](const tamri::ClassInitExport& e) { return e.exportName == exportNameOf(classPath); });
+    ASSERT_NE(init, std::end(tamri::kClassInits)) << classPath;
+    const std::vector<std::string> lines = registeredBy(init->init);
+    registered.insert(registered.end(), lines.begin(), lines.end());
   }
-  // The module's classes have 136 natives between them.
+  EXPECT_EQ(classes.size(), 16u);
+  EXPECT_EQ(registered, table);
+  EXPECT_TRUE(tamri_test::traceWith("osERfatalError").empty());
+}
+
+// Overloads included: 136 natives, 136 entry points.
+TEST_F(RegistrationTest, EveryNativeHasItsOwnEntryPoint) {
   EXPECT_EQ(vmhost::natives().size(), 136u);
   std::vector<NativeEntryPoint> entries;
   for (const vmhost::NativeRecord& native : vmhost::natives()) {

@@ -6,6 +6,7 @@
 #include "platform/core/host_trace.h"
 #include "platform/gdi/gdi_host.h"
 #include "platform/ivm/vm_host.h"
+#include "support/allocation_counter.h"
 #include "tools/scene/module_loader.h"
 #include "tools/scene/scene_loader.h"
 
@@ -105,38 +106,49 @@ class SceneRunnerTest : public ::testing::Test {
   std::vector<vmhost::NativeRecord> moduleNatives_;
 };
 
-// The README's example scene.
-std::string movedLineScene() {
-  std::ifstream file(std::string(TAMRI_SOURCE_DIR) + "/examples/moved_line.json");
+std::string exampleScene(const std::string& name) {
+  std::ifstream file(std::string(TAMRI_SOURCE_DIR) + "/examples/" + name);
   return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-TEST_F(SceneRunnerTest, PolyLineSceneGivesTheExactTrace) {
-  const scene::SceneRun run = scene::runScene(load(movedLineScene()));
-  EXPECT_TRUE(run.ok());
-  EXPECT_EQ(traceOf(run),
-            (Lines{"osGXdrawLine(2, 3, 30, 3, 1, 1, 0x00FF0000, 0x00000000, 0)",
-                   "result line1.draw(I)V -> void",
-                   "callback virtual gpclasses/graphics/CgpPolyLine.updateCorePts()V on @line1 ()",
-                   "result line1.movePoints(II)V -> void",
-                   "osGXdrawLine(7, 7, 35, 7, 1, 1, 0x00FF0000, 0x00000000, 0)",
-                   "result line1.draw(I)V -> void", "field line1.points = @pts [7, 7, 35, 7]",
-                   "field line1.x1 = 7", "field line1.y1 = 7", "field line1.x2 = 35",
-                   "field line1.y2 = 7", "array core = [2, 3, 30, 3]"}));
-}
-
-TEST_F(SceneRunnerTest, DrawsOnTheScenesSurface) {
-  if (!gdihost::rasterAvailable()) GTEST_SKIP() << "no raster backend";
-  const scene::SceneRun run = scene::runScene(load(movedLineScene()));
-  EXPECT_EQ(run.surface, 1);
-  EXPECT_EQ(gdihost::targetSurface(), 1);
-  EXPECT_EQ(gdihost::pixel(1, 10, 7), 0xFF0000u);
-  EXPECT_EQ(gdihost::pixel(1, 10, 12), 0xFFFFFFu);
-}
-
 TEST_F(SceneRunnerTest, RunningASceneAgainStartsAfresh) {
-  const scene::Scene loaded = load(movedLineScene());
+  const scene::Scene loaded = load(exampleScene("moved_line.json"));
   EXPECT_EQ(traceOf(scene::runScene(loaded)), traceOf(scene::runScene(loaded)));
+}
+
+std::vector<uint32_t> pixelsOf(int32_t surface, int32_t width, int32_t height) {
+  std::vector<uint32_t> pixels;
+  for (int32_t y = 0; y < height; ++y) {
+    for (int32_t x = 0; x < width; ++x) pixels.push_back(gdihost::pixel(surface, x, y));
+  }
+  return pixels;
+}
+
+// A panel keeps its screen and draws it again on every frame: the session
+// sets the panel up once, and its first frame draws what a whole run draws
+// (after the set-up alone only the gauge face stands), without the module
+// allocating anything.
+TEST_F(SceneRunnerTest, ASessionDrawsTheScenesCallsAgainOnEveryFrame) {
+  if (!gdihost::rasterAvailable()) GTEST_SKIP() << "no raster backend";
+  const scene::Scene panel = load(exampleScene("panel.json"));
+  const scene::SceneRun run = scene::runScene(panel);
+  ASSERT_TRUE(run.ok());
+  const std::vector<uint32_t> whole = pixelsOf(run.surface, 800, 480);
+
+  scene::SceneSession session(panel);
+  ASSERT_TRUE(session.opening().ok());
+  EXPECT_NE(pixelsOf(session.opening().surface, 800, 480), whole);
+  host::setTraceRecording(false);
+  for (int frame = 0; frame < 2; ++frame) {
+    tamri_test::resetAllocationCounts();
+    tamri_test::setCountingAllocations(true);
+    const bool balanced = session.runFrame();
+    tamri_test::setCountingAllocations(false);
+    EXPECT_TRUE(balanced);
+    EXPECT_EQ(tamri_test::moduleAllocations(), 0) << "frame " << frame;
+  }
+  host::setTraceRecording(true);
+  EXPECT_EQ(pixelsOf(session.opening().surface, 800, 480), whole);
 }
 
 TEST_F(SceneRunnerTest, ArgumentsReachTheNativeInDeclaredOrder) {
@@ -232,7 +244,8 @@ TEST_F(SceneRunnerTest, SeparatorsGoToTheCanvasStatics) {
   EXPECT_EQ(vmhost::getStaticField("gpclasses/graphics/CgpCanvas", "groupSeparator"), u',');
 }
 
-// A readout drawn twice, the separators changed between the two calls.
+// A readout drawn twice, the separators changed between the two calls; the
+// set-up runs first, and its separators hold on in the calls.
 TEST_F(SceneRunnerTest, SeparatorsChangeBetweenCallsAndTheTimeZoneIsTheScenes) {
   const std::string readout =
       R"({"on": "c", "native": "nativeDrawFloat(FIIIZIIIIIII)V",
@@ -241,9 +254,11 @@ TEST_F(SceneRunnerTest, SeparatorsChangeBetweenCallsAndTheTimeZoneIsTheScenes) {
       traceOf(R"({"separators": {"group": "'"}, "timeZoneOffset": -90,
     "objects": {"c": {"class": "gpclasses/graphics/CgpCanvas"}},
     "calls": [)" +
-              readout + R"(, {"separators": {"decimal": ","}}, )" + readout +
+              readout +
               R"(, {"on": "c", "native": "drawDateTime(IIIIIIILgpclasses/graphics/CgpFont;)V",
-          "args": [20, 0, 0, 0, 9, 9, 0, null]}]})");
+          "args": [20, 0, 0, 0, 9, 9, 0, null]}],
+    "setup": [)" +
+              readout + R"(, {"separators": {"decimal": ","}}]})");
   ASSERT_EQ(trace.size(), 8u);
   EXPECT_TRUE(trace[0].starts_with("osGXsimpleText(0, {0, 0, 8, 8}, 0, \"1234.5\"")) << trace[0];
   EXPECT_EQ(trace[2], "separators decimal \",\" group \"'\"");
@@ -254,8 +269,8 @@ TEST_F(SceneRunnerTest, SeparatorsChangeBetweenCallsAndTheTimeZoneIsTheScenes) {
   const Lines again = traceOf(R"({"objects": {"c": {"class": "gpclasses/graphics/CgpCanvas"}},
     "calls": [)" + readout + "]}");
   EXPECT_TRUE(again[0].starts_with("osGXsimpleText(0, {0, 0, 8, 8}, 0, \"1234.5\"")) << again[0];
-  EXPECT_EQ(errorOf(R"({"calls": [{"separators": {"point": "."}}]})"),
-            "scene.json: calls[0].separators.point: unknown key; expected one of decimal, group");
+  EXPECT_EQ(errorOf(R"({"setup": [{"separators": {"point": "."}}]})"),
+            "scene.json: setup[0].separators.point: unknown key; expected one of decimal, group");
   EXPECT_EQ(errorOf(R"({"calls": [{"separators": {}, "on": "c"}]})"),
             "scene.json: calls[0].on: unknown key; expected one of separators");
   EXPECT_EQ(errorOf(R"({"timeZoneOffset": "CET"})"),
@@ -364,7 +379,7 @@ TEST_F(SceneRunnerTest, ChecksReferencesAgainstTheFieldsType) {
 TEST_F(SceneRunnerTest, RejectsMalformedStructure) {
   EXPECT_EQ(errorOf(R"({"colour": 1})"),
             "scene.json: colour: unknown key; expected one of description, surface, separators, "
-            "timeZoneOffset, strings, intArrays, refArrays, objects, calls, print");
+            "timeZoneOffset, strings, intArrays, refArrays, objects, setup, calls, print");
   EXPECT_EQ(errorOf(R"({"strings": {"a": "x"}, "intArrays": {"a": [1]}})"),
             "scene.json: intArrays.a: name a is already used by strings.a");
   EXPECT_EQ(

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -37,6 +38,12 @@ jword makeIntArray(std::vector<int32_t> elements);
 // Calls a native of the object's class (or a superclass) with int scalars.
 vmhost::CallResult callOn(jword self, const char* nameSig, std::vector<uint32_t> scalars = {},
                           std::vector<jword> references = {});
+
+// The registration table the module must build (tests/references/natives.txt):
+// for a class path, that class's natives (name and signature) in
+// registration order; for an empty path, every line, "class native", class by
+// class.
+std::vector<std::string> registrationTable(std::string_view classPath = {});
 
 // Trace lines that start with `prefix` (all lines for an empty prefix).
 std::vector<std::string> traceWith(const std::string& prefix = "");

@@ -86,6 +86,9 @@ struct Scene {
   std::vector<NamedIntArray> intArrays;
   std::vector<NamedRefArray> refArrays;
   std::vector<NamedObject> objects;
+  // Run once, before `calls`: what a screen does as it opens (fonts, images,
+  // list boxes and their rows). `calls` are what it draws on every frame.
+  std::vector<NativeCall> setup;
   std::vector<NativeCall> calls;
   std::vector<PrintRequest> prints;
 };

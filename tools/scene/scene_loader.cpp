@@ -18,7 +18,7 @@ class Loader {
     requireObject(root_, "", "scene sections");
     checkKeys(root_, "",
               {"description", "surface", "separators", "timeZoneOffset", "strings", "intArrays",
-               "refArrays", "objects", "calls", "print"});
+               "refArrays", "objects", "setup", "calls", "print"});
     if (const Json* surface = section("surface")) loadSurface(*surface);
     if (const Json* separators = section("separators"))
       scene_.separators = loadSeparators(*separators, "separators", scene_.separators);
@@ -29,7 +29,10 @@ class Loader {
     loadIntArrays();
     loadRefArrays();
     loadObjectFields();
-    loadCalls();
+    // Separator steps carry on from the set-up into the calls.
+    Separators current = scene_.separators;
+    loadCalls("setup", scene_.setup, current);
+    loadCalls("calls", scene_.calls, current);
     loadPrints();
     return std::move(scene_);
   }
@@ -178,20 +181,19 @@ class Loader {
     return assignment;
   }
 
-  void loadCalls() {
-    const Json& calls = listSection("calls", "calls");
-    Separators current = scene_.separators;
+  void loadCalls(const char* key, std::vector<NativeCall>& into, Separators& current) {
+    const Json& calls = listSection(key, "calls");
     for (size_t i = 0; i < calls.size(); ++i) {
-      const std::string place = element("calls", i);
+      const std::string place = element(key, i);
       if (calls[i].is_object() && calls[i].contains("separators")) {
         checkKeys(calls[i], place, {"separators"});
         NativeCall change;
         current = loadSeparators(calls[i]["separators"], member(place, "separators"), current);
         change.separators = current;
-        scene_.calls.push_back(std::move(change));
+        into.push_back(std::move(change));
         continue;
       }
-      scene_.calls.push_back(loadCall(calls[i], place, names_, scene_));
+      into.push_back(loadCall(calls[i], place, names_, scene_));
     }
   }
 

@@ -28,11 +28,24 @@ int64_t scalarResult(const std::string& type, uint32_t word) {
   }
 }
 
+}  // namespace
+
+// A call with its receiver and arguments already turned into words.
+struct PreparedCall {
+  const NativeCall* call = nullptr;
+  jword self = 0;
+  std::vector<jword> references;
+  std::vector<uint32_t> scalars;
+  jword resultObject = 0;
+};
+
 class Runner {
  public:
   explicit Runner(const Scene& scene) : scene_(scene) {}
 
-  SceneRun run() {
+  // A fresh heap and drawing layer with the scene's surface and items; the
+  // trace is recorded from here on.
+  bool open() {
     gdihost::reset();
     vmhost::resetHeap();
     vmhost::restoreDefaultHostMethods();
@@ -45,15 +58,51 @@ class Runner {
     setTimeZone();
     if (!allocate()) {
       run_.error = "the VM heap cannot hold the scene's strings, arrays and objects";
-      return std::move(run_);
+      return false;
     }
     assignFields();
-
     host::setTraceRecording(true);
     host::traceClear();
-    for (const NativeCall& call : scene_.calls) runCall(call);
+    return true;
+  }
+
+  void runTraced(const std::vector<NativeCall>& calls) {
+    for (const NativeCall& call : calls) runCall(call);
+  }
+
+  void printAll() {
     for (const PrintRequest& request : scene_.prints) print(request);
-    return std::move(run_);
+  }
+
+  SceneRun& run() { return run_; }
+
+  PreparedCall prepare(const NativeCall& call) const {
+    PreparedCall prepared;
+    prepared.call = &call;
+    if (call.separators) return prepared;
+    for (size_t i = 0; i < call.arguments.size(); ++i) {
+      const uint32_t word = wordOf(call.arguments[i]);
+      if (vmhost::isReferenceType(call.signature.params[i])) {
+        prepared.references.push_back(word);
+      } else {
+        prepared.scalars.push_back(word);
+      }
+    }
+    prepared.self = call.receiver.empty() ? 0 : wordOf(call.receiver);
+    prepared.resultObject = wordOf(call.resultObject);
+    return prepared;
+  }
+
+  // Runs a prepared call; false when the native left the stacks unbalanced.
+  static bool runQuietly(const PreparedCall& prepared) {
+    const NativeCall& call = *prepared.call;
+    if (call.separators) {
+      setSeparators(*call.separators);
+      return true;
+    }
+    const vmhost::CallResult result = invoke(prepared);
+    if (result.balanced) storeResult(prepared, result);
+    return result.balanced;
   }
 
  private:
@@ -128,23 +177,27 @@ class Runner {
                          host::quoted(&group, 1));
   }
 
+  static vmhost::CallResult invoke(const PreparedCall& prepared) {
+    return vmhost::callNative(prepared.call->native, prepared.self, prepared.references,
+                              prepared.scalars);
+  }
+
+  static void storeResult(const PreparedCall& prepared, const vmhost::CallResult& result) {
+    const NativeCall& call = *prepared.call;
+    if (!call.resultField) return;
+    const std::string& type = call.signature.result;
+    const int64_t stored = vmhost::isReferenceType(type) ? int64_t{result.reference}
+                                                         : scalarResult(type, result.value);
+    vmhost::setField(prepared.resultObject, call.resultField->name, stored);
+  }
+
   void runCall(const NativeCall& call) {
     if (call.separators) {
       changeSeparators(*call.separators);
       return;
     }
-    std::vector<jword> references;
-    std::vector<uint32_t> scalars;
-    for (size_t i = 0; i < call.arguments.size(); ++i) {
-      const uint32_t word = wordOf(call.arguments[i]);
-      if (vmhost::isReferenceType(call.signature.params[i])) {
-        references.push_back(word);
-      } else {
-        scalars.push_back(word);
-      }
-    }
-    const jword self = call.receiver.empty() ? 0 : wordOf(call.receiver);
-    const vmhost::CallResult result = vmhost::callNative(call.native, self, references, scalars);
+    const PreparedCall prepared = prepare(call);
+    const vmhost::CallResult result = invoke(prepared);
 
     const std::vector<std::string>& lines = host::traceLines();
     run_.trace.insert(run_.trace.end(), lines.begin(), lines.end());
@@ -156,11 +209,7 @@ class Runner {
       return;
     }
     run_.trace.push_back(line + resultText(call.signature.result, result));
-    if (!call.resultField) return;
-    const std::string& type = call.signature.result;
-    const int64_t stored = vmhost::isReferenceType(type) ? int64_t{result.reference}
-                                                         : scalarResult(type, result.value);
-    vmhost::setField(wordOf(call.resultObject), call.resultField->name, stored);
+    storeResult(prepared, result);
   }
 
   void print(const PrintRequest& request) {
@@ -194,8 +243,30 @@ class Runner {
   std::map<std::string, jword> words_;
 };
 
-}  // namespace
+SceneRun runScene(const Scene& scene) {
+  Runner runner(scene);
+  if (runner.open()) {
+    runner.runTraced(scene.setup);
+    runner.runTraced(scene.calls);
+    runner.printAll();
+  }
+  return std::move(runner.run());
+}
 
-SceneRun runScene(const Scene& scene) { return Runner(scene).run(); }
+SceneSession::SceneSession(const Scene& scene) : runner_(std::make_unique<Runner>(scene)) {
+  if (!runner_->open()) return;
+  runner_->runTraced(scene.setup);
+  for (const NativeCall& call : scene.calls) frame_.push_back(runner_->prepare(call));
+}
+
+SceneSession::~SceneSession() = default;
+
+const SceneRun& SceneSession::opening() const { return runner_->run(); }
+
+bool SceneSession::runFrame() {
+  bool balanced = true;
+  for (const PreparedCall& call : frame_) balanced = Runner::runQuietly(call) && balanced;
+  return balanced;
+}
 
 }  // namespace scene

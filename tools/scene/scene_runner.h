@@ -5,6 +5,7 @@
 
 #include "tools/scene/scene.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,35 @@ struct SceneRun {
   bool ok() const { return error.empty() && balanced; }
 };
 
-// The module's natives must be registered (registerModuleNatives).
+// The module's natives must be registered (registerModuleNatives). Runs the
+// scene's `setup`, then its `calls`, then prints.
 SceneRun runScene(const Scene& scene);
+
+class Runner;
+struct PreparedCall;
+
+// A scene held open as a panel holds its screen: built and set up once, then
+// its `calls` run again for every frame. Each call's receiver and arguments
+// are turned into VM words beforehand, so that a frame costs what the natives
+// and the VM frame cost. The scene must outlive the session.
+class SceneSession {
+ public:
+  // A fresh heap and drawing layer, the scene's items, its `setup` run with
+  // the trace recorded into opening().trace.
+  explicit SceneSession(const Scene& scene);
+  ~SceneSession();
+  SceneSession(const SceneSession&) = delete;
+  SceneSession& operator=(const SceneSession&) = delete;
+
+  const SceneRun& opening() const;
+  // Runs the scene's `calls` once, results into their fields, nothing added
+  // to the trace but what the platform records; false when a native left the
+  // stacks unbalanced.
+  bool runFrame();
+
+ private:
+  std::unique_ptr<Runner> runner_;
+  std::vector<PreparedCall> frame_;
+};
 
 }  // namespace scene

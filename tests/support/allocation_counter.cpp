@@ -1,0 +1,99 @@
+#include "allocation_counter.h"
+
+#include "platform/core/host_trace.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define TAMRI_COUNTS_ALLOCATIONS 0
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TAMRI_COUNTS_ALLOCATIONS 0
+#endif
+#endif
+#ifndef TAMRI_COUNTS_ALLOCATIONS
+#define TAMRI_COUNTS_ALLOCATIONS 1
+#endif
+
+namespace {
+
+// Only the thread that calls the native counts: threads the platform starts
+// (Pango reads the font set in one of its own) are none of the module's.
+thread_local bool counting = false;
+std::atomic<int> allocations{0};
+std::atomic<int> releases{0};
+
+}  // namespace
+
+#if TAMRI_COUNTS_ALLOCATIONS
+namespace {
+
+thread_local bool insideHook = false;
+
+void noteModuleWork(std::atomic<int>& counter) {
+  if (!counting || insideHook) return;
+  insideHook = true;
+  if (host::platformDepth() == 0) counter.fetch_add(1, std::memory_order_relaxed);
+  insideHook = false;
+}
+void noteAllocation() { noteModuleWork(allocations); }
+
+}  // namespace
+
+extern "C" {
+void* __libc_malloc(size_t);
+void* __libc_calloc(size_t, size_t);
+void* __libc_realloc(void*, size_t);
+void __libc_free(void*);
+
+void* malloc(size_t size) {
+  noteAllocation();
+  return __libc_malloc(size);
+}
+void* calloc(size_t count, size_t size) {
+  noteAllocation();
+  return __libc_calloc(count, size);
+}
+void* realloc(void* block, size_t size) {
+  noteAllocation();
+  return __libc_realloc(block, size);
+}
+void free(void* block) {
+  if (block) noteModuleWork(releases);
+  __libc_free(block);
+}
+}
+
+void* operator new(size_t size) {
+  noteAllocation();
+  if (void* p = __libc_malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void* operator new[](size_t size) { return operator new(size); }
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+  noteAllocation();
+  return __libc_malloc(size ? size : 1);
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept {
+  return operator new(size, tag);
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, size_t) noexcept { std::free(p); }
+void operator delete[](void* p, size_t) noexcept { std::free(p); }
+#endif
+
+namespace tamri_test {
+
+bool allocationsCounted() { return TAMRI_COUNTS_ALLOCATIONS; }
+void setCountingAllocations(bool on) { counting = on; }
+void resetAllocationCounts() {
+  allocations = 0;
+  releases = 0;
+}
+int moduleAllocations() { return allocations.load(); }
+int moduleReleases() { return releases.load(); }
+
+}  // namespace tamri_test
