@@ -56,11 +56,13 @@ render_scene() { # NAME PNG TRACE
 html_escape() { sed -e 's/&/\&amp;/g' -e 's/</\&lt;/g' -e 's/>/\&gt;/g'; }
 
 write_report() {
-  local failed=("$out"/*.failed) page="$out/index.html" name
+  local failed=("$out"/*.failed) page="$out/index.html" name draft
   if [ ! -e "${failed[0]}" ]; then
     rm -f "$page"
     return 0
   fi
+  # Checks running side by side each write a whole page and move it in place.
+  draft="$(mktemp "$out/index.XXXXXX")" || return 0
   {
     echo '<!DOCTYPE html><html><head><meta charset="utf-8"><title>Scene regression</title>'
     echo '<style>body{font-family:sans-serif;background:#f4f4f4}figure{display:inline-block;margin:0 12px 12px 0;vertical-align:top}'
@@ -78,7 +80,7 @@ write_report() {
         echo "<h3>trace (- reference, + result)</h3><pre>$(html_escape <"$out/$name.trace.diff")</pre>"
     done
     echo '</body></html>'
-  } >"$page.tmp" && mv "$page.tmp" "$page"
+  } >"$draft" && chmod 644 "$draft" && mv "$draft" "$page"
   echo "regression report: file://$(realpath "$page")"
 }
 
