@@ -303,9 +303,12 @@ TEST_F(FarPathRaster, CurvesKeepTheirShape) {
   for (int32_t y = 0; y < kLarge; ++y) {
     for (int32_t x = 0; x < kLarge; ++x) {
       const double cx = x + 0.5, cy = y + 0.5;
-      if (!nearCurve(cx, cy, 1))
+      if (!nearCurve(cx, cy, 1)) {
         EXPECT_EQ(fill[y][x], cy > curveY(cx) ? '#' : '.') << x << ", " << y;
-      if (outline[y][x] == '#') EXPECT_TRUE(nearCurve(x, y, 1.5)) << x << ", " << y;
+      }
+      if (outline[y][x] == '#') {
+        EXPECT_TRUE(nearCurve(x, y, 1.5)) << x << ", " << y;
+      }
     }
   }
   for (int32_t x = 0; x < kLarge; ++x) {
