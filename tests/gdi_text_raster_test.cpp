@@ -348,6 +348,8 @@ TEST_F(TextRaster, TheMarqueeScrollsByItsOffsetRoundALoop) {
   EXPECT_EQ(marquee(true, loop), home);
   EXPECT_EQ(marquee(true, 3 * loop + 10), moved(home, -10, 0));
   EXPECT_EQ(marquee(false, loop - 10), moved(home, -10, 0));
+  // A marquee is one line: line breaks of every kind are spaces.
+  EXPECT_EQ(marquee(true, 0, u"N\ne\u2028w\u2029s"), marquee(true, 0, u"N e w s"));
   // Forwards, a right-to-left line runs rightwards: its beginning comes in first.
   const std::u16string news = u"חדשות";
   EXPECT_EQ(marquee(true, 10, news), moved(marquee(true, 0, news), 10, 0));
