@@ -210,6 +210,14 @@ TEST_F(TextRaster, TheFlagWrapsAtSpacesAndOnlyWholeLinesAreKept) {
     EXPECT_EQ(ink(), broken);
   }
 
+  // A wrap width that differs from another only above 16 bits is laid out
+  // on its own: the whole line fits.
+  erase();
+  text(s, {0, 0, 49, 79}, kTopLeft, true);
+  erase();
+  text(s, {-65536, 0, 49, 79}, 1 | kTopLeft, true);
+  EXPECT_LT(ink().bottom, 19);
+
   // Lines break by Unicode's rules: between ideographs, between Thai words,
   // and inside a word wider than the line, with no hyphen added.
   const FONTHANDLE mono = load(u"DejaVu Sans Mono", 16);
@@ -260,6 +268,10 @@ TEST_F(TextRaster, CharactersTheFontLacksComeFromInstalledFontsThatHaveThem) {
   // character is drawn from a pinned font that has it, so no two look alike
   // and none is the box of a character that no font has.
   std::vector<std::vector<uint32_t>> seen = {drawn(u"\u0378", sans_)};
+  // That box: an outline inside its advance, from the baseline (row 15) up
+  // to three quarters of the ascent.
+  const int32_t boxWidth = measure(u"\u0378")[0];
+  EXPECT_EQ(ink(), (Ink{1, 4, boxWidth - 2, 14, 2 * (boxWidth - 2) + 2 * 9}));
   for (const std::u16string s : {u"储", u"罐", u"タ", u"탱", u"क", u"ก"}) {
     const std::vector<uint32_t> ink = drawn(s, sans_);
     EXPECT_EQ(std::count(seen.begin(), seen.end(), ink), 0);
@@ -336,6 +348,8 @@ TEST_F(TextRaster, TheMarqueeScrollsByItsOffsetRoundALoop) {
   EXPECT_EQ(marquee(true, loop), home);
   EXPECT_EQ(marquee(true, 3 * loop + 10), moved(home, -10, 0));
   EXPECT_EQ(marquee(false, loop - 10), moved(home, -10, 0));
+  // A marquee is one line: line breaks of every kind are spaces.
+  EXPECT_EQ(marquee(true, 0, u"N\ne\u2028w\u2029s"), marquee(true, 0, u"N e w s"));
   // Forwards, a right-to-left line runs rightwards: its beginning comes in first.
   const std::u16string news = u"חדשות";
   EXPECT_EQ(marquee(true, 10, news), moved(marquee(true, 0, news), 10, 0));
@@ -367,14 +381,18 @@ TEST_F(TextRaster, ControlCharactersTakeNoRoomButSpacesDo) {
   EXPECT_EQ(measure(u"a\rb\u007F\u0085\u009F"), measure(u"ab"));
   EXPECT_GT(measure(u"a ")[0], measure(u"a")[0]);
   EXPECT_GT(measure(u"a\u00A0~")[0], measure(u"a ")[0]);
+  EXPECT_EQ(measure(u"a\u2028b\u2029c"), measure(u"a\nb\nc"));  // line and paragraph separators
 }
 
 TEST_F(TextRaster, SurrogatePairsAreOneCharacterAndLoneOnesShowTheReplacement) {
-  const std::u16string doubleStruckA = {0xD835, 0xDD38};  // U+1D538, in the face
-  EXPECT_NE(measure(doubleStruckA)[0], measure(u"\u0378")[0]);
-  EXPECT_EQ(measure(doubleStruckA + doubleStruckA)[0], 2 * measure(doubleStruckA)[0]);
-  const std::u16string pair = {0xDBFF, 0xDFFD};  // U+10FFFD, in no font: one missing glyph
-  EXPECT_NE(measure(pair), measure(u"\uFFFD\uFFFD"));
+  // U+1D539 is in the face; U+1D53A after it, U+10FFFD and U+1FFFF are in no
+  // font: each shows the same box of six hexadecimal digits' room.
+  const std::u16string doubleStruckB = {0xD835, 0xDD39};
+  const std::u16string pair = {0xDBFF, 0xDFFD};
+  const std::array<int32_t, 3> box = measure(std::u16string{0xD83F, 0xDFFF});
+  EXPECT_NE(measure(doubleStruckB), box);
+  EXPECT_EQ(measure(doubleStruckB + doubleStruckB)[0], 2 * measure(doubleStruckB)[0]);
+  EXPECT_EQ(measure(pair), box);
   EXPECT_EQ(measure(std::u16string{0xD800}), measure(u"\uFFFD"));
   EXPECT_EQ(measure(std::u16string{0xDC00, u'a'}), measure(u"\uFFFDa"));
   EXPECT_NE(measure(pair)[0], measure(u"\uFFFD")[0]);

@@ -261,7 +261,6 @@ void joinFontSet(const std::string& file) {
   if (!lib.addedFiles.insert(file).second) return;
   FcConfigAppFontAddFile(lib.config, reinterpret_cast<const FcChar8*>(file.c_str()));
   pango_fc_font_map_config_changed(PANGO_FC_FONT_MAP(lib.fontMap));
-  lib.dropSmoothTwins();
   ++lib.generation;
 }
 
