@@ -20,9 +20,9 @@ unsigned char* pixel(Image& image, int x, int y) { return &image.rgba[(y * image
 using Box = std::array<int, 4>;
 Box boxOf(const regression::Comparison& c) { return {c.left, c.top, c.right, c.bottom}; }
 
-std::array<unsigned char, 3> shown(const regression::Comparison& c, int x, int y) {
+std::array<unsigned char, 4> shown(const regression::Comparison& c, int x, int y) {
   const unsigned char* p = &c.picture.rgba[(y * c.picture.width + x) * 4];
-  return {p[0], p[1], p[2]};
+  return {p[0], p[1], p[2], p[3]};
 }
 
 TEST(ImageCompare, APixelCountsWhenAnyChannelMovesBeyondTheTolerance) {
@@ -63,11 +63,12 @@ TEST(ImageCompare, ThePictureShowsWhereAndHowMuch) {
   EXPECT_EQ(out.beyond, 2);
   EXPECT_EQ(out.within, 1);
   EXPECT_EQ(boxOf(out), (Box{1, 1, 6, 4}));
-  using Colour = std::array<unsigned char, 3>;
-  EXPECT_EQ(shown(out, 1, 1), (Colour{220, 0, 0}));      // beyond
-  EXPECT_EQ(shown(out, 3, 3), (Colour{255, 140, 160}));  // in its ring
-  EXPECT_EQ(shown(out, 4, 0), (Colour{255, 150, 0}));    // within
-  EXPECT_EQ(shown(out, 7, 0), (Colour{242, 242, 242}));  // the reference, faded
+  using Colour = std::array<unsigned char, 4>;
+  EXPECT_EQ(shown(out, 1, 1), (Colour{220, 0, 0, 255}));      // beyond
+  EXPECT_EQ(shown(out, 3, 3), (Colour{255, 140, 160, 255}));  // in its ring
+  EXPECT_EQ(shown(out, 7, 5), (Colour{255, 140, 160, 255}));  // a ring reaches the corner
+  EXPECT_EQ(shown(out, 4, 0), (Colour{255, 150, 0, 255}));    // within
+  EXPECT_EQ(shown(out, 7, 0), (Colour{242, 242, 242, 255}));  // the reference, faded
   EXPECT_FALSE(compareImages(reference, Image{8, 5, std::vector<unsigned char>(8 * 5 * 4, 200)}, 3)
                    .sameSize);
 }
