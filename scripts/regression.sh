@@ -14,7 +14,7 @@
 #                   README's picture docs/panel.png follows the panel's
 # Options:
 #   --render PATH      tamri-render (default build/tools/tamri-render)
-#   --image-diff PATH  tamri-image-diff (default build/tests/tamri-image-diff)
+#   --image-diff PATH  tamri-image-diff (default build/tools/tamri-image-diff)
 #   --out DIR          results and report (default build/regression)
 #
 # A pixel matches when no channel differs by more than TOLERANCE levels (of
@@ -32,7 +32,7 @@ cd "$(dirname "$0")/.." || exit 2
 readonly TOLERANCE=3
 readonly REFERENCES=tests/references
 render=build/tools/tamri-render
-image_diff=build/tests/tamri-image-diff
+image_diff=build/tools/tamri-image-diff
 out=build/regression
 
 while [ $# -gt 0 ]; do

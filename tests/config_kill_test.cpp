@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <random>
@@ -56,10 +57,10 @@ int64_t microsecondsPerWrite() {
 }
 
 int leftOverTemporaryFiles(const std::filesystem::path& folder) {
-  int count = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    if (entry.path().filename().string().rfind("config.ini.tmp-", 0) == 0) ++count;
-  return count;
+  const std::filesystem::directory_iterator entries(folder);
+  return static_cast<int>(std::count_if(begin(entries), end(entries), [](const auto& entry) {
+    return entry.path().filename().string().rfind("config.ini.tmp-", 0) == 0;
+  }));
 }
 
 class ConfigurationProcesses : public ::testing::Test {
@@ -99,28 +100,24 @@ TEST_F(ConfigurationProcesses, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile)
       writeForever(stored + 1, report[1]);
     }
     close(report[1]);
-    int32_t starting = 0;
-    ASSERT_EQ(read(report[0], &starting, sizeof starting), sizeof starting);
     // Every other writer is first let finish one write, so that the writers
     // get on however slowly a loaded machine runs them.
     int32_t seen = stored;
-    if (kill % 2 == 1) {
-      ASSERT_EQ(read(report[0], &seen, sizeof seen), sizeof seen);
-    }
+    ASSERT_EQ(read(report[0], &seen, sizeof seen), sizeof seen);  // starting
+    seen = stored;
+    if (kill % 2 == 1) ASSERT_EQ(read(report[0], &seen, sizeof seen), sizeof seen);
     usleep(static_cast<useconds_t>(pause(random)));
     ::kill(child, SIGKILL);
     int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself: " << status;
+    ASSERT_TRUE(waitpid(child, &status, 0) == child && WIFSIGNALED(status)) << status;
     const int32_t confirmed = lastReported(report[0], seen);
     close(report[0]);
 
     host::traceClear();
     ASSERT_TRUE(corehost::loadConfiguration(path_.string()));
     ASSERT_TRUE(host::traceLines().empty()) << "kill " << kill << ": " << host::traceLines()[0];
-    const std::optional<std::string> value = corehost::configurationValue("Language", "Counter");
-    ASSERT_TRUE(value.has_value()) << "kill " << kill;
-    const int32_t found = std::stoi(*value);
+    const int32_t found =
+        std::stoi(corehost::configurationValue("Language", "Counter").value_or("no counter"));
     // The value last confirmed, or the one being written when the kill came.
     ASSERT_TRUE(found == confirmed || found == confirmed + 1)
         << "kill " << kill << ": file holds " << found << ", last stored " << confirmed;
@@ -195,12 +192,11 @@ TEST_F(ConfigurationProcesses, WritersSettingKeysAtTheSameMomentLoseNone) {
   close(done[0]);
   close(done[1]);
   int lost = 0;
-  for (int process = 0; process < kProcesses; ++process) {
-    for (int round = 0; round < kRounds; ++round) {
-      int32_t value = -1;
-      lost +=
-          !osCGgetINT32(kSection, keyOf(process, round).c_str(), false, &value) || value != round;
-    }
+  for (int key = 0; key < kProcesses * kRounds; ++key) {
+    int32_t value = -1;
+    const int round = key % kRounds;
+    lost += !osCGgetINT32(kSection, keyOf(key / kRounds, round).c_str(), false, &value) ||
+            value != round;
   }
   EXPECT_EQ(failed, 0) << "sets or reads that failed, of " << kProcesses * kRounds;
   EXPECT_EQ(lost, 0) << "keys lost of " << kProcesses * kRounds << " set by " << kProcesses

@@ -26,28 +26,19 @@ std::u16string text(const unichar* buffer) {
 
 const unichar* const kLanguage = U(u"Language");
 
-// Sets an environment variable (or removes it, for null) for one scope.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) saved_ = old;
-    if (value) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedVariable() {
-    if (saved_) {
-      setenv(name_, saved_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
+void setVariable(const char* name, const char* value) {
+  value != nullptr ? setenv(name, value, 1) : unsetenv(name);
+}
 
- private:
-  const char* name_;
-  std::optional<std::string> saved_;
+// Sets an environment variable (or removes it, for null) for one scope.
+struct ScopedVariable {
+  ScopedVariable(const char* name, const char* value) : name(name) {
+    if (const char* old = std::getenv(name)) saved = old;
+    setVariable(name, value);
+  }
+  ~ScopedVariable() { setVariable(name, saved ? saved->c_str() : nullptr); }
+  const char* name;
+  std::optional<std::string> saved;
 };
 
 class CoreConfig : public ::testing::Test {
@@ -69,7 +60,7 @@ class CoreConfig : public ::testing::Test {
   std::filesystem::path path_;
 };
 
-TEST_F(CoreConfig, IntegersAndTextsAreStoredAndTraced) {
+TEST_F(CoreConfig, IntegersAndTextsAreStoredCutAndTraced) {
   int32_t value = -5;
   EXPECT_FALSE(osCGgetINT32(kLanguage, U(u"UserApplicationLanguageElements"), false, &value));
   EXPECT_EQ(value, 0);
@@ -93,20 +84,13 @@ TEST_F(CoreConfig, IntegersAndTextsAreStoredAndTraced) {
                 "true \"Français\"",
                 "osCGgetUNICHAR(\"Language\", \"UserApplicationLanguageName1\", false, 40) -> "
                 "false"}));
-}
-
-TEST_F(CoreConfig, TextsAreCutToTheCapacity) {
-  const std::u16string fifty(50, u'n');
+  const std::u16string fifty(50, u'n');  // texts are cut to the capacity
   ASSERT_TRUE(osCGsetUNICHAR(kLanguage, U(u"Name"), U(fifty.c_str())));
-  unichar name[40];
   EXPECT_TRUE(osCGgetUNICHAR(kLanguage, U(u"Name"), false, 40, name));
   EXPECT_EQ(text(name), std::u16string(39, u'n'));
   EXPECT_FALSE(osCGgetUNICHAR(kLanguage, U(u"Name"), false, 0, name));
   EXPECT_FALSE(osCGgetUNICHAR(kLanguage, U(u"Name"), false, 40, nullptr));
-}
-
-TEST_F(CoreConfig, IntegersMustBeWholeThirtyTwoBitNumbers) {
-  int32_t value = 1;
+  // Integers must be whole 32-bit numbers.
   osCGsetINT32(kLanguage, U(u"Low"), INT32_MIN);
   EXPECT_TRUE(osCGgetINT32(kLanguage, U(u"Low"), false, &value));
   EXPECT_EQ(value, INT32_MIN);
@@ -122,7 +106,7 @@ TEST_F(CoreConfig, IntegersMustBeWholeThirtyTwoBitNumbers) {
   EXPECT_FALSE(osCGgetINT32(kLanguage, U(u"Number"), false, nullptr));
 }
 
-TEST_F(CoreConfig, CreateIfMissingStoresTheDefault) {
+TEST_F(CoreConfig, CreateIfMissingStoresTheDefaultAndBadNamesAreRefused) {
   int32_t value = 9;
   EXPECT_TRUE(osCGgetINT32(kLanguage, U(u"Fresh"), true, &value));
   EXPECT_EQ(value, 0);
@@ -131,17 +115,11 @@ TEST_F(CoreConfig, CreateIfMissingStoresTheDefault) {
   EXPECT_TRUE(osCGgetUNICHAR(kLanguage, U(u"FreshName"), true, 4, buffer));
   EXPECT_EQ(text(buffer), u"");
   EXPECT_EQ(corehost::configurationValue("Language", "FreshName"), "");
-}
-
-TEST_F(CoreConfig, NamesThatCannotBeWrittenAreRefused) {
-  EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"a=b"), 1));
-  EXPECT_FALSE(osCGsetINT32(kLanguage, U(u""), 1));
-  EXPECT_FALSE(osCGsetINT32(kLanguage, U(u" padded"), 1));
-  EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"line\nbreak"), 1));
+  for (const char16_t* name : {u"a=b", u"", u" padded", u"line\nbreak"})
+    EXPECT_FALSE(osCGsetINT32(kLanguage, U(name), 1));
   EXPECT_FALSE(osCGsetINT32(U(u"Sec]tion"), U(u"Key"), 1));
   EXPECT_FALSE(osCGsetINT32(nullptr, U(u"Key"), 1));
   EXPECT_FALSE(osCGsetUNICHAR(kLanguage, nullptr, U(u"x")));
-  int32_t value = 0;
   EXPECT_FALSE(osCGgetINT32(nullptr, nullptr, true, &value));
   EXPECT_EQ(host::traceLines().back(), "osCGgetINT32(null, null, true) -> false");
 }
@@ -362,11 +340,16 @@ TEST_F(CoreConfig, SettingAPathWritesTheCurrentValues) {
   EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"Kept"), 2));  // the file cannot be written
 }
 
-std::u16string codeAt(int32_t position) {
-  unichar code[OS_BL_LANGUAGE_CODE_CAPACITY] = {u'x', 0};
-  const bool present = osBLgetSystemLanguageCode(position, code);
-  EXPECT_EQ(present, code[0] != 0) << position;
-  return text(code);
+// The codes at positions -1 to 9, joined by "|".
+std::u16string codes() {
+  std::u16string joined;
+  for (int32_t position = -1; position <= 9; ++position) {
+    unichar code[OS_BL_LANGUAGE_CODE_CAPACITY] = {u'x', 0};
+    const bool present = osBLgetSystemLanguageCode(position, code);
+    EXPECT_EQ(present, code[0] != 0) << position;
+    joined += (position < 0 ? u"" : u"|") + text(code);
+  }
+  return joined;
 }
 
 class CoreSystemLanguages : public ::testing::Test {
@@ -382,61 +365,43 @@ class CoreSystemLanguages : public ::testing::Test {
   }
 };
 
-TEST_F(CoreSystemLanguages, AHostListGivesCodesByPositionForNinePositions) {
+// Nine positions; a code is cut to fifteen characters.
+TEST_F(CoreSystemLanguages, AHostListGivesCodesByPosition) {
   corehost::setSystemLanguages(
       {"de", "", "", "it", "a-code-longer-than-fifteen", "", "", "", "fr", "es"});
-  EXPECT_EQ(codeAt(0), u"de");
-  EXPECT_EQ(codeAt(1), u"");
-  EXPECT_EQ(codeAt(3), u"it");
-  EXPECT_EQ(codeAt(4), u"a-code-longer-t");
-  EXPECT_EQ(codeAt(8), u"fr");
-  EXPECT_EQ(codeAt(9), u"");  // nine positions only
-  EXPECT_EQ(codeAt(-1), u"");
+  EXPECT_EQ(codes(), u"|de|||it|a-code-longer-t||||fr|");
   EXPECT_TRUE(osBLgetSystemLanguageCode(0, nullptr));  // a null buffer is left alone
-  EXPECT_EQ(host::traceLines()[0], "osBLgetSystemLanguageCode(0) -> true \"de\"");
-  EXPECT_EQ(host::traceLines()[1], "osBLgetSystemLanguageCode(1) -> false");
+  EXPECT_EQ(host::traceLines()[1], "osBLgetSystemLanguageCode(0) -> true \"de\"");
+  EXPECT_EQ(host::traceLines()[2], "osBLgetSystemLanguageCode(1) -> false");
 }
 
-TEST_F(CoreSystemLanguages, TheEnvironmentListComesBeforeTheConfiguration) {
-  osCGsetUNICHAR(kLanguage, U(u"SystemLanguage0"), U(u"nl"));
-  const ScopedVariable list("TAMRI_SYSTEM_LANGUAGES", "en, ,fr,,,,,,it,xx");
-  EXPECT_EQ(codeAt(0), u"en");
-  EXPECT_EQ(codeAt(1), u"");
-  EXPECT_EQ(codeAt(2), u"fr");
-  EXPECT_EQ(codeAt(7), u"");
-  EXPECT_EQ(codeAt(8), u"it");
-  EXPECT_EQ(codeAt(9), u"");
-}
-
-TEST_F(CoreSystemLanguages, ConfiguredPositionsComeBeforeTheLocale) {
-  const ScopedVariable lang("LANG", "sv_SE.UTF-8");
+// The environment's list before the configured positions, those before the
+// locale, whose language (LC_ALL, LC_MESSAGES, LANG) is at position zero.
+TEST_F(CoreSystemLanguages, TheEnvironmentListTheConfigurationAndTheLocaleInThatOrder) {
   osCGsetUNICHAR(kLanguage, U(u"SystemLanguage3"), U(u"nl"));
   osCGsetUNICHAR(kLanguage, U(u"SystemLanguage5"), U(u"pt"));
-  EXPECT_EQ(codeAt(0), u"");
-  EXPECT_EQ(codeAt(3), u"nl");
-  EXPECT_EQ(codeAt(5), u"pt");
-}
-
-TEST_F(CoreSystemLanguages, WithoutAListTheLocaleLanguageIsAtPositionZero) {
-  const ScopedVariable all("LC_ALL", "");
-  const ScopedVariable messages("LC_MESSAGES", nullptr);
+  const ScopedVariable all("LC_ALL", ""), messages("LC_MESSAGES", nullptr);
+  const ScopedVariable lang("LANG", "sv_SE.UTF-8");
+  EXPECT_EQ(codes(), u"||||nl||pt||||");
   {
-    const ScopedVariable lang("LANG", "de_AT.UTF-8@euro");
-    EXPECT_EQ(codeAt(0), u"de");
-    EXPECT_EQ(codeAt(1), u"");
+    const ScopedVariable list("TAMRI_SYSTEM_LANGUAGES", "en, ,fr,,,,,,it,xx");
+    EXPECT_EQ(codes(), u"|en||fr||||||it|");
   }
-  {
-    const ScopedVariable lang("LANG", "C.UTF-8");
-    EXPECT_EQ(codeAt(0), u"en");
-  }
-  {
-    const ScopedVariable lang("LANG", "POSIX");
-    const ScopedVariable overriding("LC_MESSAGES", "fi_FI");
-    EXPECT_EQ(codeAt(0), u"fi");
+  corehost::resetConfiguration();
+  const struct {
+    const char *lang, *messages;
+    std::u16string expected;
+  } locales[] = {{"de_AT.UTF-8@euro", nullptr, u"|de|||||||||"},
+                 {"C.UTF-8", nullptr, u"|en|||||||||"},
+                 {"POSIX", "fi_FI", u"|fi|||||||||"}};
+  for (const auto& row : locales) {
+    const ScopedVariable locale("LANG", row.lang), overriding("LC_MESSAGES", row.messages);
+    EXPECT_EQ(codes(), row.expected) << row.lang;
   }
 }
 
-TEST(CoreTimeZone, PinnedOffset) {
+// A pinned offset, else GMT minus local time from the C library.
+TEST(CoreTimeZone, OffsetIsPinnedOrGmtMinusLocalTime) {
   host::traceClear();
   corehost::setTimeZoneOffset(std::chrono::minutes(-60));
   int32_t offset = 9999;
@@ -445,28 +410,16 @@ TEST(CoreTimeZone, PinnedOffset) {
   EXPECT_EQ(host::traceLines(),
             (std::vector<std::string>{"osTMgetGMTTimeZoneOffset() -> true -60"}));
   corehost::setTimeZoneOffset(std::nullopt);
-}
-
 #if !defined(_WIN32)
-TEST(CoreTimeZone, LibraryOffsetIsGmtMinusLocalTime) {
-  const char* saved = std::getenv("TZ");
-  const std::string previous = saved != nullptr ? saved : "";
-  setenv("TZ", "XYZ-5:30", 1);  // five and a half hours east of Greenwich, no summer time
-  tzset();
-  int32_t offset = 9999;
-  EXPECT_TRUE(osTMgetGMTTimeZoneOffset(&offset));
-  EXPECT_EQ(offset, -330);
-  setenv("TZ", "XYZ3", 1);
-  tzset();
-  EXPECT_TRUE(osTMgetGMTTimeZoneOffset(&offset));
-  EXPECT_EQ(offset, 180);
-  if (saved != nullptr) {
-    setenv("TZ", previous.c_str(), 1);
-  } else {
-    unsetenv("TZ");
+  for (const auto& [zone, expected] :
+       {std::pair{"XYZ-5:30", -330}, std::pair{"XYZ3", 180}}) {  // east, west, no summer time
+    const ScopedVariable tz("TZ", zone);
+    tzset();
+    EXPECT_TRUE(osTMgetGMTTimeZoneOffset(&offset));
+    EXPECT_EQ(offset, expected) << zone;
   }
   tzset();
-}
 #endif
+}
 
 }  // namespace

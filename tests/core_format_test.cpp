@@ -20,40 +20,24 @@ std::u16string format(const char16_t* pattern, Arguments... arguments) {
   return result;
 }
 
-TEST(CoreFormat, UnsignedAndOctalOfNumberDisplay) {
-  EXPECT_EQ(format(u"%u", -1), u"4294967295");
-  EXPECT_EQ(format(u"%u", 1500), u"1500");
-  EXPECT_EQ(format(u"%o", 8), u"10");
-  EXPECT_EQ(format(u"%o", -1), u"37777777777");
-}
-
-TEST(CoreFormat, FloatFieldOfFloatDisplay) {
-  EXPECT_EQ(format(u"%0*.*f", 0, 2, 3.14159), u"3.14");
-  EXPECT_EQ(format(u"%0*.*f", 5, 2, 3.14159), u"03.14");
-  EXPECT_EQ(format(u"%0*.*f", 6, 2, -3.14159), u"-03.14");
-  EXPECT_EQ(format(u"%0*.*f", 2, 3, 12.3456), u"12.346");
-  EXPECT_EQ(format(u"%0*.*f", 1, 4, 0.5), u"0.5000");
-  EXPECT_EQ(format(u"%0*.*f", 0, 2, 9.996), u"10.00");
-  EXPECT_EQ(format(u"%0*.*f", 0, 0, 2.5), u"2");
-  EXPECT_EQ(format(u"%0*.*f", 0, 1, 1234567.5), u"1234567.5");
+// The fields the displays ask for: unsigned and octal numbers, the float
+// field with width and precision from arguments, dates and times.
+TEST(CoreFormat, FieldsOfTheDisplays) {
+  EXPECT_EQ(format(u"%u|%u|%o|%o", -1, 1500, 8, -1), u"4294967295|1500|10|37777777777");
+  const struct {
+    int width, precision;
+    double value;
+    std::u16string expected;
+  } floats[] = {{0, 2, 3.14159, u"3.14"},    {5, 2, 3.14159, u"03.14"},
+                {6, 2, -3.14159, u"-03.14"}, {2, 3, 12.3456, u"12.346"},
+                {1, 4, 0.5, u"0.5000"},      {0, 2, 9.996, u"10.00"},
+                {0, 0, 2.5, u"2"},           {0, 1, 1234567.5, u"1234567.5"}};
+  for (const auto& row : floats)
+    EXPECT_EQ(format(u"%0*.*f", row.width, row.precision, row.value), row.expected) << row.value;
   EXPECT_EQ(format(u"%.*f", -1, 1.5), u"1.500000");  // a negative precision is none
-}
-
-TEST(CoreFormat, DateAndTimeFormats) {
-  EXPECT_EQ(format(u"%d/%02d/%02d", 2024, 3, 7), u"2024/03/07");
-  EXPECT_EQ(format(u"%02d/%02d/%d", 7, 3, 2024), u"07/03/2024");
-  EXPECT_EQ(format(u"%d%02d%02d", 2024, 3, 7), u"20240307");
+  EXPECT_EQ(format(u"%d/%02d/%02d %02d/%02d/%d %d%02d%02d", 2024, 3, 7, 7, 3, 2024, 2024, 3, 7),
+            u"2024/03/07 07/03/2024 20240307");
   EXPECT_EQ(format(u"%02d:%02d:%02d", 14, 5, 9), u"14:05:09");
-  EXPECT_EQ(format(u" "), u" ");
-}
-
-TEST(CoreFormat, IntegerFlagsWidthsAndLengths) {
-  EXPECT_EQ(format(u"%i|%+d|% d|%5d|%-5d|%05d", 1, 2, 3, 4, 5, -6), u"1|+2| 3|    4|5    |-0006");
-  EXPECT_EQ(format(u"%*d|%*d", 4, 7, -4, 7), u"   7|7   ");
-  EXPECT_EQ(format(u"%x|%X|%#x|%#o|%.3d", 255, 255, 255, 8, 7), u"ff|FF|0xff|010|007");
-  EXPECT_EQ(format(u"%lld|%llu", -9000000000LL, 18446744073709551615ULL),
-            u"-9000000000|18446744073709551615");
-  EXPECT_EQ(format(u"%ld|%hd|%hu|%hhx", 123456L, 70000, -1, 0x1FF), u"123456|4464|65535|ff");
 }
 
 // Integers are written without the C library; they must read as its own.
@@ -87,6 +71,8 @@ TEST(CoreFormat, IntegersMatchTheCLibraryForEveryFlagWidthAndPrecision) {
     }
     EXPECT_EQ(std::string(wideText.begin(), wideText.end()), expected) << pattern << " " << value;
   }
+  EXPECT_EQ(format(u"%*d|%*d", 4, 7, -4, 7), u"   7|7   ");
+  EXPECT_EQ(format(u"%ld|%hd|%hu|%hhx", 123456L, 70000, -1, 0x1FF), u"123456|4464|65535|ff");
 }
 
 TEST(CoreFormat, FloatingConversions) {
@@ -95,7 +81,7 @@ TEST(CoreFormat, FloatingConversions) {
   EXPECT_EQ(format(u"%#.0f|%+.1f|%8.3f", 3.0, 2.25, -1.5), u"3.|+2.2|  -1.500");
 }
 
-TEST(CoreFormat, TextsAndCharacters) {
+TEST(CoreFormat, TextsCharactersAndUnknownConversions) {
   const unichar* reason = U(u"no memory");
   EXPECT_EQ(format(u"Failed to init native support for gpclasses.graphics.CgpArc : %s", reason),
             u"Failed to init native support for gpclasses.graphics.CgpArc : no memory");
@@ -106,20 +92,15 @@ TEST(CoreFormat, TextsAndCharacters) {
       format(u"%s|%hs", static_cast<const unichar*>(nullptr), static_cast<const char*>(nullptr)),
       u"(null)|(null)");
   EXPECT_EQ(format(u"100%%"), u"100%");
-}
-
-TEST(CoreFormat, UnknownConversionsAreCopied) {
+  // Unknown conversions are copied.
   EXPECT_EQ(format(u"%y|%5k|end%", 1), u"%y|%5k|end%");
   EXPECT_EQ(format(u"a%\x20AC"), u"a%€");
 }
 
-TEST(CoreFormat, HugeWidthsAreLimited) {
+TEST(CoreFormat, HugeWidthsAreLimitedAndBoundedFormattingCutsAndTerminates) {
   EXPECT_EQ(format(u"%*d", 100000, 1).size(), 512u);
   EXPECT_EQ(format(u"%.*f", 100000, 1.0).size(), 514u);
   EXPECT_EQ(format(u"%f", 1e308).size(), 316u);
-}
-
-TEST(CoreFormat, BoundedFormattingCutsAndTerminates) {
   unichar buffer[8];
   EXPECT_EQ(osUTusnprintf(buffer, 5, U(u"%d"), 1234567), 4);
   EXPECT_EQ(std::u16string(reinterpret_cast<char16_t*>(buffer)), u"1234");

@@ -7,6 +7,7 @@ namespace {
 using tamri_test::makeIntArray;
 using tamri_test::makeObject;
 using tamri_test::traceWith;
+using F = std::pair<const char*, int64_t>;
 using Lines = std::vector<std::string>;
 
 class HostMethodsTest : public tamri_test::VmTest {
@@ -21,103 +22,76 @@ class HostMethodsTest : public tamri_test::VmTest {
         vmhost::methodIdentifier("gpclasses/baseclasses/CgpGraphics", nameSig)));
   }
   static jword ellipse(tamri_test::FieldValues extra = {}) {
-    tamri_test::FieldValues fields{{"x1", 10},
-                                   {"y1", 20},
-                                   {"x2", 30},
-                                   {"y2", 40},
-                                   {"lineColor", 0x102030},
-                                   {"fillColor", 0xF0F0F0},
-                                   {"fillStyle", 1},
-                                   {"lineWidth", 1},
-                                   {"lineStyle", 1},
-                                   {"backColor", 0x00AA00}};
+    tamri_test::FieldValues fields({F("x1", 10), F("y1", 20), F("x2", 30), F("y2", 40),
+                                    F("lineColor", 0x102030), F("fillColor", 0xF0F0F0),
+                                    F("fillStyle", 1), F("lineWidth", 1), F("lineStyle", 1),
+                                    F("backColor", 0x00AA00)});
     fields.insert(fields.end(), extra.begin(), extra.end());
     return makeObject("gpclasses/graphics/CgpEllipse", fields);
   }
 };
 
-TEST_F(HostMethodsTest, BackgroundFillsTheRectangleOnlyWhenTheObjectHasOne) {
-  invoke(ellipse(), "drawBackground(I)V", {1});
-  invoke(ellipse({{"hasBackground", 1}}), "drawBackground(I)V", {1});
-  EXPECT_EQ(traceWith("osGX"),
-            Lines{"osGXfillRectangle(10, 20, 30, 40, 0, 0x0000AA00, 1, 0x0000AA00, 0, 0, 0)"});
-}
-
-TEST_F(HostMethodsTest, ReversedAndDisabledDrawWithChangedColoursAndPutThemBack) {
+// Background only with one; reversed and disabled colours put back after;
+// secured and bad quality marks over what was drawn.
+TEST_F(HostMethodsTest, TheDrawVariantsDrawWithTheirColoursAndMarks) {
   const jword object = ellipse();
+  invoke(object, "drawBackground(I)V", {1});
+  invoke(ellipse({F("hasBackground", 1)}), "drawBackground(I)V", {1});
   invoke(object, "drawReverse(I)V", {1});
   invoke(object, "drawDisabled(I)V", {1});
-  EXPECT_EQ(traceWith("osGX"),
-            (Lines{"osGXfillEllipse(10, 20, 30, 40, 0x000F0F0F, 1, 0x0000AA00)",
-                   "osGXdrawEllipse(10, 20, 30, 40, 0x00EFDFCF, 1, 1, 0x0000AA00)",
-                   "osGXfillEllipse(10, 20, 30, 40, 0x00E8E8E8, 1, 0x0000AA00)",
-                   "osGXdrawEllipse(10, 20, 30, 40, 0x007E7E7E, 1, 1, 0x0000AA00)"}));
   EXPECT_EQ(vmhost::getField(object, "lineColor"), 0x102030);
   EXPECT_EQ(vmhost::getField(object, "fillColor"), 0xF0F0F0);
-}
-
-TEST_F(HostMethodsTest, SecuredAndBadQualityMarkWhatWasDrawn) {
-  const jword object = ellipse({{"fillStyle", 0}, {"lineColor", INT32_MIN}});
-  invoke(object, "drawSecured(I)V", {1});
-  invoke(object, "drawBadQuality(I)V", {1});
+  const jword outline = ellipse({F("fillStyle", 0), F("lineColor", INT32_MIN)});
+  invoke(outline, "drawSecured(I)V", {1});
+  invoke(outline, "drawBadQuality(I)V", {1});
   EXPECT_EQ(traceWith("osGX"),
-            (Lines{"osGXdrawEllipse(10, 20, 30, 40, 0x80000000, 1, 1, 0x0000AA00)",
+            (Lines{"osGXfillRectangle(10, 20, 30, 40, 0, 0x0000AA00, 1, 0x0000AA00, 0, 0, 0)",
+                   "osGXfillEllipse(10, 20, 30, 40, 0x000F0F0F, 1, 0x0000AA00)",
+                   "osGXdrawEllipse(10, 20, 30, 40, 0x00EFDFCF, 1, 1, 0x0000AA00)",
+                   "osGXfillEllipse(10, 20, 30, 40, 0x00E8E8E8, 1, 0x0000AA00)",
+                   "osGXdrawEllipse(10, 20, 30, 40, 0x007E7E7E, 1, 1, 0x0000AA00)",
+                   "osGXdrawEllipse(10, 20, 30, 40, 0x80000000, 1, 1, 0x0000AA00)",
                    "osGXfillRectangle(10, 20, 30, 40, 0, 0x00808080, 6, 0x80000000, 0, 0, 0)",
                    "osGXfillRectangle(10, 20, 30, 40, 0, 0x00E00000, 7, 0x80000000, 0, 0, 0)",
                    "osGXdrawRectangle(10, 20, 30, 40, 1, 2, 0x00E00000, 0x80000000, 0, 0, 0)"}));
 }
 
-TEST_F(HostMethodsTest, ShiftPlacesFromTheDesignPositionAndCarriesPointsAndArcs) {
+TEST_F(HostMethodsTest, ShiftAndResizePlaceFromTheDesignRectangleAndCarryPointsAndArcs) {
   const jword points = makeIntArray({10, 20, 30, 20, 20, 40, 99});
-  const jword polygon = makeObject("gpclasses/graphics/CgpPolygon", {{"x1", 14},
-                                                                     {"y1", 24},
-                                                                     {"x2", 34},
-                                                                     {"y2", 44},
-                                                                     {"baseX1", 10},
-                                                                     {"baseY1", 20},
-                                                                     {"points", points}});
+  const jword polygon = makeObject("gpclasses/graphics/CgpPolygon",
+                                   {F("x1", 14), F("y1", 24), F("x2", 34), F("y2", 44),
+                                    F("baseX1", 10), F("baseY1", 20), F("points", points)});
   invoke(polygon, "shift(II)V", {5, 2});
   // Design (10, 20) + (5, -2): the points move by (1, -6) from where they were.
   EXPECT_EQ(vmhost::intArray(points), (std::vector<int32_t>{11, 14, 31, 14, 21, 34, 99}));
   EXPECT_EQ(vmhost::getField(polygon, "x2"), 35);
-
   const jword pie = makeObject(
       "gpclasses/graphics/CgpPie",
-      {{"x1", 10}, {"y1", 20}, {"arcX1", 10}, {"arcY2", 50}, {"startX", 7}, {"endY", -3}});
+      {F("x1", 10), F("y1", 20), F("arcX1", 10), F("arcY2", 50), F("startX", 7), F("endY", -3)});
   invoke(pie, "setPosition(II)V", {110, 10});
-  for (const auto& [field, value] : std::vector<std::pair<const char*, int64_t>>{
-           {"arcX1", 110}, {"arcY2", 40}, {"startX", 107}, {"endY", -13}, {"y1", 10}})
+  for (const auto& [field, value] : tamri_test::FieldValues{
+           F("arcX1", 110), F("arcY2", 40), F("startX", 107), F("endY", -13), F("y1", 10)})
     EXPECT_EQ(vmhost::getField(pie, field), value) << field;
-}
 
-TEST_F(HostMethodsTest, ResizeScalesPointsIntoTheNewRectangle) {
-  const jword points = makeIntArray({10, 20, 30, 20, 20, 40});
-  const jword polygon = makeObject("gpclasses/graphics/CgpPolygon", {{"x1", 10},
-                                                                     {"y1", 20},
-                                                                     {"x2", 30},
-                                                                     {"y2", 40},
-                                                                     {"baseX1", 0},
-                                                                     {"baseY1", 0},
-                                                                     {"baseX2", 20},
-                                                                     {"baseY2", 20},
-                                                                     {"points", points}});
-  invoke(polygon, "resize(IB)V", {200, 6});
+  const jword corners = makeIntArray({10, 20, 30, 20, 20, 40});
+  const jword scaled =
+      makeObject("gpclasses/graphics/CgpPolygon",
+                 {F("x1", 10), F("y1", 20), F("x2", 30), F("y2", 40), F("baseX1", 0),
+                  F("baseY1", 0), F("baseX2", 20), F("baseY2", 20), F("points", corners)});
+  invoke(scaled, "resize(IB)V", {200, 6});
   // 21 pixels wide twice: 42, so 10..51.
-  EXPECT_EQ(vmhost::intArray(points), (std::vector<int32_t>{10, 20, 51, 20, 30, 40}));
-  invoke(polygon, "resize(IB)V", {100, 3});
-  EXPECT_EQ(vmhost::getField(polygon, "y1"), 20);
-  EXPECT_EQ(vmhost::getField(polygon, "y2"), 40);
+  EXPECT_EQ(vmhost::intArray(corners), (std::vector<int32_t>{10, 20, 51, 20, 30, 40}));
+  invoke(scaled, "resize(IB)V", {100, 3});
+  EXPECT_EQ(vmhost::getField(scaled, "y1"), 20);
+  EXPECT_EQ(vmhost::getField(scaled, "y2"), 40);
 }
 
 TEST_F(HostMethodsTest, AGroupShiftPlacesItsMembersThroughItsOwnNative) {
-  const jword member =
-      makeObject("gpclasses/graphics/CgpEllipse", {{"x1", 20}, {"y1", 30}, {"x2", 25}, {"y2", 35}});
+  const jword member = makeObject("gpclasses/graphics/CgpEllipse",
+                                  {F("x1", 20), F("y1", 30), F("x2", 25), F("y2", 35)});
   const jword group = makeObject("gpclasses/graphics/CgpComplexObj",
-                                 {{"x1", 20},
-                                  {"y1", 30},
-                                  {"baseX1", 0},
-                                  {"baseY1", 0},
-                                  {"children", vmhost::newRefArray(std::vector<jword>{member})}});
+                                 {F("x1", 20), F("y1", 30), F("baseX1", 0), F("baseY1", 0),
+                                  F("children", vmhost::newRefArray(std::vector<jword>{member}))});
   invoke(group, "shift(II)V", {7, 8});
   EXPECT_EQ(vmhost::getField(member, "x1"), 7);
   EXPECT_EQ(vmhost::getField(member, "y1"), -8);

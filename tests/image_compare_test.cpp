@@ -1,6 +1,6 @@
 // The regression's picture comparison: which pixels count as different, and
 // what the picture of the differences shows.
-#include "regression/image_compare.h"
+#include "image_compare.h"
 
 #include <gtest/gtest.h>
 
