@@ -266,31 +266,24 @@ TEST_F(CoreConfig, AFileThatCannotBeReadIsReportedOnceAndKept) {
   std::filesystem::remove(path_);
 }
 
-TEST_F(CoreConfig, WritesReplaceTheFileWholeAndLeaveNoTemporaryFile) {
-  ASSERT_FALSE(corehost::loadConfiguration(path_.string()));
-  EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 1));
-  std::filesystem::permissions(
-      path_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-  const auto before = std::filesystem::status(path_).permissions();
-  EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 2));
-  EXPECT_EQ(std::filesystem::status(path_).permissions(), before);
-  EXPECT_EQ(tamri_test::fileText(path_), "[Language]\nA=2\n");
-  for (const auto& entry : std::filesystem::directory_iterator(path_.parent_path())) {
-    EXPECT_EQ(entry.path().filename().string().rfind(path_.filename().string() + ".tmp", 0),
-              std::string::npos)
-        << entry.path();
-  }
-}
-
-TEST_F(CoreConfig, WritesGoThroughASymbolicLinkToItsFile) {
+// A set replaces the file whole, through a link to it, keeping its mode and
+// leaving no temporary file; the lock is the real file's.
+TEST_F(CoreConfig, WritesReplaceTheFileWholeThroughALinkKeepingItsMode) {
   const std::filesystem::path real = path_.string() + ".real";
+  const auto mode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
   std::ofstream(real) << "[Language]\nA=1\n";
+  std::filesystem::permissions(real, mode);
   std::filesystem::create_symlink(real, path_);
   ASSERT_TRUE(corehost::loadConfiguration(path_.string()));
   EXPECT_TRUE(osCGsetINT32(kLanguage, U(u"A"), 2));
   EXPECT_TRUE(std::filesystem::is_symlink(path_));
+  EXPECT_EQ(std::filesystem::status(real).permissions(), mode);
   EXPECT_EQ(tamri_test::fileText(real), "[Language]\nA=2\n");
-  EXPECT_TRUE(std::filesystem::exists(real.string() + ".lock"));  // the lock is the file's
+  EXPECT_TRUE(std::filesystem::exists(real.string() + ".lock"));
+  for (const auto& entry : std::filesystem::directory_iterator(path_.parent_path())) {
+    const std::string name = entry.path().filename().string();
+    EXPECT_FALSE(name.rfind(path_.filename().string(), 0) == 0 && name.find(".tmp") != name.npos);
+  }
   std::filesystem::remove(real);
   std::filesystem::remove(real.string() + ".lock");
 }
