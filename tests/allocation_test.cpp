@@ -90,34 +90,24 @@ void fill(jword box) {
   call(box, "wipeOut()V");
 }
 
-TEST_F(AllocationTest, OnlyTheListBoxsConstructionAllocates) {
-  if (!tamri_test::allocationsCounted()) GTEST_SKIP() << "the address sanitizer owns malloc";
-  const jword box = listBox();
-  tamri_test::resetAllocationCounts();
-  construct(box, 3, 6);
-  EXPECT_GT(moduleAllocations(), 0);  // the counter does see the module allocate
-  tamri_test::resetAllocationCounts();
-  fill(box);
-  EXPECT_EQ(std::pair(moduleAllocations(), moduleReleases()), std::pair(0, 0));
-  call(box, "deleteListBox()V");
-  EXPECT_EQ(moduleAllocations(), 0);
-  EXPECT_GT(moduleReleases(), 0);
-}
-
 // Under the address sanitizer the counter is off and LeakSanitizer checks
 // at exit that nothing was lost; models still in the table are counted here.
-TEST_F(AllocationTest, AThousandListBoxesLeaveNothingBehind) {
+TEST_F(AllocationTest, OnlyTheListBoxsConstructionAllocatesAndItsDeletionFreesIt) {
   tamri_test::resetAllocationCounts();
+  int whileFilled = 0;
   for (uint32_t i = 0; i < 1000; ++i) {
     const jword box = listBox();
     construct(box, 1 + i % 3, 2 + i % 9);
     if (i % 2) construct(box, 3, 5);  // constructed again: the first model goes
+    const int before = moduleAllocations() + moduleReleases();
     fill(box);
+    whileFilled += moduleAllocations() + moduleReleases() - before;
     call(box, "deleteListBox()V");
   }
   EXPECT_EQ(tamri::liveListBoxModels(), 0);
   if (tamri_test::allocationsCounted()) {
-    EXPECT_GE(moduleAllocations(), 1000);
+    EXPECT_EQ(whileFilled, 0);
+    EXPECT_GE(moduleAllocations(), 1000);  // the counter does see the module allocate
     EXPECT_EQ(moduleAllocations(), moduleReleases());
   }
 }
