@@ -96,23 +96,14 @@ TEST_F(FontTest, TcpAndAgfaFonts) {
 class TextObjectTest : public FontTest {
  protected:
   jword textObject(jword fontObject, tamri_test::FieldValues extra = {}) {
-    tamri_test::FieldValues fields{{"x1", 10},
-                                   {"y1", 20},
-                                   {"x2", 110},
-                                   {"y2", 45},
-                                   {"fillColor", 0x11},
-                                   {"backColor", 0x22},
-                                   {"lineColor", 0x33},
-                                   {"textSecondColor", 0x44},
-                                   {"lineWidth", 2},
-                                   {"lineStyle", 3},
-                                   {"textLayoutCode", 6},
-                                   {"textAttribute1", 5},
-                                   {"textAttribute2", -1},
-                                   {"textAttribute6", 7},
-                                   {"textAttribute7", 9},
-                                   {"text", string(u"Label")},
-                                   {"textFont", fontObject}};
+    // clang-format off
+    tamri_test::FieldValues fields{
+        {"x1", 10}, {"y1", 20}, {"x2", 110}, {"y2", 45}, {"fillColor", 0x11}, {"backColor", 0x22},
+        {"lineColor", 0x33}, {"textSecondColor", 0x44}, {"lineWidth", 2}, {"lineStyle", 3},
+        {"textLayoutCode", 6}, {"textAttribute1", 5}, {"textAttribute2", -1},
+        {"textAttribute6", 7}, {"textAttribute7", 9}, {"textFont", fontObject}};
+    // clang-format on
+    fields.push_back({"text", string(u"Label")});
     fields.insert(fields.end(), extra.begin(), extra.end());
     return makeObject("gpclasses/graphics/CgpText", fields);
   }

@@ -55,12 +55,10 @@ class ImagesTest : public tamri_test::VmTest {
   }
   static jword graphicFile(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int64_t handle,
                            int64_t option = 0) {
-    return tamri_test::makeObject(kGraphicFile, {{"x1", x1},
-                                                 {"y1", y1},
-                                                 {"x2", x2},
-                                                 {"y2", y2},
-                                                 {"imageHandle", handle},
-                                                 {"imageOption", option}});
+    // clang-format off
+    return tamri_test::makeObject(kGraphicFile, {{"x1", x1}, {"y1", y1}, {"x2", x2}, {"y2", y2},
+                                                 {"imageHandle", handle}, {"imageOption", option}});
+    // clang-format on
   }
 
   int32_t surface_ = 0;

@@ -138,8 +138,7 @@ TEST_F(LanguageManagerTest, EachPresentSystemLanguageIsReportedOnceInOrder) {
   corehost::setSystemLanguages({"en", "", "", "fr", "", "", "", "", "it", "es"});
   call("initSystemLanguagesFromConfig()V");
   const std::string callback =
-      "callback direct gpclasses/baseclasses/CgpLanguageMgr "
-      "addSystemLanguageFromNative(I)V on #" +
+      "callback virtual gpclasses/baseclasses/CgpLanguageMgr.addSystemLanguageFromNative(I)V on #" +
       std::to_string(manager_);
   EXPECT_EQ(traceWith("callback"),
             (Lines{callback + " (0)", callback + " (3)", callback + " (8)"}));

@@ -70,6 +70,10 @@ TEST_F(NumberDisplayTest, TheFieldSplitsDecimalsFillsZerosGroupsAndOverflows) {
       {{-123456, 10, 6, 0, false, true}, "-123,456"},  // a full last group
       {{-123, 10, 4, 0, false, true}, "-123"},
       {{999, 10, 4, 0, false, true}, "999"}};
+  // Units follow the value and the overflow mark; a null unit is none.
+  EXPECT_EQ(number({15000, 10, 4, 0}, unit(u"rpm")), "****rpm");
+  EXPECT_EQ(number({-215, 10, 2, 1}, unit(u" °C")), "-21.5 °C");
+  EXPECT_EQ(number({7, 10, 1, 0}, 0), "7");
   for (const auto& c : kConventions) {
     useSeparators(c);
     for (const auto& [f, text] : rows) EXPECT_EQ(number(f), c.shown(text)) << text;
@@ -77,10 +81,6 @@ TEST_F(NumberDisplayTest, TheFieldSplitsDecimalsFillsZerosGroupsAndOverflows) {
     EXPECT_EQ(drawnText(kSigned, {word(-12345), 10, 3, 2, 1, 1, 1, 0, 0, 0, 0, 9, 9}, {font}),
               c.shown("-123.45"));
   }
-  // Units follow the value and the overflow mark; a null unit is none.
-  EXPECT_EQ(number({15000, 10, 4, 0}, unit(u"rpm")), "****rpm");
-  EXPECT_EQ(number({-215, 10, 2, 1}, unit(u" °C")), "-21.5 °C");
-  EXPECT_EQ(number({7, 10, 1, 0}, 0), "7");
 }
 
 // Leading zeros go after the sign; a cut may take the sign away.

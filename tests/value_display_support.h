@@ -56,11 +56,10 @@ class ValueDisplayTest : public VmTest {
 
   void SetUp() override {
     VmTest::SetUp();
-    canvas = makeObject(kCanvas, {{"color", 0x112233},
-                                  {"backColor", 0x445566},
-                                  {"secondColor", 0x778899},
-                                  {"font", 5},
-                                  {"surface", 3}});
+    // clang-format off
+    canvas = makeObject(kCanvas, {{"color", 0x112233}, {"backColor", 0x445566},
+                                  {"secondColor", 0x778899}, {"font", 5}, {"surface", 3}});
+    // clang-format on
     font = makeObject("gpclasses/graphics/CgpFont", {{"fontHandle", 9}});
     useSeparators(kPointConvention);
     useTimeZoneOffset(0);
