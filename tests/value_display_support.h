@@ -95,38 +95,17 @@ class ValueDisplayTest : public VmTest {
 
   // The formatter's overloads: codes 4 and 2, colours 0xABCDEF and 0x123456,
   // the box (10, 20, 100, 30).
+  static std::vector<uint32_t> withLookAndBox(std::vector<uint32_t> head) {
+    head.insert(head.end(), {0xABCDEF, 0x123456, 10, 20, 100, 30});
+    return head;
+  }
   static std::vector<uint32_t> scalars(const tamri::NumberField& f) {
-    return {word(f.value),
-            word(f.radix),
-            word(f.integerDigits),
-            word(f.decimals),
-            4,
-            2,
-            f.isUnsigned,
-            f.grouping,
-            f.zeros,
-            0xABCDEF,
-            0x123456,
-            10,
-            20,
-            100,
-            30};
+    return withLookAndBox({word(f.value), word(f.radix), word(f.integerDigits), word(f.decimals), 4,
+                           2, f.isUnsigned, f.grouping, f.zeros});
   }
   static std::vector<uint32_t> scalars(const tamri::FloatField& f) {
-    return {floatWord(f.value),
-            word(f.integerDigits),
-            word(f.decimals),
-            4,
-            2,
-            f.autoDecimals,
-            f.grouping,
-            f.zeros,
-            0xABCDEF,
-            0x123456,
-            10,
-            20,
-            100,
-            30};
+    return withLookAndBox({floatWord(f.value), word(f.integerDigits), word(f.decimals), 4, 2,
+                           f.autoDecimals, f.grouping, f.zeros});
   }
   // 0 is a null unit string; without one the overload without a unit is called.
   std::string number(const tamri::NumberField& f) { return drawnText(kField, scalars(f), {font}); }
