@@ -26,27 +26,6 @@ const std::u16string kUnit(90, u'\u00B0');
 
 std::string narrow(const ValueText& text) { return {text.chars, text.chars + text.length}; }
 
-// The sign, digits and (when given) decimal point of a shown value: group
-// separators and the unit dropped, the decimal separator made a point.
-std::string readable(const ValueText& text, char16_t decimal) {
-  std::string kept;
-  for (int32_t i = 0; i < text.length; ++i) {
-    const char16_t c = text.chars[i];
-    if (c == decimal) {
-      kept += '.';
-    } else if (c == u'-' || (c < 0x80 && std::isalnum(static_cast<int>(c)))) {
-      kept += static_cast<char>(c);
-    }
-  }
-  return kept;
-}
-
-// Asterisks, or nothing at all for a field of no digits.
-bool isOverflowMark(const ValueText& text, const std::string& shown) {
-  return std::find(text.chars, text.chars + text.length, u'*') != text.chars + text.length ||
-         shown.empty() || shown == "-";
-}
-
 class Random {
  public:
   int32_t between(int32_t low, int32_t high) {
@@ -66,6 +45,25 @@ class Random {
   std::mt19937 engine_{20240307};
 };
 
+// The sign, digits and (when given) decimal point of a text that fits and is
+// not the overflow mark (asterisks, or nothing at all for a field of no
+// digits): group separators and the unit dropped, the decimal separator made
+// a point; empty for an overflow mark.
+std::string readable(const ValueText& text, char16_t decimal, int& readBack) {
+  EXPECT_LE(text.length, tamri::kLongestValueText);
+  EXPECT_EQ(text.chars[text.length], 0);
+  std::string kept;
+  for (int32_t i = 0; i < text.length; ++i) {
+    const char16_t c = text.chars[i];
+    if (c == u'*') return {};
+    if (c == decimal) kept += '.';
+    if (c == u'-' || (c < 0x80 && std::isalnum(static_cast<int>(c)))) kept += static_cast<char>(c);
+  }
+  if (kept.empty() || kept == "-") return {};
+  ++readBack;
+  return kept;
+}
+
 TEST(ValueDisplayProperties, NumberFieldsFitAndReadBack) {
   Random random;
   int readBack = 0;
@@ -77,17 +75,14 @@ TEST(ValueDisplayProperties, NumberFieldsFitAndReadBack) {
     const Separators separators = random.separators();
     const ValueText text = tamri::numberFieldText(f, separators, random.unit());
     SCOPED_TRACE(narrow(text) + " radix " + std::to_string(f.radix));
-    ASSERT_LE(text.length, tamri::kLongestValueText);
-    ASSERT_EQ(text.chars[text.length], 0);
-    std::string shown = readable(text, separators.decimal);
+    std::string shown = readable(text, separators.decimal, readBack);
     std::erase(shown, '.');
-    if (isOverflowMark(text, shown)) continue;
-    const bool negative = !shown.empty() && shown[0] == '-';
+    if (shown.empty()) continue;
+    const bool negative = shown[0] == '-';
     const int64_t magnitude = std::stoll(shown.substr(negative ? 1 : 0), nullptr, f.radix);
     const int64_t expected =
         f.radix == 10 && !f.isUnsigned ? int64_t{f.value} : int64_t{static_cast<uint32_t>(f.value)};
     EXPECT_EQ(negative ? -magnitude : magnitude, expected);
-    ++readBack;
   }
   EXPECT_GT(readBack, kCases / 4);  // the overflow mark is not the answer to everything
 }
@@ -102,16 +97,13 @@ TEST(ValueDisplayProperties, FloatFieldsFitAndReadBack) {
     const Separators separators = random.separators();
     const ValueText text = tamri::floatFieldText(f, separators, random.unit());
     SCOPED_TRACE(narrow(text));
-    ASSERT_LE(text.length, tamri::kLongestValueText);
-    ASSERT_EQ(text.chars[text.length], 0);
-    const std::string shown = readable(text, separators.decimal);
-    if (isOverflowMark(text, shown)) continue;
+    const std::string shown = readable(text, separators.decimal, readBack);
+    if (shown.empty()) continue;
     const size_t point = shown.find('.');
     const int decimals =
         point == std::string::npos ? 0 : static_cast<int>(shown.size() - point - 1);
     const double tolerance = 0.5 * std::pow(10.0, -decimals) + std::fabs(value) * 1e-7;
     EXPECT_NEAR(std::strtod(shown.c_str(), nullptr), value, tolerance);
-    ++readBack;
   }
   EXPECT_GT(readBack, kCases / 4);
 }
@@ -121,17 +113,14 @@ TEST(ValueDisplayProperties, DatesAndTimesMatchTheCLibrarysCalendar) {
   std::uniform_int_distribution<int32_t> anyTime(INT32_MIN, INT32_MAX);
   std::uniform_int_distribution<int32_t> anyOffset(-14 * 60, 14 * 60);
   for (int i = 0; i < kCases; ++i) {
-    const int32_t time = anyTime(engine);
-    const int32_t offset = anyOffset(engine);
+    const int32_t time = anyTime(engine), offset = anyOffset(engine);
     const int64_t local = tamri::localTimeOf(time, offset);
     const std::time_t seconds = static_cast<std::time_t>(local);
-    std::tm expected{};
-    ASSERT_NE(gmtime_r(&seconds, &expected), nullptr);
+    std::tm t{};
+    ASSERT_NE(gmtime_r(&seconds, &t), nullptr);
     char date[32], clock[32];
-    std::snprintf(date, sizeof date, "%d/%02d/%02d", expected.tm_year + 1900, expected.tm_mon + 1,
-                  expected.tm_mday);
-    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", expected.tm_hour, expected.tm_min,
-                  expected.tm_sec);
+    std::snprintf(date, sizeof date, "%d/%02d/%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday);
+    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", t.tm_hour, t.tm_min, t.tm_sec);
     EXPECT_EQ(narrow(tamri::dateTimeText(1, local)), date) << time << " " << offset;
     EXPECT_EQ(narrow(tamri::dateTimeText(20, local)), clock) << time << " " << offset;
   }

@@ -22,8 +22,7 @@ namespace {
 // Only the thread that calls the native counts: threads the platform starts
 // (Pango reads the font set in one of its own) are none of the module's.
 thread_local bool counting = false;
-std::atomic<int> allocations{0};
-std::atomic<int> releases{0};
+std::atomic<int> allocations{0}, releases{0};
 
 }  // namespace
 
@@ -38,7 +37,6 @@ void noteModuleWork(std::atomic<int>& counter) {
   if (host::platformDepth() == 0) counter.fetch_add(1, std::memory_order_relaxed);
   insideHook = false;
 }
-void noteAllocation() { noteModuleWork(allocations); }
 
 }  // namespace
 
@@ -48,34 +46,24 @@ void* __libc_calloc(size_t, size_t);
 void* __libc_realloc(void*, size_t);
 void __libc_free(void*);
 
-void* malloc(size_t size) {
-  noteAllocation();
-  return __libc_malloc(size);
-}
-void* calloc(size_t count, size_t size) {
-  noteAllocation();
-  return __libc_calloc(count, size);
-}
-void* realloc(void* block, size_t size) {
-  noteAllocation();
-  return __libc_realloc(block, size);
-}
+void* malloc(size_t size) { return noteModuleWork(allocations), __libc_malloc(size); }
+void* calloc(size_t n, size_t size) { return noteModuleWork(allocations), __libc_calloc(n, size); }
+void* realloc(void* p, size_t size) { return noteModuleWork(allocations), __libc_realloc(p, size); }
 void free(void* block) {
   if (block) noteModuleWork(releases);
   __libc_free(block);
 }
 }
 
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+  noteModuleWork(allocations);
+  return __libc_malloc(size ? size : 1);
+}
 void* operator new(size_t size) {
-  noteAllocation();
-  if (void* p = __libc_malloc(size ? size : 1)) return p;
+  if (void* p = operator new(size, std::nothrow)) return p;
   throw std::bad_alloc();
 }
 void* operator new[](size_t size) { return operator new(size); }
-void* operator new(size_t size, const std::nothrow_t&) noexcept {
-  noteAllocation();
-  return __libc_malloc(size ? size : 1);
-}
 void* operator new[](size_t size, const std::nothrow_t& tag) noexcept {
   return operator new(size, tag);
 }
@@ -89,10 +77,7 @@ namespace tamri_test {
 
 bool allocationsCounted() { return TAMRI_COUNTS_ALLOCATIONS; }
 void setCountingAllocations(bool on) { counting = on; }
-void resetAllocationCounts() {
-  allocations = 0;
-  releases = 0;
-}
+void resetAllocationCounts() { allocations = releases = 0; }
 int moduleAllocations() { return allocations.load(); }
 int moduleReleases() { return releases.load(); }
 
