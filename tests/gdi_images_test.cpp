@@ -38,12 +38,9 @@ class GdiImages : public tamri_test::GdiSurfaceTest {
     EXPECT_EQ(status, OS_GX_IMAGE_OK) << name;
     return handle;
   }
-  // The channels of a pixel, to compare within a tolerance.
-  static std::vector<int> channels(uint32_t p) {
-    return {int(p >> 16 & 0xFF), int(p >> 8 & 0xFF), int(p & 0xFF)};
-  }
   static void expectNear(uint32_t p, uint32_t expected, int tolerance) {
-    for (int i = 0; i < 3; ++i) EXPECT_NEAR(channels(p)[i], channels(expected)[i], tolerance);
+    for (const int shift : {16, 8, 0})
+      EXPECT_NEAR(int(p >> shift & 0xFF), int(expected >> shift & 0xFF), tolerance) << shift;
   }
 
   tamri_test::TempFolder folder_;
