@@ -248,15 +248,14 @@ TEST_F(TextRaster, SimpleTextDrawsAsTextDoesSurface0OnTheTarget) {
             (std::vector<uint32_t>{0, 0, kWhite, 0xFF0000}));
 }
 
-TEST_F(TextRaster, ControlCharactersTakeNoRoomButSpacesDo) {
+// Control characters take no room, spaces do; a surrogate pair is one
+// character and a lone surrogate shows the replacement character.
+TEST_F(TextRaster, ControlsSpacesAndSurrogatesAreMeasuredAsCharacters) {
   EXPECT_EQ(measure(u"a\tb"), measure(u"a b"));
   EXPECT_EQ(measure(u"a\rb\u007F\u0085\u009F"), measure(u"ab"));
   EXPECT_EQ(measure(u"a ")[0], measure(u"a")[0] + measure(u" ")[0]);
   EXPECT_EQ(measure(u"a\u00A0~")[0], measure(u"a ~")[0]);
   EXPECT_EQ(measure(u"a\u2028b\u2029c"), measure(u"a\nb\nc"));  // line and paragraph separators
-}
-
-TEST_F(TextRaster, SurrogatePairsAreOneCharacterAndLoneOnesShowTheReplacement) {
   // U+1D539 is in the face; U+1D53A after it, U+10FFFD and U+1FFFF are in no
   // font: each shows the same box of six hexadecimal digits' room.
   const std::u16string doubleStruckB = {0xD835, 0xDD39};

@@ -118,9 +118,8 @@ TEST_F(SceneRunnerTest, RunningASceneAgainStartsAfresh) {
 
 std::vector<uint32_t> pixelsOf(int32_t surface, int32_t width, int32_t height) {
   std::vector<uint32_t> pixels;
-  for (int32_t y = 0; y < height; ++y) {
-    for (int32_t x = 0; x < width; ++x) pixels.push_back(gdihost::pixel(surface, x, y));
-  }
+  for (int32_t i = 0; i < width * height; ++i)
+    pixels.push_back(gdihost::pixel(surface, i % width, i / width));
   return pixels;
 }
 
