@@ -15,47 +15,29 @@
 namespace tamri_test {
 namespace {
 
-std::vector<unsigned char> rgbaBytes(const TestImage& image) {
-  std::vector<unsigned char> bytes;
-  for (const uint32_t p : image.pixels) {
-    bytes.insert(bytes.end(),
-                 {static_cast<unsigned char>(p >> 16), static_cast<unsigned char>(p >> 8),
-                  static_cast<unsigned char>(p), static_cast<unsigned char>(p >> 24)});
-  }
-  return bytes;
-}
-
 void append(void* context, void* data, int size) {
   static_cast<std::string*>(context)->append(static_cast<const char*>(data),
                                              static_cast<size_t>(size));
 }
 
-uint32_t bigEndian(uint32_t value) {
-  return (value >> 24) | ((value >> 8) & 0xFF00) | ((value << 8) & 0xFF0000) | (value << 24);
+// The image in one of stb_image_write's formats: 'p'ng, 'b'mp or 'j'peg.
+std::string encoded(const TestImage& image, char format, int quality = 0) {
+  std::vector<unsigned char> rgba;
+  for (const uint32_t p : image.pixels)
+    rgba.insert(rgba.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p), uint8_t(p >> 24)});
+  std::string out;
+  const int w = image.width, h = image.height;
+  if (format == 'p') stbi_write_png_to_func(append, &out, w, h, 4, rgba.data(), w * 4);
+  if (format == 'b') stbi_write_bmp_to_func(append, &out, w, h, 4, rgba.data());
+  if (format == 'j') stbi_write_jpg_to_func(append, &out, w, h, 4, rgba.data(), quality);
+  return out;
 }
 
 }  // namespace
 
-std::string pngBytes(const TestImage& image) {
-  std::string out;
-  const std::vector<unsigned char> rgba = rgbaBytes(image);
-  stbi_write_png_to_func(append, &out, image.width, image.height, 4, rgba.data(), image.width * 4);
-  return out;
-}
-
-std::string bmpBytes(const TestImage& image) {
-  std::string out;
-  const std::vector<unsigned char> rgba = rgbaBytes(image);
-  stbi_write_bmp_to_func(append, &out, image.width, image.height, 4, rgba.data());
-  return out;
-}
-
-std::string jpegBytes(const TestImage& image, int quality) {
-  std::string out;
-  const std::vector<unsigned char> rgba = rgbaBytes(image);
-  stbi_write_jpg_to_func(append, &out, image.width, image.height, 4, rgba.data(), quality);
-  return out;
-}
+std::string pngBytes(const TestImage& image) { return encoded(image, 'p'); }
+std::string bmpBytes(const TestImage& image) { return encoded(image, 'b'); }
+std::string jpegBytes(const TestImage& image, int quality) { return encoded(image, 'j', quality); }
 
 std::string cmykJpegBytes(int32_t width, int32_t height, const std::vector<uint8_t>& cmyk) {
   jpeg_compress_struct info;
@@ -87,9 +69,8 @@ std::string cmykJpegBytes(int32_t width, int32_t height, const std::vector<uint8
 
 std::string pngHeaderBytes(int32_t width, int32_t height) {
   std::string out("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16);
-  const uint32_t size[2] = {bigEndian(static_cast<uint32_t>(width)),
-                            bigEndian(static_cast<uint32_t>(height))};
-  out.append(reinterpret_cast<const char*>(size), sizeof size);
+  for (const uint32_t side : {uint32_t(width), uint32_t(height)})
+    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>(side >> shift);
   out.append("\x08\x06\0\0\0", 5);  // 8-bit RGBA, no interlace
   out.append("\0\0\0\0", 4);        // the checksum is not checked
   return out;
