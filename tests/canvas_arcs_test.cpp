@@ -25,36 +25,40 @@ class CanvasArcsTest : public tamri_test::CanvasTest {
 };
 
 TEST_F(CanvasArcsTest, EllipsePointsOnTheQuarterAnglesCirclesAndTrueEllipses) {
-  const tamri::PlacedSize flat{0, 0, 100, 50};
-  auto at = [](const tamri::PlacedSize& box, int32_t degrees) {
-    const APOINT p = tamri::ellipsePointDegrees(box, degrees);
-    return std::make_pair(p.x, p.y);
-  };
   using P = std::pair<int32_t, int32_t>;
-  // The quarter angles land on the sides, the right and bottom ones at x + w
-  // and y + h; whole turns either way are reduced first.
-  EXPECT_EQ(at(flat, 0), P(100, 25));
-  EXPECT_EQ(at(flat, 90), P(50, 0));
-  EXPECT_EQ(at(flat, 180), P(0, 25));
-  EXPECT_EQ(at(flat, 270), P(50, 50));
-  EXPECT_EQ(at(flat, -90), P(50, 50));
-  EXPECT_EQ(at(flat, 450), P(50, 0));
-  // A true ellipse below the centre (45 and 135 degrees end the arcs below).
-  EXPECT_EQ(at(flat, 225), P(27, 47));
-  // A circle away from the origin; halves of an odd size truncate.
-  EXPECT_EQ(at({10, 20, 100, 100}, 45), P(95, 35));
-  EXPECT_EQ(at({10, 20, 101, 101}, 90), P(60, 20));
-  EXPECT_EQ(at({10, 20, 101, 101}, 0), P(111, 70));
-  EXPECT_EQ(at({10, 20, 101, 101}, 270), P(60, 121));  // the bottom side, not 50 + 50 down
-  // No width or no height: the middle of the line, whatever the angle.
-  EXPECT_EQ(at({5, 5, 0, 40}, 45), P(5, 25));
-  EXPECT_EQ(at({5, 5, 40, 0}, 45), P(25, 5));
-  // Tenths: the same points.
-  EXPECT_EQ(tamri::ellipsePoint(flat, -34650).x, 27);  // ten turns back, then 135 degrees
+  const struct {
+    tamri::PlacedSize box;
+    int32_t degrees;
+    P expected;
+  } rows[] = {
+      // The quarter angles land on the sides, the right and bottom ones at
+      // x + w and y + h; whole turns either way are reduced first.
+      {{0, 0, 100, 50}, 0, {100, 25}},
+      {{0, 0, 100, 50}, 90, {50, 0}},
+      {{0, 0, 100, 50}, 180, {0, 25}},
+      {{0, 0, 100, 50}, 270, {50, 50}},
+      {{0, 0, 100, 50}, -90, {50, 50}},
+      {{0, 0, 100, 50}, 450, {50, 0}},
+      {{0, 0, 100, 50}, 225, {27, 47}},  // a true ellipse below the centre
+      // A circle away from the origin; halves of an odd size truncate.
+      {{10, 20, 100, 100}, 45, {95, 35}},
+      {{10, 20, 101, 101}, 90, {60, 20}},
+      {{10, 20, 101, 101}, 0, {111, 70}},
+      {{10, 20, 101, 101}, 270, {60, 121}},  // the bottom side, not 50 + 50 down
+      // No width or no height: the middle of the line, whatever the angle.
+      {{5, 5, 0, 40}, 45, {5, 25}},
+      {{5, 5, 40, 0}, 45, {25, 5}},
+  };
+  for (const auto& r : rows) {
+    const APOINT p = tamri::ellipsePointDegrees(r.box, r.degrees);
+    EXPECT_EQ(P(p.x, p.y), r.expected) << r.box.x << " " << r.box.w << " " << r.degrees;
+  }
+  // Tenths: the same points; ten turns back, then 135 degrees.
+  const APOINT tenths = tamri::ellipsePoint({0, 0, 100, 50}, -34650);
   const APOINT c = tamri::circlePoint(50, 50, 50, 450);
-  EXPECT_EQ(std::make_pair(c.x, c.y), P(135, 65));
   const APOINT bottom = tamri::circlePoint(50, 50, 50, -900);
-  EXPECT_EQ(std::make_pair(bottom.x, bottom.y), P(100, 150));
+  EXPECT_EQ((std::vector<int32_t>{tenths.x, c.x, c.y, bottom.x, bottom.y}),
+            (std::vector<int32_t>{27, 135, 65, 100, 150}));
 }
 
 TEST_F(CanvasArcsTest, EveryRowOfTheBoundsTable) {
@@ -159,29 +163,21 @@ TEST_F(CanvasArcsTest, SmallArcsFallBackToALineOrATriangle) {
 TEST_F(CanvasArcsTest, SectorsTakeTheCanvasSurfaceAndTheWidthsLowByteAsIs) {
   setPen("surface", 9);
   setPen("fillStyle", 0x105);  // a code: its low byte
-  const std::string box = "{0, 0, 99, 49}, {72, 2, 27, 2}, ";
-  const std::string bounds = ", {27, 0, 72, 25}, true)";
-  auto pie = [&](const char* native, int32_t width, std::vector<int32_t> args) {
-    host::traceClear();
-    setPen("lineWidth", width);
-    call(native, args);
-    return drawn();
-  };
   // x, y, w, h, start, sweep, fillColor, backColor, fillStyle, lineColor, lineWidth, lineStyle
-  auto bordered = [&](int32_t width) {
-    return pie("fillPieWithBorder(IIIIIIIIIIII)V", 2,
-               {0, 0, 100, 50, 45, 90, 0xF1, 0xB2, 6, 0xC3, width, 2});
-  };
-  const std::string slice = "osGXpie(9, " + box + "{0x000000C3, 0x000000B2, 0x000000F1}, ";
-  EXPECT_EQ(bordered(200), Lines{slice + "{-56, 2, 6, 1}" + bounds});
-  EXPECT_EQ(bordered(-1), Lines{slice + "{-1, 2, 6, 1}" + bounds});
-  EXPECT_EQ(bordered(0x17F), Lines{slice + "{127, 2, 6, 1}" + bounds});
-  EXPECT_EQ(pie("fillArc(IIIIII)V", 0x180, {0, 0, 100, 50, 45, 90}),
-            Lines{"osGXpie(9, " + box + "{0x00000000, 0x00445566, 0x00112233}, {-128, 0, 5, 1}" +
-                  bounds});
-  EXPECT_EQ(
-      pie("drawPie(IIIIII)V", 0x203, {0, 0, 100, 50, 45, 90}),
-      Lines{"osGXpie(9, " + box + "{0x00112233, 0x00445566, 0x00000000}, {3, 1, 0, 1}" + bounds});
+  for (const int32_t width : {200, -1, 0x17F})
+    call("fillPieWithBorder(IIIIIIIIIIII)V",
+         {0, 0, 100, 50, 45, 90, 0xF1, 0xB2, 6, 0xC3, width, 2});
+  setPen("lineWidth", 0x180);
+  call("fillArc(IIIIII)V", {0, 0, 100, 50, 45, 90});
+  setPen("lineWidth", 0x203);
+  call("drawPie(IIIIII)V", {0, 0, 100, 50, 45, 90});
+  const std::string pie = "osGXpie(9, {0, 0, 99, 49}, {72, 2, 27, 2}, ";
+  const std::string given = pie + "{0x000000C3, 0x000000B2, 0x000000F1}, {";
+  const std::string bounds = "}, {27, 0, 72, 25}, true)";
+  EXPECT_EQ(drawn(), (Lines{given + "-56, 2, 6, 1" + bounds, given + "-1, 2, 6, 1" + bounds,
+                            given + "127, 2, 6, 1" + bounds,
+                            pie + "{0x00000000, 0x00445566, 0x00112233}, {-128, 0, 5, 1" + bounds,
+                            pie + "{0x00112233, 0x00445566, 0x00000000}, {3, 1, 0, 1" + bounds}));
 }
 
 TEST_F(CanvasArcsTest, ZeroSizedBoxesAndPointsOnTheCentreStayInTheBox) {
@@ -201,13 +197,10 @@ TEST_F(CanvasArcsTest, ZeroSizedBoxesAndPointsOnTheCentreStayInTheBox) {
 }
 
 TEST_F(CanvasArcsTest, StepAngleIsHeldBetweenThreeAndThirtyDegrees) {
-  // Radii 10, 50 and 200 step through the thick arc tests' rings.
-  EXPECT_EQ(tamri::arcStepAngle(15), 30);
-  EXPECT_EQ(tamri::arcStepAngle(16), 28);
-  EXPECT_EQ(tamri::arcStepAngle(0), 30);
-  EXPECT_EQ(tamri::arcStepAngle(-50), 3);
-  EXPECT_EQ(tamri::arcStepAngle(INT32_MAX), 3);
-  EXPECT_EQ(tamri::arcStepAngle(INT32_MIN), 3);
+  std::vector<int32_t> steps;
+  for (const int32_t radius : {15, 16, 0, -50, INT32_MAX, INT32_MIN})
+    steps.push_back(tamri::arcStepAngle(radius));
+  EXPECT_EQ(steps, (std::vector<int32_t>{30, 28, 30, 3, 3, 3}));
 }
 
 }  // namespace

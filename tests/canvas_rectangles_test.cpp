@@ -149,14 +149,4 @@ TEST_F(CanvasRectanglesTest, CornersWrapLikeTheVmsInts) {
                             "2, 4, 0x00112233, 0x00445566, 0, 0, 0)"}));
 }
 
-TEST_F(CanvasRectanglesTest, NoCanvasMeansTheEmptyPenWhichLeavesNoMark) {
-  const vmhost::NativeRecord* fill = vmhost::findNative(tamri_test::kCanvas, "fillRect(IIII)V");
-  const vmhost::NativeRecord* line = vmhost::findNative(tamri_test::kCanvas, "drawLine(IIII)V");
-  ASSERT_TRUE(fill && line);
-  vmhost::callNative(*fill, 0, {}, std::vector<uint32_t>{1, 2, 3, 4});
-  vmhost::callNative(*line, 0, {}, std::vector<uint32_t>{1, 2, 3, 4});
-  EXPECT_EQ(drawn(), (Lines{"osGXdrawRectangle(1, 2, 3, 5, 0, 0, 0x00FFFFFF, 0x00000000, 0, 0, 0)",
-                            "osGXdrawLine(1, 2, 3, 4, 0, 0, 0x00000000, 0x00000000, 0)"}));
-}
-
 }  // namespace

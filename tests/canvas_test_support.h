@@ -5,35 +5,12 @@
 #include "canvas/canvas_transform.h"
 #include "vm_test_support.h"
 
-#include <algorithm>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace tamri_test {
 
 inline constexpr const char* kCanvas = "gpclasses/graphics/CgpCanvas";
-
-// The canvas class's 80 natives in the VM class's order.
-inline const std::vector<std::string> kCanvasOrder = registrationTable(kCanvas);
-
-// The natives that draw thick arcs, rectangles, ovals, lines, polygons, arcs,
-// pies, polylines, Bezier lines, triangles and bevel buttons, in the class
-// order.
-inline std::vector<std::string> canvasShapeNatives() {
-  const std::pair<const char*, const char*> groups[] = {
-      {"drawThickArc(IIIIIII)V", "fillPolygonWithBorder([IIIIIIIIB)V"},
-      {"drawArc(IIIIII)V", "fillPieWithBorder(IIIIIIIIIIIIIIZ)V"},
-      {"drawPolyline([I[IIIIIII)V", "drawBezier([IIIIII)V"},
-      {"fillTriangleWithBorder(IIIIIIIIBIII)V", "drawBevelButton(IIIIIIIIII)V"}};
-  std::vector<std::string> natives;
-  for (const auto& [first, last] : groups) {
-    const auto from = std::find(kCanvasOrder.begin(), kCanvasOrder.end(), first);
-    const auto to = std::find(kCanvasOrder.begin(), kCanvasOrder.end(), last);
-    natives.insert(natives.end(), from, to + 1);
-  }
-  return natives;
-}
 
 class CanvasTest : public VmTest {
  protected:
