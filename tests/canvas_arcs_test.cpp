@@ -25,34 +25,38 @@ class CanvasArcsTest : public tamri_test::CanvasTest {
 };
 
 TEST_F(CanvasArcsTest, EllipsePointsOnTheQuarterAnglesCirclesAndTrueEllipses) {
-  using P = std::pair<int32_t, int32_t>;
-  const struct {
-    tamri::PlacedSize box;
-    int32_t degrees;
-    P expected;
-  } rows[] = {
-      // The quarter angles land on the sides, the right and bottom ones at
-      // x + w and y + h; whole turns either way are reduced first.
-      {{0, 0, 100, 50}, 0, {100, 25}},
-      {{0, 0, 100, 50}, 90, {50, 0}},
-      {{0, 0, 100, 50}, 180, {0, 25}},
-      {{0, 0, 100, 50}, 270, {50, 50}},
-      {{0, 0, 100, 50}, -90, {50, 50}},
-      {{0, 0, 100, 50}, 450, {50, 0}},
-      {{0, 0, 100, 50}, 225, {27, 47}},  // a true ellipse below the centre
-      // A circle away from the origin; halves of an odd size truncate.
-      {{10, 20, 100, 100}, 45, {95, 35}},
-      {{10, 20, 101, 101}, 90, {60, 20}},
-      {{10, 20, 101, 101}, 0, {111, 70}},
-      {{10, 20, 101, 101}, 270, {60, 121}},  // the bottom side, not 50 + 50 down
-      // No width or no height: the middle of the line, whatever the angle.
-      {{5, 5, 0, 40}, 45, {5, 25}},
-      {{5, 5, 40, 0}, 45, {25, 5}},
+  using Points = std::vector<std::pair<int32_t, int32_t>>;
+  Points points;
+  auto at = [&](const tamri::PlacedSize& box, std::initializer_list<int32_t> degrees) {
+    for (const int32_t d : degrees) {
+      const APOINT p = tamri::ellipsePointDegrees(box, d);
+      points.emplace_back(p.x, p.y);
+    }
   };
-  for (const auto& r : rows) {
-    const APOINT p = tamri::ellipsePointDegrees(r.box, r.degrees);
-    EXPECT_EQ(P(p.x, p.y), r.expected) << r.box.x << " " << r.box.w << " " << r.degrees;
-  }
+  // The quarter angles land on the sides, the right and bottom ones at x + w
+  // and y + h; whole turns either way are reduced first; 225 degrees is on a
+  // true ellipse below the centre.
+  at({0, 0, 100, 50}, {0, 90, 180, 270, -90, 450, 225});
+  // A circle away from the origin; halves of an odd size truncate; 270 is on
+  // the bottom side, not 50 + 50 down.
+  at({10, 20, 100, 100}, {45});
+  at({10, 20, 101, 101}, {90, 0, 270});
+  // No width or no height: the middle of the line, whatever the angle.
+  at({5, 5, 0, 40}, {45});
+  at({5, 5, 40, 0}, {45});
+  EXPECT_EQ(points, (Points{{100, 25},
+                            {50, 0},
+                            {0, 25},
+                            {50, 50},
+                            {50, 50},
+                            {50, 0},
+                            {27, 47},
+                            {95, 35},
+                            {60, 20},
+                            {111, 70},
+                            {60, 121},
+                            {5, 25},
+                            {25, 5}}));
   // Tenths: the same points; ten turns back, then 135 degrees.
   const APOINT tenths = tamri::ellipsePoint({0, 0, 100, 50}, -34650);
   const APOINT c = tamri::circlePoint(50, 50, 50, 450);
@@ -112,33 +116,17 @@ TEST_F(CanvasArcsTest, ArcBetweenGivenPointsIsTranslatedAndFlatBoundsMakeALine) 
                    "osGXdrawLine(1030, -1990, 1020, -1990, 3, 2, 0x00000007, 0x00000008, 0)"}));
 }
 
-TEST_F(CanvasArcsTest, ShortArcDrawsTheWholeEllipseForExactlyOneTurn) {
+TEST_F(CanvasArcsTest, OneTurnIsTheWholeEllipseSmallArcsALineOrATriangleNoSizeTheMiddle) {
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 30, 360});
   // Two turns: equal points, which the drawing layer takes for a full turn.
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 90, 720});
   // No sweep: a line of no length.
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 45, 0});
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 45, 90});
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawEllipse(0, 0, 99, 49, 0x00112233, 1, 2, 0x00000000)",
-                   "osGXdrawArc({0, 0, 99, 49}, {50, 0, 50, 0}, 0x00112233, 0x00000000, 1, 2, "
-                   "{0, 0, 99, 49}, true)",
-                   "osGXdrawLine(72, 2, 72, 2, 2, 1, 0x00112233, 0x00000000, 0)",
-                   "osGXdrawArc({0, 0, 99, 49}, {72, 2, 27, 2}, 0x00112233, 0x00000000, 1, 2, "
-                   "{27, 0, 72, 2}, true)"}));
-}
-
-TEST_F(CanvasArcsTest, StyledArcHasNoWholeEllipseCase) {
+  // The styled arc has no whole-ellipse case.
   // x, y, w, h, start, sweep, color, backColor, lineWidth (its low 16 bits), lineStyle
   call("drawArc(IIIIIIIIII)V", {0, 0, 100, 50, 30, 360, 0x7, 0x8, 65538, 3});
   call("drawArc(IIIIIIIIII)V", {0, 0, 100, 50, 90, 2, 0x7, 0x8, 5, 3});
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawArc({0, 0, 99, 49}, {82, 6, 82, 6}, 0x00000007, 0x00000008, 3, 2, "
-                   "{0, 0, 99, 49}, true)",
-                   "osGXdrawLine(50, 0, 49, 0, 5, 3, 0x00000007, 0x00000008, 0)"}));
-}
-
-TEST_F(CanvasArcsTest, SmallArcsFallBackToALineOrATriangle) {
   // 90 to 92 degrees share row 0; 90 to 91 on a circle share column 50.
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 90, 2});
   call("drawArc(IIIIII)V", {0, 0, 100, 100, 90, 1});
@@ -148,16 +136,35 @@ TEST_F(CanvasArcsTest, SmallArcsFallBackToALineOrATriangle) {
   call("fillArc(IIIIII)V", {0, 0, 100, 50, 90, 5});
   // Two degrees whose ends share neither are not small either.
   call("drawPie(IIIIII)V", {0, 0, 100, 50, 0, 2});
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawLine(50, 0, 49, 0, 2, 1, 0x00112233, 0x00000000, 0)",
-                   "osGXdrawLine(50, 0, 50, 1, 2, 1, 0x00112233, 0x00000000, 0)",
-                   "osGXfillPolygon(3, [{50, 25}, {50, 0}, {49, 0}], 0x00112233, 0x00445566, 3, "
-                   "true)",
-                   "osGXdrawPolygon(3, [{50, 25}, {50, 0}, {48, 0}], 2, 0x00112233, 0x00445566, 1)",
-                   "osGXpie(1, {0, 0, 99, 49}, {50, 0, 47, 0}, {0x00000000, 0x00445566, "
-                   "0x00112233}, {2, 0, 3, 1}, {47, 0, 50, 25}, true)",
-                   "osGXpie(1, {0, 0, 99, 49}, {100, 25, 99, 23}, {0x00112233, 0x00445566, "
-                   "0x00000000}, {2, 1, 0, 1}, {50, 23, 100, 25}, true)"}));
+  // Nothing on a box of no size divides: every point is the middle, equal
+  // points a full turn; so do both given points on the centre.
+  call("drawArc(IIIIII)V", {10, 10, 0, 0, 45, 90});
+  call("fillArc(IIIIII)V", {10, 10, 0, 40, 45, 90});
+  call("drawArc(IIIIIIIIIIII)V", {0, 0, 20, 20, 10, 10, 10, 10, 0x7, 0x8, 1, 1});
+  const std::string pen = ", 0x00112233, 0x00000000, ";
+  EXPECT_EQ(
+      drawn(),
+      (Lines{"osGXdrawEllipse(0, 0, 99, 49" + pen + "1, 2, 0x00000000)",
+             "osGXdrawArc({0, 0, 99, 49}, {50, 0, 50, 0}" + pen + "1, 2, {0, 0, 99, 49}, true)",
+             "osGXdrawLine(72, 2, 72, 2, 2, 1" + pen + "0)",
+             "osGXdrawArc({0, 0, 99, 49}, {72, 2, 27, 2}" + pen + "1, 2, {27, 0, 72, 2}, true)",
+             "osGXdrawArc({0, 0, 99, 49}, {82, 6, 82, 6}, 0x00000007, 0x00000008, 3, 2, "
+             "{0, 0, 99, 49}, true)",
+             "osGXdrawLine(50, 0, 49, 0, 5, 3, 0x00000007, 0x00000008, 0)",
+             "osGXdrawLine(50, 0, 49, 0, 2, 1" + pen + "0)",
+             "osGXdrawLine(50, 0, 50, 1, 2, 1" + pen + "0)",
+             "osGXfillPolygon(3, [{50, 25}, {50, 0}, {49, 0}], 0x00112233, 0x00445566, 3, "
+             "true)",
+             "osGXdrawPolygon(3, [{50, 25}, {50, 0}, {48, 0}], 2, 0x00112233, 0x00445566, 1)",
+             "osGXpie(1, {0, 0, 99, 49}, {50, 0, 47, 0}, {0x00000000, 0x00445566, "
+             "0x00112233}, {2, 0, 3, 1}, {47, 0, 50, 25}, true)",
+             "osGXpie(1, {0, 0, 99, 49}, {100, 25, 99, 23}, {0x00112233, 0x00445566, "
+             "0x00000000}, {2, 1, 0, 1}, {50, 23, 100, 25}, true)",
+             "osGXdrawArc({10, 10, 9, 9}, {10, 10, 10, 10}" + pen + "1, 2, {10, 10, 9, 9}, true)",
+             "osGXpie(1, {10, 10, 9, 49}, {10, 30, 10, 30}, {0x00000000, 0x00445566, "
+             "0x00112233}, {2, 0, 3, 1}, {10, 10, 10, 49}, true)",
+             "osGXdrawArc({0, 0, 19, 19}, {10, 10, 10, 10}, 0x00000007, 0x00000008, 1, 1, "
+             "{0, 0, 19, 19}, true)"}));
 }
 
 TEST_F(CanvasArcsTest, SectorsTakeTheCanvasSurfaceAndTheWidthsLowByteAsIs) {
@@ -178,22 +185,6 @@ TEST_F(CanvasArcsTest, SectorsTakeTheCanvasSurfaceAndTheWidthsLowByteAsIs) {
                             given + "127, 2, 6, 1" + bounds,
                             pie + "{0x00000000, 0x00445566, 0x00112233}, {-128, 0, 5, 1" + bounds,
                             pie + "{0x00112233, 0x00445566, 0x00000000}, {3, 1, 0, 1" + bounds}));
-}
-
-TEST_F(CanvasArcsTest, ZeroSizedBoxesAndPointsOnTheCentreStayInTheBox) {
-  call("drawArc(IIIIII)V", {10, 10, 0, 0, 45, 90});
-  call("fillArc(IIIIII)V", {10, 10, 0, 40, 45, 90});
-  // Both given points on the centre: a full turn about it.
-  call("drawArc(IIIIIIIIIIII)V", {0, 0, 20, 20, 10, 10, 10, 10, 0x7, 0x8, 1, 1});
-  // Nothing on a box of no size divides: every point is the middle, equal
-  // points a full turn.
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawArc({10, 10, 9, 9}, {10, 10, 10, 10}, 0x00112233, 0x00000000, 1, 2, "
-                   "{10, 10, 9, 9}, true)",
-                   "osGXpie(1, {10, 10, 9, 49}, {10, 30, 10, 30}, {0x00000000, 0x00445566, "
-                   "0x00112233}, {2, 0, 3, 1}, {10, 10, 10, 49}, true)",
-                   "osGXdrawArc({0, 0, 19, 19}, {10, 10, 10, 10}, 0x00000007, 0x00000008, 1, 1, "
-                   "{0, 0, 19, 19}, true)"}));
 }
 
 TEST_F(CanvasArcsTest, StepAngleIsHeldBetweenThreeAndThirtyDegrees) {

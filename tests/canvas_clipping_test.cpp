@@ -27,20 +27,23 @@ class CanvasClippingTest : public tamri_test::CanvasTest {
   static constexpr int32_t kSurface = 7;
 };
 
-TEST_F(CanvasClippingTest, SetClipCoversTheSizeWithoutTheTranslation) {
+TEST_F(CanvasClippingTest, SetClipCoversTheSizeWithoutTheTranslationClipRectNarrowsIt) {
   call("setTransform(II)V", {1000, 1000});
   call("setClip(IIII)V", {10, 20, 5, 6});
   EXPECT_EQ(drawn(), (Lines{"osGXsetClipArea(10, 20, 14, 25, 7)"}));
   EXPECT_EQ(clip(), (std::vector<int32_t>{10, 20, 14, 25}));
   call("removeClipArea()V", {});
   EXPECT_EQ(clip(), std::vector<int32_t>{});
-}
-
-TEST_F(CanvasClippingTest, ClipRectNarrowsOnlyEdgesStrictlyInsideTheClipArea) {
-  struct Case {
+  // Without a clip area clipRect sets it; narrowing twice keeps narrowing it.
+  call("clipRect(IIII)V", {3, 4, 5, 6});
+  EXPECT_EQ(clip(), (std::vector<int32_t>{3, 4, 7, 9}));
+  call("clipRect(IIII)V", {5, 0, 100, 8});
+  EXPECT_EQ(clip(), (std::vector<int32_t>{5, 4, 7, 7}));
+  // On a clip area it moves only the edges strictly inside it.
+  const struct {
     std::vector<int32_t> rect;  // x, y, w, h
     std::vector<int32_t> expected;
-  } cases[] = {
+  } rows[] = {
       {{50, 40, 10, 20}, {50, 40, 59, 59}},   // inside
       {{-10, 90, 30, 30}, {0, 90, 19, 100}},  // over the bottom-left corner
       {{100, 0, 10, 10}, {0, 0, 100, 9}},     // touching the right edge: it stays
@@ -49,19 +52,11 @@ TEST_F(CanvasClippingTest, ClipRectNarrowsOnlyEdgesStrictlyInsideTheClipArea) {
       {{200, 200, 10, 10}, {0, 0, 0, 0}},     // disjoint
       {{101, 50, 10, 10}, {0, 0, 0, 0}},      // one column off
   };
-  for (const Case& c : cases) {
+  for (const auto& r : rows) {
     osGXsetClipArea(0, 0, 100, 100, kSurface);
-    call("clipRect(IIII)V", c.rect);
-    EXPECT_EQ(clip(), c.expected) << c.rect[0] << ", " << c.rect[1];
+    call("clipRect(IIII)V", r.rect);
+    EXPECT_EQ(clip(), r.expected) << r.rect[0] << ", " << r.rect[1];
   }
-}
-
-TEST_F(CanvasClippingTest, ClipRectWithoutAClipAreaSetsIt) {
-  call("clipRect(IIII)V", {3, 4, 5, 6});
-  EXPECT_EQ(clip(), (std::vector<int32_t>{3, 4, 7, 9}));
-  // Narrowing twice keeps narrowing the one clip area.
-  call("clipRect(IIII)V", {5, 0, 100, 8});
-  EXPECT_EQ(clip(), (std::vector<int32_t>{5, 4, 7, 7}));
 }
 
 TEST_F(CanvasClippingTest, ClipBoundsComeAsANewAreaOrNull) {
