@@ -144,7 +144,7 @@ TEST_F(CanvasArcsTest, OneTurnIsTheWholeEllipseSmallArcsALineOrATriangleNoSizeTh
   const std::string pen = ", 0x00112233, 0x00000000, ";
   EXPECT_EQ(
       drawn(),
-      (Lines{"osGXdrawEllipse(0, 0, 99, 49" + pen + "1, 2, 0x00000000)",
+      (Lines{"osGXdrawEllipse(0, 0, 99, 49, 0x00112233, 1, 2, 0x00000000)",
              "osGXdrawArc({0, 0, 99, 49}, {50, 0, 50, 0}" + pen + "1, 2, {0, 0, 99, 49}, true)",
              "osGXdrawLine(72, 2, 72, 2, 2, 1" + pen + "0)",
              "osGXdrawArc({0, 0, 99, 49}, {72, 2, 27, 2}" + pen + "1, 2, {27, 0, 72, 2}, true)",

@@ -83,7 +83,8 @@ TEST_F(CanvasStringsTest, AtAPointTheMeasuredStringStandsOnItAndNullsDrawEmptyOr
   // "Hello" measures 40 by 19: the rectangle reaches one column past the width.
   string("II)V", {10, 50});
   call("drawString(Ljava/lang/String;II)V", {10, 50}, {0});
-  string(std::string("IIIII") + kFontArg + "I)V", {5, 6, 30, 12, 0xABCDEF, 9}, false);
+  const std::string coded = std::string("drawString(Ljava/lang/String;IIIII") + kFontArg + "I)V";
+  call(coded.c_str(), {5, 6, 30, 12, 0xABCDEF, 9}, {text, 0});
   const std::string atPoint = ", {0x00112233, 0x80000000, 0x00000000}, {0, " + kDefaultBytes;
   EXPECT_EQ(drawn(), (Lines{R"(osGXgetTextMetrics(1, "Hello", 5) -> {40, 19, 15})",
                             "osGXtext(3, {10, 31, 50, 50}" + atPoint + "}, 1, \"Hello\", 5, false)",
@@ -114,7 +115,9 @@ TEST_F(CanvasStringsTest, BordersNeedAnAreaTheShortOneUntranslatedBeforeTheLongO
                    "[1, 2, 1, 1, 1, 3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]}, 2, \"Hello\", "
                    "5, true)",
                    "osGXdrawRectangle(105, 206, 134, 217, -2, 0, 0x000000FF, 0x00123456, 0, 0, 0)",
-                   "?"}));
+                   "osGXtext(3, {105, 206, 134, 205}, {0x00000000, 0x00000000, 0x00000000}, {0, "
+                   "[0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]}, 2, \"Hello\", "
+                   "5, true)"}));
 }
 
 TEST_F(CanvasStringsTest, LongStringsArePassedWholeInPlace) {

@@ -44,15 +44,10 @@ TEST_F(CanvasThickArcTest, QuarterRingRunsOutOnTheOuterEdgeAndBackOnTheInner) {
   const std::vector<Point> p = ring(100, 100, 40, 50, 0, 900);
   // Outer step 9 degrees: points at 0, 9, ... 81 degrees and at the end, 11;
   // inner step 11 degrees: 90, 79, ... 2 degrees and the start, 10.
-  ASSERT_EQ(p.size(), 21u);
-  EXPECT_EQ(p[0], Point(150, 100));
-  EXPECT_EQ(p[1], Point(149, 93));
-  EXPECT_EQ(p[9], Point(107, 51));
-  EXPECT_EQ(p[10], Point(100, 50));
-  EXPECT_EQ(p[11], Point(100, 60));
-  EXPECT_EQ(p[12], Point(107, 61));
-  EXPECT_EQ(p[19], Point(139, 99));
-  EXPECT_EQ(p[20], Point(140, 100));
+  EXPECT_EQ(p, (std::vector<Point>{
+                   {150, 100}, {149, 93}, {147, 85}, {144, 78}, {140, 71}, {135, 65}, {129, 60},
+                   {122, 56},  {115, 53}, {107, 51}, {100, 50}, {100, 60}, {107, 61}, {114, 63},
+                   {121, 67},  {127, 72}, {132, 78}, {136, 84}, {138, 92}, {139, 99}, {140, 100}}));
 }
 
 TEST_F(CanvasThickArcTest, TheRadiiChooseTheSteps) {
