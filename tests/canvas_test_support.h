@@ -30,16 +30,13 @@ class CanvasTest : public VmTest {
     std::vector<uint32_t> words(ints.begin(), ints.end());
     return callOn(canvas, nameSig, words, arrays);
   }
-  // Calls a class native of the canvas (no `this`).
+  // Calls a class native of the canvas (no `this`); a missing one fails as unbalanced.
   static vmhost::CallResult callClass(const char* nameSig, std::vector<int32_t> ints,
                                       std::vector<jword> references = {}) {
     const vmhost::NativeRecord* native = vmhost::findNative(kCanvas, nameSig);
-    if (!native) {
-      ADD_FAILURE() << "no native " << nameSig;
-      return {};
-    }
     const std::vector<uint32_t> words(ints.begin(), ints.end());
-    const vmhost::CallResult result = vmhost::callNative(*native, 0, references, words);
+    const vmhost::CallResult result =
+        native ? vmhost::callNative(*native, 0, references, words) : vmhost::CallResult{};
     EXPECT_TRUE(result.balanced) << nameSig;
     return result;
   }
