@@ -85,13 +85,20 @@ TEST_F(CanvasStringsTest, AtAPointTheMeasuredStringStandsOnItAndNullsDrawEmptyOr
   call("drawString(Ljava/lang/String;II)V", {10, 50}, {0});
   const std::string coded = std::string("drawString(Ljava/lang/String;IIIII") + kFontArg + "I)V";
   call(coded.c_str(), {5, 6, 30, 12, 0xABCDEF, 9}, {text, 0});
+  // A long string goes over whole, in place: 100,000 glyphs of 9 pixels each
+  // and a rectangle as wide.
+  const std::string x(100000, 'x');
+  call("drawString(Ljava/lang/String;II)V", {0, 30}, {vmhost::newStringUtf8(x.c_str())});
   const std::string atPoint = ", {0x00112233, 0x80000000, 0x00000000}, {0, " + kDefaultBytes;
   EXPECT_EQ(drawn(), (Lines{R"(osGXgetTextMetrics(1, "Hello", 5) -> {40, 19, 15})",
                             "osGXtext(3, {10, 31, 50, 50}" + atPoint + "}, 1, \"Hello\", 5, false)",
                             "osGXgetTextMetrics(1, null, 0) -> {0, 19, 15}",
                             "osGXtext(3, {10, 31, 10, 50}" + atPoint + "}, 1, null, 0, false)",
                             "osGXsimpleText(3, {5, 6, 34, 17}, 0, \"Hello\", {0x00ABCDEF, "
-                            "0x80000000, 0x00778899}, 9, 1, 5)"}));
+                            "0x80000000, 0x00778899}, 9, 1, 5)",
+                            "osGXgetTextMetrics(1, \"" + x + "\", 100000) -> {900000, 19, 15}",
+                            "osGXtext(3, {0, 11, 900000, 30}" + atPoint + "}, 1, \"" + x +
+                                "\", 100000, false)"}));
 }
 
 TEST_F(CanvasStringsTest, BordersNeedAnAreaTheShortOneUntranslatedBeforeTheLongOneAfter) {
@@ -118,17 +125,6 @@ TEST_F(CanvasStringsTest, BordersNeedAnAreaTheShortOneUntranslatedBeforeTheLongO
                    "osGXtext(3, {105, 206, 134, 205}, {0x00000000, 0x00000000, 0x00000000}, {0, "
                    "[0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]}, 2, \"Hello\", "
                    "5, true)"}));
-}
-
-TEST_F(CanvasStringsTest, LongStringsArePassedWholeInPlace) {
-  const jword longText = vmhost::newString(std::u16string(100000, u'x'));
-  call("drawString(Ljava/lang/String;II)V", {0, 30}, {longText});
-  const Lines calls = drawn();
-  ASSERT_EQ(calls.size(), 2u);
-  // 100,000 glyphs of 9 pixels each, and a rectangle as wide.
-  EXPECT_TRUE(calls[0].ends_with(", 100000) -> {900000, 19, 15}"));
-  EXPECT_EQ(calls[1].rfind("osGXtext(3, {0, 11, 900000, 30}", 0), 0u);
-  EXPECT_TRUE(calls[1].ends_with(", 100000, false)"));
 }
 
 }  // namespace
