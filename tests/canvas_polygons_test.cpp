@@ -107,6 +107,13 @@ TEST_F(CanvasPolygonsTest, CountsAreLimitedToTheArraysAndTheBuffer) {
   const jword shortYs = makeIntArray({10, 20});
   call("drawPolygon([I[II)V", {5}, {xs, shortYs});  // the shorter array rules
   call("drawPolygon([I[II)V", {-4}, {xs, ys});      // none, still handed on
+  // Missing arrays draw nothing.
+  call("drawPolygon([I[II)V", {3}, {xs, 0});
+  call("fillPolygon([I[II)V", {3}, {0, ys});
+  call("fillPolygon([I[IIIIBI)V", {3, 1, 2, 1, 1}, {0, 0});
+  call("fillPolygon([I[IIIIIIBI)V", {3, 0, 0, 1, 2, 1, 1}, {xs, 0});
+  call("fillPolygonWithBorder([IIIIIIII)V", {3, 1, 2, 1, 3, 1, 1}, {0});
+  call("fillPolygonWithBorder([IIIIIIIIB)V", {3, 1, 2, 1, 3, 1, 1, 1}, {0});
   const jword odd = makeIntArray({1, 10, 2, 20, 3});
   call("fillPolygonWithBorder([IIIIIIII)V", {9, 0x55, 0x66, 0, 0x77, 1, 1}, {odd});
   EXPECT_EQ(drawn(),
@@ -127,16 +134,6 @@ TEST_F(CanvasPolygonsTest, CountsAreLimitedToTheArraysAndTheBuffer) {
   const std::string head = std::to_string(tamri::kSplitPointCapacity) + ", [" + points + "], ";
   EXPECT_EQ(drawn(), (Lines{"osGXfillPolygon(" + head + "0x00000055, 0x00000066, 1, true)",
                             "osGXdrawPolygon(" + head + "1, 0x00000055, 0x00000055, 1)"}));
-}
-
-TEST_F(CanvasPolygonsTest, MissingArraysDrawNothing) {
-  call("drawPolygon([I[II)V", {3}, {xs, 0});
-  call("fillPolygon([I[II)V", {3}, {0, ys});
-  call("fillPolygon([I[IIIIBI)V", {3, 1, 2, 1, 1}, {0, 0});
-  call("fillPolygon([I[IIIIIIBI)V", {3, 0, 0, 1, 2, 1, 1}, {xs, 0});
-  call("fillPolygonWithBorder([IIIIIIII)V", {3, 1, 2, 1, 3, 1, 1}, {0});
-  call("fillPolygonWithBorder([IIIIIIIIB)V", {3, 1, 2, 1, 3, 1, 1, 1}, {0});
-  EXPECT_EQ(drawn(), Lines{});
 }
 
 }  // namespace
