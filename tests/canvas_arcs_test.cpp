@@ -101,22 +101,7 @@ TEST_F(CanvasArcsTest, EveryRowOfTheBoundsTable) {
   }
 }
 
-TEST_F(CanvasArcsTest, ArcBetweenGivenPointsIsTranslatedAndFlatBoundsMakeALine) {
-  call("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, 98, 40, 50, 1, 0x7, 0x8, 0x10005, 0x102});
-  call("setTransform(II)V", {1000, -2000});
-  call("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, 98, 40, 50, 1, 0x7, 0x8, 3, 2});
-  // A short arc whose bounds have no height: its end points lie on one row
-  // and it passes no side.
-  call("drawArc(IIIIIIIIIIII)V", {0, 0, 100, 50, 30, 10, 20, 10, 0x7, 0x8, 3, 2});
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawArc({2, 1, 98, 79}, {98, 40, 50, 1}, 0x00000007, 0x00000008, 2, 5, "
-                   "{50, 1, 98, 40}, true)",
-                   "osGXdrawArc({1002, -1999, 1098, -1921}, {1098, -1960, 1050, -1999}, "
-                   "0x00000007, 0x00000008, 2, 3, {1050, -1999, 1098, -1960}, true)",
-                   "osGXdrawLine(1030, -1990, 1020, -1990, 3, 2, 0x00000007, 0x00000008, 0)"}));
-}
-
-TEST_F(CanvasArcsTest, OneTurnIsTheWholeEllipseSmallArcsALineOrATriangleNoSizeTheMiddle) {
+TEST_F(CanvasArcsTest, FullTurnsSmallArcsBoxesOfNoSizeAndGivenPointsWithTheTranslation) {
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 30, 360});
   // Two turns: equal points, which the drawing layer takes for a full turn.
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 90, 720});
@@ -141,6 +126,13 @@ TEST_F(CanvasArcsTest, OneTurnIsTheWholeEllipseSmallArcsALineOrATriangleNoSizeTh
   call("drawArc(IIIIII)V", {10, 10, 0, 0, 45, 90});
   call("fillArc(IIIIII)V", {10, 10, 0, 40, 45, 90});
   call("drawArc(IIIIIIIIIIII)V", {0, 0, 20, 20, 10, 10, 10, 10, 0x7, 0x8, 1, 1});
+  // Between given points the arc is translated; flat bounds make a line.
+  call("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, 98, 40, 50, 1, 0x7, 0x8, 0x10005, 0x102});
+  call("setTransform(II)V", {1000, -2000});
+  call("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, 98, 40, 50, 1, 0x7, 0x8, 3, 2});
+  // A short arc whose bounds have no height: its end points lie on one row
+  // and it passes no side.
+  call("drawArc(IIIIIIIIIIII)V", {0, 0, 100, 50, 30, 10, 20, 10, 0x7, 0x8, 3, 2});
   const std::string pen = ", 0x00112233, 0x00000000, ";
   EXPECT_EQ(
       drawn(),
@@ -164,7 +156,12 @@ TEST_F(CanvasArcsTest, OneTurnIsTheWholeEllipseSmallArcsALineOrATriangleNoSizeTh
              "osGXpie(1, {10, 10, 9, 49}, {10, 30, 10, 30}, {0x00000000, 0x00445566, "
              "0x00112233}, {2, 0, 3, 1}, {10, 10, 10, 49}, true)",
              "osGXdrawArc({0, 0, 19, 19}, {10, 10, 10, 10}, 0x00000007, 0x00000008, 1, 1, "
-             "{0, 0, 19, 19}, true)"}));
+             "{0, 0, 19, 19}, true)",
+             "osGXdrawArc({2, 1, 98, 79}, {98, 40, 50, 1}, 0x00000007, 0x00000008, 2, 5, "
+             "{50, 1, 98, 40}, true)",
+             "osGXdrawArc({1002, -1999, 1098, -1921}, {1098, -1960, 1050, -1999}, "
+             "0x00000007, 0x00000008, 2, 3, {1050, -1999, 1098, -1960}, true)",
+             "osGXdrawLine(1030, -1990, 1020, -1990, 3, 2, 0x00000007, 0x00000008, 0)"}));
 }
 
 TEST_F(CanvasArcsTest, SectorsTakeTheCanvasSurfaceAndTheWidthsLowByteAsIs) {

@@ -49,6 +49,8 @@ TEST_F(CanvasThickArcTest, QuarterRingRunsOutOnTheOuterEdgeAndBackOnTheInner) {
                    {150, 100}, {149, 93}, {147, 85}, {144, 78}, {140, 71}, {135, 65}, {129, 60},
                    {122, 56},  {115, 53}, {107, 51}, {100, 50}, {100, 60}, {107, 61}, {114, 63},
                    {121, 67},  {127, 72}, {132, 78}, {136, 84}, {138, 92}, {139, 99}, {140, 100}}));
+  // No sweep: one point on each edge.
+  EXPECT_EQ(ring(100, 100, 40, 50, 900, 0), (std::vector<Point>{{100, 50}, {100, 60}}));
 }
 
 TEST_F(CanvasThickArcTest, TheRadiiChooseTheStepsOddRadiiStayInsideThePointBuffer) {
@@ -72,10 +74,6 @@ TEST_F(CanvasThickArcTest, TheRadiiChooseTheStepsOddRadiiStayInsideThePointBuffe
   EXPECT_EQ(whole[120], whole[0]);
   EXPECT_EQ(whole[121], whole[241]);
   EXPECT_EQ(thickArc(100, 100, 40, 0, 0, 900), Lines{});
-}
-
-TEST_F(CanvasThickArcTest, NoSweepIsOnePointOnEachEdge) {
-  EXPECT_EQ(ring(100, 100, 40, 50, 900, 0), (std::vector<Point>{{100, 50}, {100, 60}}));
 }
 
 TEST_F(CanvasThickArcTest, SweepsOutsideOneTurnAreHeldToTheSameRing) {
