@@ -59,7 +59,11 @@ TEST_F(CanvasClippingTest, SetClipCoversTheSizeWithoutTheTranslationClipRectNarr
   }
 }
 
-TEST_F(CanvasClippingTest, ClipBoundsComeAsANewAreaOrNull) {
+TEST_F(CanvasClippingTest, ClipBoundsComeAsANewAreaOrGoIntoAGivenOneOnlyWithAClipArea) {
+  const jword area = tamri_test::makeObject(kArea, {{"x1", 1}, {"y1", 2}, {"x2", 3}, {"y2", 4}});
+  const char* into = "getClipBounds(Lgpclasses/graphics/CgpArea;)Z";
+  EXPECT_EQ(call(into, {}, {area}).value, 0u);
+  EXPECT_EQ(fieldsOf(area), (std::vector<int64_t>{1, 2, 3, 4}));
   // Without a clip area no area is made: the next object lies as far after
   // the one before the call as a second object does after a first.
   const jword first = tamri_test::makeObject(kArea);
@@ -73,13 +77,6 @@ TEST_F(CanvasClippingTest, ClipBoundsComeAsANewAreaOrNull) {
   ASSERT_EQ(vmhost::kindOf(result.reference), kArea);
   // Stored coordinates are cut to 16 bits: 70000 becomes 4464.
   EXPECT_EQ(fieldsOf(result.reference), (std::vector<int64_t>{-5, 6, 4464, 8}));
-}
-
-TEST_F(CanvasClippingTest, ClipBoundsGoIntoAGivenAreaOnlyWhenThereIsAClipArea) {
-  const jword area = tamri_test::makeObject(kArea, {{"x1", 1}, {"y1", 2}, {"x2", 3}, {"y2", 4}});
-  const char* into = "getClipBounds(Lgpclasses/graphics/CgpArea;)Z";
-  EXPECT_EQ(call(into, {}, {area}).value, 0u);
-  EXPECT_EQ(fieldsOf(area), (std::vector<int64_t>{1, 2, 3, 4}));
 
   osGXsetClipArea(11, 12, 13, 14, kSurface);
   osGXsetClipArea(91, 92, 93, 94, kSurface + 1);  // another surface's clip area
