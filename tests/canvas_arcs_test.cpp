@@ -25,36 +25,44 @@ class CanvasArcsTest : public tamri_test::CanvasTest {
 };
 
 TEST_F(CanvasArcsTest, EllipsePointsOnTheQuarterAnglesCirclesAndTrueEllipses) {
-  const tamri::PlacedSize flat{0, 0, 100, 50};
-  auto at = [](const tamri::PlacedSize& box, int32_t degrees) {
-    const APOINT p = tamri::ellipsePointDegrees(box, degrees);
-    return std::make_pair(p.x, p.y);
+  using Points = std::vector<std::pair<int32_t, int32_t>>;
+  Points points;
+  auto at = [&](const tamri::PlacedSize& box, std::initializer_list<int32_t> degrees) {
+    for (const int32_t d : degrees) {
+      const APOINT p = tamri::ellipsePointDegrees(box, d);
+      points.emplace_back(p.x, p.y);
+    }
   };
-  using P = std::pair<int32_t, int32_t>;
   // The quarter angles land on the sides, the right and bottom ones at x + w
-  // and y + h; whole turns either way are reduced first.
-  EXPECT_EQ(at(flat, 0), P(100, 25));
-  EXPECT_EQ(at(flat, 90), P(50, 0));
-  EXPECT_EQ(at(flat, 180), P(0, 25));
-  EXPECT_EQ(at(flat, 270), P(50, 50));
-  EXPECT_EQ(at(flat, -90), P(50, 50));
-  EXPECT_EQ(at(flat, 450), P(50, 0));
-  // A true ellipse below the centre (45 and 135 degrees end the arcs below).
-  EXPECT_EQ(at(flat, 225), P(27, 47));
-  // A circle away from the origin; halves of an odd size truncate.
-  EXPECT_EQ(at({10, 20, 100, 100}, 45), P(95, 35));
-  EXPECT_EQ(at({10, 20, 101, 101}, 90), P(60, 20));
-  EXPECT_EQ(at({10, 20, 101, 101}, 0), P(111, 70));
-  EXPECT_EQ(at({10, 20, 101, 101}, 270), P(60, 121));  // the bottom side, not 50 + 50 down
+  // and y + h; whole turns either way are reduced first; 225 degrees is on a
+  // true ellipse below the centre.
+  at({0, 0, 100, 50}, {0, 90, 180, 270, -90, 450, 225});
+  // A circle away from the origin; halves of an odd size truncate; 270 is on
+  // the bottom side, not 50 + 50 down.
+  at({10, 20, 100, 100}, {45});
+  at({10, 20, 101, 101}, {90, 0, 270});
   // No width or no height: the middle of the line, whatever the angle.
-  EXPECT_EQ(at({5, 5, 0, 40}, 45), P(5, 25));
-  EXPECT_EQ(at({5, 5, 40, 0}, 45), P(25, 5));
-  // Tenths: the same points.
-  EXPECT_EQ(tamri::ellipsePoint(flat, -34650).x, 27);  // ten turns back, then 135 degrees
+  at({5, 5, 0, 40}, {45});
+  at({5, 5, 40, 0}, {45});
+  EXPECT_EQ(points, (Points{{100, 25},
+                            {50, 0},
+                            {0, 25},
+                            {50, 50},
+                            {50, 50},
+                            {50, 0},
+                            {27, 47},
+                            {95, 35},
+                            {60, 20},
+                            {111, 70},
+                            {60, 121},
+                            {5, 25},
+                            {25, 5}}));
+  // Tenths: the same points; ten turns back, then 135 degrees.
+  const APOINT tenths = tamri::ellipsePoint({0, 0, 100, 50}, -34650);
   const APOINT c = tamri::circlePoint(50, 50, 50, 450);
-  EXPECT_EQ(std::make_pair(c.x, c.y), P(135, 65));
   const APOINT bottom = tamri::circlePoint(50, 50, 50, -900);
-  EXPECT_EQ(std::make_pair(bottom.x, bottom.y), P(100, 150));
+  EXPECT_EQ((std::vector<int32_t>{tenths.x, c.x, c.y, bottom.x, bottom.y}),
+            (std::vector<int32_t>{27, 135, 65, 100, 150}));
 }
 
 TEST_F(CanvasArcsTest, EveryRowOfTheBoundsTable) {
@@ -93,48 +101,17 @@ TEST_F(CanvasArcsTest, EveryRowOfTheBoundsTable) {
   }
 }
 
-TEST_F(CanvasArcsTest, ArcBetweenGivenPointsIsTranslatedAndFlatBoundsMakeALine) {
-  call("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, 98, 40, 50, 1, 0x7, 0x8, 0x10005, 0x102});
-  call("setTransform(II)V", {1000, -2000});
-  call("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, 98, 40, 50, 1, 0x7, 0x8, 3, 2});
-  // A short arc whose bounds have no height: its end points lie on one row
-  // and it passes no side.
-  call("drawArc(IIIIIIIIIIII)V", {0, 0, 100, 50, 30, 10, 20, 10, 0x7, 0x8, 3, 2});
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawArc({2, 1, 98, 79}, {98, 40, 50, 1}, 0x00000007, 0x00000008, 2, 5, "
-                   "{50, 1, 98, 40}, true)",
-                   "osGXdrawArc({1002, -1999, 1098, -1921}, {1098, -1960, 1050, -1999}, "
-                   "0x00000007, 0x00000008, 2, 3, {1050, -1999, 1098, -1960}, true)",
-                   "osGXdrawLine(1030, -1990, 1020, -1990, 3, 2, 0x00000007, 0x00000008, 0)"}));
-}
-
-TEST_F(CanvasArcsTest, ShortArcDrawsTheWholeEllipseForExactlyOneTurn) {
+TEST_F(CanvasArcsTest, FullTurnsSmallArcsBoxesOfNoSizeAndGivenPointsWithTheTranslation) {
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 30, 360});
   // Two turns: equal points, which the drawing layer takes for a full turn.
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 90, 720});
   // No sweep: a line of no length.
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 45, 0});
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 45, 90});
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawEllipse(0, 0, 99, 49, 0x00112233, 1, 2, 0x00000000)",
-                   "osGXdrawArc({0, 0, 99, 49}, {50, 0, 50, 0}, 0x00112233, 0x00000000, 1, 2, "
-                   "{0, 0, 99, 49}, true)",
-                   "osGXdrawLine(72, 2, 72, 2, 2, 1, 0x00112233, 0x00000000, 0)",
-                   "osGXdrawArc({0, 0, 99, 49}, {72, 2, 27, 2}, 0x00112233, 0x00000000, 1, 2, "
-                   "{27, 0, 72, 2}, true)"}));
-}
-
-TEST_F(CanvasArcsTest, StyledArcHasNoWholeEllipseCase) {
+  // The styled arc has no whole-ellipse case.
   // x, y, w, h, start, sweep, color, backColor, lineWidth (its low 16 bits), lineStyle
   call("drawArc(IIIIIIIIII)V", {0, 0, 100, 50, 30, 360, 0x7, 0x8, 65538, 3});
   call("drawArc(IIIIIIIIII)V", {0, 0, 100, 50, 90, 2, 0x7, 0x8, 5, 3});
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawArc({0, 0, 99, 49}, {82, 6, 82, 6}, 0x00000007, 0x00000008, 3, 2, "
-                   "{0, 0, 99, 49}, true)",
-                   "osGXdrawLine(50, 0, 49, 0, 5, 3, 0x00000007, 0x00000008, 0)"}));
-}
-
-TEST_F(CanvasArcsTest, SmallArcsFallBackToALineOrATriangle) {
   // 90 to 92 degrees share row 0; 90 to 91 on a circle share column 50.
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 90, 2});
   call("drawArc(IIIIII)V", {0, 0, 100, 100, 90, 1});
@@ -144,70 +121,74 @@ TEST_F(CanvasArcsTest, SmallArcsFallBackToALineOrATriangle) {
   call("fillArc(IIIIII)V", {0, 0, 100, 50, 90, 5});
   // Two degrees whose ends share neither are not small either.
   call("drawPie(IIIIII)V", {0, 0, 100, 50, 0, 2});
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawLine(50, 0, 49, 0, 2, 1, 0x00112233, 0x00000000, 0)",
-                   "osGXdrawLine(50, 0, 50, 1, 2, 1, 0x00112233, 0x00000000, 0)",
-                   "osGXfillPolygon(3, [{50, 25}, {50, 0}, {49, 0}], 0x00112233, 0x00445566, 3, "
-                   "true)",
-                   "osGXdrawPolygon(3, [{50, 25}, {50, 0}, {48, 0}], 2, 0x00112233, 0x00445566, 1)",
-                   "osGXpie(1, {0, 0, 99, 49}, {50, 0, 47, 0}, {0x00000000, 0x00445566, "
-                   "0x00112233}, {2, 0, 3, 1}, {47, 0, 50, 25}, true)",
-                   "osGXpie(1, {0, 0, 99, 49}, {100, 25, 99, 23}, {0x00112233, 0x00445566, "
-                   "0x00000000}, {2, 1, 0, 1}, {50, 23, 100, 25}, true)"}));
+  // Nothing on a box of no size divides: every point is the middle, equal
+  // points a full turn; so do both given points on the centre.
+  call("drawArc(IIIIII)V", {10, 10, 0, 0, 45, 90});
+  call("fillArc(IIIIII)V", {10, 10, 0, 40, 45, 90});
+  call("drawArc(IIIIIIIIIIII)V", {0, 0, 20, 20, 10, 10, 10, 10, 0x7, 0x8, 1, 1});
+  // Between given points the arc is translated; flat bounds make a line.
+  call("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, 98, 40, 50, 1, 0x7, 0x8, 0x10005, 0x102});
+  call("setTransform(II)V", {1000, -2000});
+  call("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, 98, 40, 50, 1, 0x7, 0x8, 3, 2});
+  // A short arc whose bounds have no height: its end points lie on one row
+  // and it passes no side.
+  call("drawArc(IIIIIIIIIIII)V", {0, 0, 100, 50, 30, 10, 20, 10, 0x7, 0x8, 3, 2});
+  const std::string pen = ", 0x00112233, 0x00000000, ";
+  EXPECT_EQ(
+      drawn(),
+      (Lines{"osGXdrawEllipse(0, 0, 99, 49, 0x00112233, 1, 2, 0x00000000)",
+             "osGXdrawArc({0, 0, 99, 49}, {50, 0, 50, 0}" + pen + "1, 2, {0, 0, 99, 49}, true)",
+             "osGXdrawLine(72, 2, 72, 2, 2, 1" + pen + "0)",
+             "osGXdrawArc({0, 0, 99, 49}, {72, 2, 27, 2}" + pen + "1, 2, {27, 0, 72, 2}, true)",
+             "osGXdrawArc({0, 0, 99, 49}, {82, 6, 82, 6}, 0x00000007, 0x00000008, 3, 2, "
+             "{0, 0, 99, 49}, true)",
+             "osGXdrawLine(50, 0, 49, 0, 5, 3, 0x00000007, 0x00000008, 0)",
+             "osGXdrawLine(50, 0, 49, 0, 2, 1" + pen + "0)",
+             "osGXdrawLine(50, 0, 50, 1, 2, 1" + pen + "0)",
+             "osGXfillPolygon(3, [{50, 25}, {50, 0}, {49, 0}], 0x00112233, 0x00445566, 3, "
+             "true)",
+             "osGXdrawPolygon(3, [{50, 25}, {50, 0}, {48, 0}], 2, 0x00112233, 0x00445566, 1)",
+             "osGXpie(1, {0, 0, 99, 49}, {50, 0, 47, 0}, {0x00000000, 0x00445566, "
+             "0x00112233}, {2, 0, 3, 1}, {47, 0, 50, 25}, true)",
+             "osGXpie(1, {0, 0, 99, 49}, {100, 25, 99, 23}, {0x00112233, 0x00445566, "
+             "0x00000000}, {2, 1, 0, 1}, {50, 23, 100, 25}, true)",
+             "osGXdrawArc({10, 10, 9, 9}, {10, 10, 10, 10}" + pen + "1, 2, {10, 10, 9, 9}, true)",
+             "osGXpie(1, {10, 10, 9, 49}, {10, 30, 10, 30}, {0x00000000, 0x00445566, "
+             "0x00112233}, {2, 0, 3, 1}, {10, 10, 10, 49}, true)",
+             "osGXdrawArc({0, 0, 19, 19}, {10, 10, 10, 10}, 0x00000007, 0x00000008, 1, 1, "
+             "{0, 0, 19, 19}, true)",
+             "osGXdrawArc({2, 1, 98, 79}, {98, 40, 50, 1}, 0x00000007, 0x00000008, 2, 5, "
+             "{50, 1, 98, 40}, true)",
+             "osGXdrawArc({1002, -1999, 1098, -1921}, {1098, -1960, 1050, -1999}, "
+             "0x00000007, 0x00000008, 2, 3, {1050, -1999, 1098, -1960}, true)",
+             "osGXdrawLine(1030, -1990, 1020, -1990, 3, 2, 0x00000007, 0x00000008, 0)"}));
 }
 
 TEST_F(CanvasArcsTest, SectorsTakeTheCanvasSurfaceAndTheWidthsLowByteAsIs) {
   setPen("surface", 9);
   setPen("fillStyle", 0x105);  // a code: its low byte
-  const std::string box = "{0, 0, 99, 49}, {72, 2, 27, 2}, ";
-  const std::string bounds = ", {27, 0, 72, 25}, true)";
-  auto pie = [&](const char* native, int32_t width, std::vector<int32_t> args) {
-    host::traceClear();
-    setPen("lineWidth", width);
-    call(native, args);
-    return drawn();
-  };
   // x, y, w, h, start, sweep, fillColor, backColor, fillStyle, lineColor, lineWidth, lineStyle
-  auto bordered = [&](int32_t width) {
-    return pie("fillPieWithBorder(IIIIIIIIIIII)V", 2,
-               {0, 0, 100, 50, 45, 90, 0xF1, 0xB2, 6, 0xC3, width, 2});
-  };
-  const std::string slice = "osGXpie(9, " + box + "{0x000000C3, 0x000000B2, 0x000000F1}, ";
-  EXPECT_EQ(bordered(200), Lines{slice + "{-56, 2, 6, 1}" + bounds});
-  EXPECT_EQ(bordered(-1), Lines{slice + "{-1, 2, 6, 1}" + bounds});
-  EXPECT_EQ(bordered(0x17F), Lines{slice + "{127, 2, 6, 1}" + bounds});
-  EXPECT_EQ(pie("fillArc(IIIIII)V", 0x180, {0, 0, 100, 50, 45, 90}),
-            Lines{"osGXpie(9, " + box + "{0x00000000, 0x00445566, 0x00112233}, {-128, 0, 5, 1}" +
-                  bounds});
-  EXPECT_EQ(
-      pie("drawPie(IIIIII)V", 0x203, {0, 0, 100, 50, 45, 90}),
-      Lines{"osGXpie(9, " + box + "{0x00112233, 0x00445566, 0x00000000}, {3, 1, 0, 1}" + bounds});
-}
-
-TEST_F(CanvasArcsTest, ZeroSizedBoxesAndPointsOnTheCentreStayInTheBox) {
-  call("drawArc(IIIIII)V", {10, 10, 0, 0, 45, 90});
-  call("fillArc(IIIIII)V", {10, 10, 0, 40, 45, 90});
-  // Both given points on the centre: a full turn about it.
-  call("drawArc(IIIIIIIIIIII)V", {0, 0, 20, 20, 10, 10, 10, 10, 0x7, 0x8, 1, 1});
-  // Nothing on a box of no size divides: every point is the middle, equal
-  // points a full turn.
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawArc({10, 10, 9, 9}, {10, 10, 10, 10}, 0x00112233, 0x00000000, 1, 2, "
-                   "{10, 10, 9, 9}, true)",
-                   "osGXpie(1, {10, 10, 9, 49}, {10, 30, 10, 30}, {0x00000000, 0x00445566, "
-                   "0x00112233}, {2, 0, 3, 1}, {10, 10, 10, 49}, true)",
-                   "osGXdrawArc({0, 0, 19, 19}, {10, 10, 10, 10}, 0x00000007, 0x00000008, 1, 1, "
-                   "{0, 0, 19, 19}, true)"}));
+  for (const int32_t width : {200, -1, 0x17F})
+    call("fillPieWithBorder(IIIIIIIIIIII)V",
+         {0, 0, 100, 50, 45, 90, 0xF1, 0xB2, 6, 0xC3, width, 2});
+  setPen("lineWidth", 0x180);
+  call("fillArc(IIIIII)V", {0, 0, 100, 50, 45, 90});
+  setPen("lineWidth", 0x203);
+  call("drawPie(IIIIII)V", {0, 0, 100, 50, 45, 90});
+  const std::string pie = "osGXpie(9, {0, 0, 99, 49}, {72, 2, 27, 2}, ";
+  const std::string given = pie + "{0x000000C3, 0x000000B2, 0x000000F1}, {";
+  const std::string bounds = "}, {27, 0, 72, 25}, true)";
+  EXPECT_EQ(drawn(), (Lines{given + "-56, 2, 6, 1" + bounds, given + "-1, 2, 6, 1" + bounds,
+                            given + "127, 2, 6, 1" + bounds,
+                            pie + "{0x00000000, 0x00445566, 0x00112233}, {-128, 0, 5, 1" + bounds,
+                            pie + "{0x00112233, 0x00445566, 0x00000000}, {3, 1, 0, 1" + bounds}));
 }
 
 TEST_F(CanvasArcsTest, StepAngleIsHeldBetweenThreeAndThirtyDegrees) {
-  // Radii 10, 50 and 200 step through the thick arc tests' rings.
-  EXPECT_EQ(tamri::arcStepAngle(15), 30);
-  EXPECT_EQ(tamri::arcStepAngle(16), 28);
-  EXPECT_EQ(tamri::arcStepAngle(0), 30);
-  EXPECT_EQ(tamri::arcStepAngle(-50), 3);
-  EXPECT_EQ(tamri::arcStepAngle(INT32_MAX), 3);
-  EXPECT_EQ(tamri::arcStepAngle(INT32_MIN), 3);
+  std::vector<int32_t> steps;
+  for (const int32_t radius : {15, 16, 0, -50, INT32_MAX, INT32_MIN})
+    steps.push_back(tamri::arcStepAngle(radius));
+  EXPECT_EQ(steps, (std::vector<int32_t>{30, 28, 30, 3, 3, 3}));
 }
 
 }  // namespace

@@ -27,20 +27,23 @@ class CanvasClippingTest : public tamri_test::CanvasTest {
   static constexpr int32_t kSurface = 7;
 };
 
-TEST_F(CanvasClippingTest, SetClipCoversTheSizeWithoutTheTranslation) {
+TEST_F(CanvasClippingTest, SetClipCoversTheSizeWithoutTheTranslationClipRectNarrowsIt) {
   call("setTransform(II)V", {1000, 1000});
   call("setClip(IIII)V", {10, 20, 5, 6});
   EXPECT_EQ(drawn(), (Lines{"osGXsetClipArea(10, 20, 14, 25, 7)"}));
   EXPECT_EQ(clip(), (std::vector<int32_t>{10, 20, 14, 25}));
   call("removeClipArea()V", {});
   EXPECT_EQ(clip(), std::vector<int32_t>{});
-}
-
-TEST_F(CanvasClippingTest, ClipRectNarrowsOnlyEdgesStrictlyInsideTheClipArea) {
-  struct Case {
+  // Without a clip area clipRect sets it; narrowing twice keeps narrowing it.
+  call("clipRect(IIII)V", {3, 4, 5, 6});
+  EXPECT_EQ(clip(), (std::vector<int32_t>{3, 4, 7, 9}));
+  call("clipRect(IIII)V", {5, 0, 100, 8});
+  EXPECT_EQ(clip(), (std::vector<int32_t>{5, 4, 7, 7}));
+  // On a clip area it moves only the edges strictly inside it.
+  const struct {
     std::vector<int32_t> rect;  // x, y, w, h
     std::vector<int32_t> expected;
-  } cases[] = {
+  } rows[] = {
       {{50, 40, 10, 20}, {50, 40, 59, 59}},   // inside
       {{-10, 90, 30, 30}, {0, 90, 19, 100}},  // over the bottom-left corner
       {{100, 0, 10, 10}, {0, 0, 100, 9}},     // touching the right edge: it stays
@@ -49,22 +52,18 @@ TEST_F(CanvasClippingTest, ClipRectNarrowsOnlyEdgesStrictlyInsideTheClipArea) {
       {{200, 200, 10, 10}, {0, 0, 0, 0}},     // disjoint
       {{101, 50, 10, 10}, {0, 0, 0, 0}},      // one column off
   };
-  for (const Case& c : cases) {
+  for (const auto& r : rows) {
     osGXsetClipArea(0, 0, 100, 100, kSurface);
-    call("clipRect(IIII)V", c.rect);
-    EXPECT_EQ(clip(), c.expected) << c.rect[0] << ", " << c.rect[1];
+    call("clipRect(IIII)V", r.rect);
+    EXPECT_EQ(clip(), r.expected) << r.rect[0] << ", " << r.rect[1];
   }
 }
 
-TEST_F(CanvasClippingTest, ClipRectWithoutAClipAreaSetsIt) {
-  call("clipRect(IIII)V", {3, 4, 5, 6});
-  EXPECT_EQ(clip(), (std::vector<int32_t>{3, 4, 7, 9}));
-  // Narrowing twice keeps narrowing the one clip area.
-  call("clipRect(IIII)V", {5, 0, 100, 8});
-  EXPECT_EQ(clip(), (std::vector<int32_t>{5, 4, 7, 7}));
-}
-
-TEST_F(CanvasClippingTest, ClipBoundsComeAsANewAreaOrNull) {
+TEST_F(CanvasClippingTest, ClipBoundsComeAsANewAreaOrGoIntoAGivenOneOnlyWithAClipArea) {
+  const jword area = tamri_test::makeObject(kArea, {{"x1", 1}, {"y1", 2}, {"x2", 3}, {"y2", 4}});
+  const char* into = "getClipBounds(Lgpclasses/graphics/CgpArea;)Z";
+  EXPECT_EQ(call(into, {}, {area}).value, 0u);
+  EXPECT_EQ(fieldsOf(area), (std::vector<int64_t>{1, 2, 3, 4}));
   // Without a clip area no area is made: the next object lies as far after
   // the one before the call as a second object does after a first.
   const jword first = tamri_test::makeObject(kArea);
@@ -78,13 +77,6 @@ TEST_F(CanvasClippingTest, ClipBoundsComeAsANewAreaOrNull) {
   ASSERT_EQ(vmhost::kindOf(result.reference), kArea);
   // Stored coordinates are cut to 16 bits: 70000 becomes 4464.
   EXPECT_EQ(fieldsOf(result.reference), (std::vector<int64_t>{-5, 6, 4464, 8}));
-}
-
-TEST_F(CanvasClippingTest, ClipBoundsGoIntoAGivenAreaOnlyWhenThereIsAClipArea) {
-  const jword area = tamri_test::makeObject(kArea, {{"x1", 1}, {"y1", 2}, {"x2", 3}, {"y2", 4}});
-  const char* into = "getClipBounds(Lgpclasses/graphics/CgpArea;)Z";
-  EXPECT_EQ(call(into, {}, {area}).value, 0u);
-  EXPECT_EQ(fieldsOf(area), (std::vector<int64_t>{1, 2, 3, 4}));
 
   osGXsetClipArea(11, 12, 13, 14, kSurface);
   osGXsetClipArea(91, 92, 93, 94, kSurface + 1);  // another surface's clip area

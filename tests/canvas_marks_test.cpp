@@ -9,13 +9,8 @@ using tamri_test::makeIntArray;
 
 constexpr const char* kMarks = "drawMarks([I[IIIIII)V";
 
-class CanvasMarksTest : public tamri_test::CanvasTest {
- protected:
-  // first, count, color, size, markType
-  void marks(jword xs, jword ys, std::vector<int32_t> scalars) {
-    call(kMarks, std::move(scalars), {xs, ys});
-  }
-};
+// Calls take the xs and ys, then first, count, color, size and markType.
+class CanvasMarksTest : public tamri_test::CanvasTest {};
 
 std::string line(int x1, int y1, int x2, int y2) {
   return "osGXdrawLine(" + std::to_string(x1) + ", " + std::to_string(y1) + ", " +
@@ -53,7 +48,7 @@ TEST_F(CanvasMarksTest, EveryTypeAtOnePointWithHalfTheSizeTruncated) {
   const jword ys = makeIntArray({20});
   for (size_t i = 0; i < std::size(types); ++i) {
     host::traceClear();
-    marks(xs, ys, {0, 1, 0x77, 5, types[i]});
+    call(kMarks, {0, 1, 0x77, 5, types[i]}, {xs, ys});
     EXPECT_EQ(drawn(), expected[i]) << "mark type " << types[i];
   }
 }
@@ -62,16 +57,14 @@ TEST_F(CanvasMarksTest, RangesAreCutToWhatBothArraysHold) {
   const jword xs = makeIntArray({1, 2, 3, 4});
   const jword ys = makeIntArray({10, 20, 30});
   auto cross = [](int x, int y) { return line(x - 3, y, x + 3, y); };
-  marks(xs, ys, {1, 2, 0x77, 7, 6});          // points 1 and 2
-  marks(xs, ys, {2, 5, 0x77, 7, 6});          // only 2: ys ends there
-  marks(xs, ys, {-2, 3, 0x77, 7, 6});         // -2 and -1 do not exist: only 0
-  marks(xs, ys, {INT32_MAX, 5, 0x77, 7, 6});  // far beyond: nothing
-  marks(xs, ys, {0, -1, 0x77, 7, 6});
-  marks(0, ys, {0, 3, 0x77, 7, 6});
-  const Lines lines = drawn();
-  const Lines expected = {cross(2, 20), line(2, 17, 2, 23), cross(3, 30), line(3, 27, 3, 33),
-                          cross(3, 30), line(3, 27, 3, 33), cross(1, 10), line(1, 7, 1, 13)};
-  EXPECT_EQ(lines, expected);
+  call(kMarks, {1, 2, 0x77, 7, 6}, {xs, ys});          // points 1 and 2
+  call(kMarks, {2, 5, 0x77, 7, 6}, {xs, ys});          // only 2: ys ends there
+  call(kMarks, {-2, 3, 0x77, 7, 6}, {xs, ys});         // -2 and -1 do not exist: only 0
+  call(kMarks, {INT32_MAX, 5, 0x77, 7, 6}, {xs, ys});  // far beyond: nothing
+  call(kMarks, {0, -1, 0x77, 7, 6}, {xs, ys});
+  call(kMarks, {0, 3, 0x77, 7, 6}, {0, ys});
+  EXPECT_EQ(drawn(), (Lines{cross(2, 20), line(2, 17, 2, 23), cross(3, 30), line(3, 27, 3, 33),
+                            cross(3, 30), line(3, 27, 3, 33), cross(1, 10), line(1, 7, 1, 13)}));
 }
 
 }  // namespace

@@ -8,33 +8,31 @@ using tamri_test::makeIntArray;
 
 class CanvasPolylinesTest : public tamri_test::CanvasTest {};
 
-TEST_F(CanvasPolylinesTest, SplitPolylineIsCopiedWithByteAttributesAndNoTranslation) {
+TEST_F(CanvasPolylinesTest, SplitPolylineIsCopiedInterleavedPolylineAndBezierMoveThePoints) {
   const jword xs = makeIntArray({1, 2, 3}), ys = makeIntArray({10, 20, 30});
-  call("setTransform(II)V", {100, 200});
-  // count, color, backColor, lineWidth, lineStyle, lineEnds
-  call("drawPolyline([I[IIIIIII)V", {3, 0x55, 0x66, 256, 0x1FF, 0x102}, {xs, ys});
-  call("drawPolyline([I[IIIIIII)V", {2, 0x55, 0x66, -3, 2, 1}, {xs, ys});
-  EXPECT_EQ(drawn(), (Lines{"osGXdrawPolyline(3, [{1, 10}, {2, 20}, {3, 30}], 0, 255, "
-                            "0x00000055, 0x00000066, 2)",
-                            "osGXdrawPolyline(2, [{1, 10}, {2, 20}], 253, 2, "
-                            "0x00000055, 0x00000066, 1)"}));
-  EXPECT_EQ(elements(xs), (std::vector<int32_t>{1, 2, 3}));
-  EXPECT_EQ(elements(ys), (std::vector<int32_t>{10, 20, 30}));
-}
-
-TEST_F(CanvasPolylinesTest, InterleavedPolylineAndBezierMoveTheCallersPoints) {
   const jword trend = makeIntArray({1, 10, 2, 20, 3, 30});
   const jword curve = makeIntArray({0, 0, 5, 9, 10, 9, 15, 0, 77});
   call("setTransform(II)V", {100, 200});
+  // count, color, backColor, lineWidth, lineStyle, lineEnds: the split form
+  // takes byte attributes and no translation.
+  call("drawPolyline([I[IIIIIII)V", {3, 0x55, 0x66, 256, 0x1FF, 0x102}, {xs, ys});
+  call("drawPolyline([I[IIIIIII)V", {2, 0x55, 0x66, -3, 2, 1}, {xs, ys});
   call("drawPolyline([IIIIIII)V", {2, 0x55, 0x66, 3, 1, 1}, {trend});
   // count, color, backColor, lineWidth, lineStyle: the style is the line-ends code too.
   call("drawBezier([IIIIII)V", {9, 0x55, 0x66, 300, 3}, {curve});
-  EXPECT_EQ(elements(trend), (std::vector<int32_t>{101, 210, 102, 220, 3, 30}));
-  EXPECT_EQ(elements(curve), (std::vector<int32_t>{100, 200, 105, 209, 110, 209, 115, 200, 77}));
-  EXPECT_EQ(drawn(), (Lines{"osGXdrawPolyline(2, [{101, 210}, {102, 220}], 3, 1, 0x00000055, "
-                            "0x00000066, 1)",
-                            "osGXdrawBezierLine(4, [{100, 200}, {105, 209}, {110, 209}, "
-                            "{115, 200}], 300, 3, 0x00000055, 0x00000066, 3)"}));
+  EXPECT_EQ((std::vector{elements(xs), elements(ys), elements(trend), elements(curve)}),
+            (std::vector<std::vector<int32_t>>{{1, 2, 3},
+                                               {10, 20, 30},
+                                               {101, 210, 102, 220, 3, 30},
+                                               {100, 200, 105, 209, 110, 209, 115, 200, 77}}));
+  const std::string look = "0x00000055, 0x00000066, ";
+  EXPECT_EQ(drawn(),
+            (Lines{"osGXdrawPolyline(3, [{1, 10}, {2, 20}, {3, 30}], 0, 255, " + look + "2)",
+                   "osGXdrawPolyline(2, [{1, 10}, {2, 20}], 253, 2, " + look + "1)",
+                   "osGXdrawPolyline(2, [{101, 210}, {102, 220}], 3, 1, " + look + "1)",
+                   "osGXdrawBezierLine(4, [{100, 200}, {105, 209}, {110, 209}, {115, 200}], 300, "
+                   "3, " +
+                       look + "3)"}));
 }
 
 TEST_F(CanvasPolylinesTest, StoredPointsAreCutTo16BitsAndBadCountsDrawWhatFits) {

@@ -9,24 +9,38 @@ using tamri_test::Lines;
 
 class CanvasRectanglesTest : public tamri_test::CanvasTest {};
 
-TEST_F(CanvasRectanglesTest, ShortOverloadsTurnPositionAndSizeIntoInclusiveCorners) {
+TEST_F(CanvasRectanglesTest, ShortOverloadsTurnPositionAndSizeIntoInclusiveCornersWithThePen) {
   call("drawRect(IIII)V", {10, 20, 5, 4});
   call("drawRoundRect(IIIIII)V", {10, 20, 5, 4, 6, 7});
   call("drawRect(IIII)V", {10, 20, -3, 4});
+  call("drawRect(IIII)V", {INT32_MAX, INT32_MIN, 2, -1});  // corners wrap like the VM's ints
   call("drawOval(IIII)V", {1, 2, 3, 4});
   call("fillOval(IIII)V", {1, 2, 3, 4});
+  // Plain fills test the canvas style for not zero and outline in white.
+  setPen("fillStyle", 0);
+  call("fillRect(IIII)V", {1, 2, 3, 4});
+  setPen("fillStyle", -2);  // not 0: filled with the low byte
+  call("fillRoundRect(IIIIII)V", {1, 2, 3, 4, 5, 6});
+  setPen("fillStyle", 0x105);
+  call("fillRect(IIII)V", {1, 2, 3, 4});
   EXPECT_EQ(drawn(),
             (Lines{"osGXdrawRectangle(10, 20, 14, 23, 2, 4, 0x00112233, 0x00445566, 0, 0, 0)",
                    // background 0, not the canvas's
                    "osGXdrawRectangle(10, 20, 14, 23, 2, 4, 0x00112233, 0x00000000, 1, 6, 7)",
                    "osGXdrawRectangle(10, 20, 6, 23, 2, 4, 0x00112233, 0x00445566, 0, 0, 0)",
+                   "osGXdrawRectangle(2147483647, -2147483648, -2147483648, 2147483646, 2, 4, "
+                   "0x00112233, 0x00445566, 0, 0, 0)",
                    "osGXdrawEllipse(1, 2, 3, 5, 0x00112233, 4, 2, 0x00000000)",
-                   "osGXfillEllipse(1, 2, 3, 5, 0x00112233, 3, 0x00445566)"}));
+                   "osGXfillEllipse(1, 2, 3, 5, 0x00112233, 3, 0x00445566)",
+                   "osGXdrawRectangle(1, 2, 3, 5, 2, 0, 0x00FFFFFF, 0x00445566, 0, 0, 0)",
+                   "osGXfillRectangle(1, 2, 3, 5, 2, 0x00112233, -2, 0x00445566, 1, 5, 6)",
+                   "osGXdrawRectangle(1, 2, 3, 5, 2, 0, 0x00FFFFFF, 0x00445566, 1, 5, 6)",
+                   "osGXfillRectangle(1, 2, 3, 5, 2, 0x00112233, 5, 0x00445566, 0, 0, 0)",
+                   "osGXdrawRectangle(1, 2, 3, 5, 2, 0, 0x00FFFFFF, 0x00445566, 0, 0, 0)"}));
 }
 
 TEST_F(CanvasRectanglesTest, RectanglesOfNoWidthOrHeightAreNotDrawnButOvalsAre) {
-  for (const std::vector<int32_t>& size : {std::vector<int32_t>{0, 4}, {4, 0}}) {
-    const int32_t w = size[0], h = size[1];
+  for (const auto& [w, h] : {std::pair{0, 4}, {4, 0}}) {
     call("drawRect(IIII)V", {1, 2, w, h});
     call("drawRoundRect(IIIIII)V", {1, 2, w, h, 3, 3});
     call("fillRect(IIII)V", {1, 2, w, h});
@@ -42,50 +56,23 @@ TEST_F(CanvasRectanglesTest, RectanglesOfNoWidthOrHeightAreNotDrawnButOvalsAre) 
                             "osGXfillEllipse(1, 2, 4, 1, 0x00000005, 1, 0x00000006)"}));
 }
 
-TEST_F(CanvasRectanglesTest, PlainFillsTestTheCanvasStyleForNotZeroAndOutlineInWhite) {
-  setPen("fillStyle", 0);
-  call("fillRect(IIII)V", {1, 2, 3, 4});
-  setPen("fillStyle", -2);  // not 0: filled with the low byte
-  call("fillRoundRect(IIIIII)V", {1, 2, 3, 4, 5, 6});
-  setPen("fillStyle", 0x105);
-  call("fillRect(IIII)V", {1, 2, 3, 4});
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawRectangle(1, 2, 3, 5, 2, 0, 0x00FFFFFF, 0x00445566, 0, 0, 0)",
-                   "osGXfillRectangle(1, 2, 3, 5, 2, 0x00112233, -2, 0x00445566, 1, 5, 6)",
-                   "osGXdrawRectangle(1, 2, 3, 5, 2, 0, 0x00FFFFFF, 0x00445566, 1, 5, 6)",
-                   "osGXfillRectangle(1, 2, 3, 5, 2, 0x00112233, 5, 0x00445566, 0, 0, 0)",
-                   "osGXdrawRectangle(1, 2, 3, 5, 2, 0, 0x00FFFFFF, 0x00445566, 0, 0, 0)"}));
-}
-
-TEST_F(CanvasRectanglesTest, GivenStyleFillsTestForAboveZero) {
-  // The byte overload reads the argument's low byte with its sign.
-  call("fillRect(IIIIIIBI)V", {1, 2, 3, 4, 0x55, 0x66, 0x80, 7});
-  call("fillRect(IIIIIIBI)V", {1, 2, 3, 4, 0x55, 0x66, 0x102, 7});
-  setPen("fillStyle", -2);
-  call("fillRectWithBorder(IIIIII)V", {0x77, 5, 1, 2, 3, 4});
-  setPen("fillStyle", 0);
-  call("fillRectWithBorder(IIIIII)V", {0x77, 5, 1, 2, 3, 4});
-  setPen("fillStyle", 1);
-  call("fillRectWithBorder(IIIIII)V", {0x77, 5, 1, 2, 3, 4});
-  EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawRectangle(1, 2, 3, 5, 7, 0, 0x00FFFFFF, 0x00000066, 0, 0, 0)",
-                   "osGXfillRectangle(1, 2, 3, 5, 7, 0x00000055, 2, 0x00000066, 0, 0, 0)",
-                   "osGXdrawRectangle(1, 2, 3, 5, 7, 0, 0x00FFFFFF, 0x00000066, 0, 0, 0)",
-                   "osGXdrawRectangle(1, 2, 3, 5, 5, 1, 0x00000077, 0x00445566, 0, 0, 0)",
-                   "osGXdrawRectangle(1, 2, 3, 5, 5, 1, 0x00000077, 0x00445566, 0, 0, 0)",
-                   "osGXfillRectangle(1, 2, 3, 5, 5, 0x00112233, 1, 0x00445566, 0, 0, 0)",
-                   "osGXdrawRectangle(1, 2, 3, 5, 5, 1, 0x00000077, 0x00445566, 0, 0, 0)"}));
-}
-
-TEST_F(CanvasRectanglesTest, LongRectangleTakesEveryAttributeAndTheTranslation) {
+TEST_F(CanvasRectanglesTest, OnlyTheLongRectangleTakesTheTranslationGivenStylesTestForAboveZero) {
   call("setTransform(II)V", {5, 7});
   // borderColor, lineWidth, lineStyle, x, y, w, h, fill, back, fillStyle, rounded, corners
   call("fillRectWithBorder(IIIIIIIIIIIII)V", {0x77, 3, 2, 1, 2, 4, 6, 0x55, 0x66, 4, 0x101, 8, 9});
   // A whole-int test: 0x100 is above 0 although its low byte is 0.
   call("fillRectWithBorder(IIIIIIIIIIIII)V", {0x77, 3, 2, 1, 2, 4, 6, 0x55, 0x66, 0x100, 0, 0, 0});
   call("fillRectWithBorder(IIIIIIIIIIIII)V", {0x77, 3, 2, 1, 2, 4, 6, 0x55, 0x66, -1, 0, 0, 0});
-  // The short overloads stay where they are put.
   call("fillRect(IIII)V", {1, 2, 4, 6});
+  // The byte overload reads the argument's low byte with its sign.
+  call("fillRect(IIIIIIBI)V", {1, 2, 3, 4, 0x55, 0x66, 0x80, 7});
+  call("fillRect(IIIIIIBI)V", {1, 2, 3, 4, 0x55, 0x66, 0x102, 7});
+  for (const int32_t fillStyle : {-2, 0, 1}) {
+    setPen("fillStyle", fillStyle);
+    call("fillRectWithBorder(IIIIII)V", {0x77, 5, 1, 2, 3, 4});
+  }
+  const std::string outline =
+      "osGXdrawRectangle(1, 2, 3, 5, 5, 1, 0x00000077, 0x00445566, 0, 0, 0)";
   EXPECT_EQ(drawn(),
             (Lines{"osGXfillRectangle(6, 9, 9, 14, 3, 0x00000055, 4, 0x00000066, 1, 8, 9)",
                    "osGXdrawRectangle(6, 9, 9, 14, 3, 2, 0x00000077, 0x00000066, 1, 8, 9)",
@@ -93,34 +80,12 @@ TEST_F(CanvasRectanglesTest, LongRectangleTakesEveryAttributeAndTheTranslation) 
                    "osGXdrawRectangle(6, 9, 9, 14, 3, 2, 0x00000077, 0x00000066, 0, 0, 0)",
                    "osGXdrawRectangle(6, 9, 9, 14, 3, 2, 0x00000077, 0x00000066, 0, 0, 0)",
                    "osGXfillRectangle(1, 2, 4, 7, 2, 0x00112233, 3, 0x00445566, 0, 0, 0)",
-                   "osGXdrawRectangle(1, 2, 4, 7, 2, 0, 0x00FFFFFF, 0x00445566, 0, 0, 0)"}));
-}
-
-TEST_F(CanvasRectanglesTest, OvalFillsAndBorders) {
-  setPen("fillStyle", 0x10003);  // low 16 bits
-  call("fillOval(IIII)V", {1, 2, 3, 4});
-  // The style byte is sign-extended; the line width argument is not used.
-  call("fillOval(IIIIIIBI)V", {1, 2, 3, 4, 0x55, 0x66, 0xFE, 9});
-  call("setTransform(II)V", {100, 200});
-  // x, y, w, h, fillColor, backColor, fillStyle, lineWidth, lineStyle, lineColor
-  call("fillOvalWithBorder(IIIIIIIIII)V", {1, 2, 3, 4, 0x55, 0x66, 2, 0, 1, 0x77});
-  call("fillOvalWithBorder(IIIIIIIIII)V", {1, 2, 3, 4, 0x55, 0x66, 0, 1, 3, 0x77});
-  call("fillOvalWithBorder(IIIIIIIIII)V", {1, 2, 3, 4, 0x55, 0x66, -1, 5, 0, 0x77});
-  EXPECT_EQ(drawn(), (Lines{"osGXfillEllipse(1, 2, 3, 5, 0x00112233, 3, 0x00445566)",
-                            "osGXfillEllipse(1, 2, 3, 5, 0x00000055, -2, 0x00000066)",
-                            "osGXfillEllipse(101, 202, 103, 205, 0x00000055, 2, 0x00000066)",
-                            "osGXdrawEllipse(101, 202, 103, 205, 0x00000077, 3, 1, 0x00000066)"}));
-}
-
-TEST_F(CanvasRectanglesTest, LinesAndWhichOfThemAreTranslated) {
-  call("setTransform(II)V", {5, 7});
-  call("drawLine(IIII)V", {0, 0, 10, 0});
-  call("drawLine(IIIIIIBI)V", {0, 0, 10, 0, 0x55, 0x66, 0xFF, 3});
-  // x1, y1, x2, y2, color, backColor, lineStyle, lineWidth, lineEnds
-  call("drawLine(IIIIIIIII)V", {0, 1, 10, 2, 0x55, 0x66, 2, 3, 0x103});
-  EXPECT_EQ(drawn(), (Lines{"osGXdrawLine(0, 0, 10, 0, 2, 4, 0x00112233, 0x00445566, 0)",
-                            "osGXdrawLine(0, 0, 10, 0, 3, -1, 0x00000055, 0x00000066, 0)",
-                            "osGXdrawLine(5, 8, 15, 9, 3, 2, 0x00000055, 0x00000066, 3)"}));
+                   "osGXdrawRectangle(1, 2, 4, 7, 2, 0, 0x00FFFFFF, 0x00445566, 0, 0, 0)",
+                   "osGXdrawRectangle(1, 2, 3, 5, 7, 0, 0x00FFFFFF, 0x00000066, 0, 0, 0)",
+                   "osGXfillRectangle(1, 2, 3, 5, 7, 0x00000055, 2, 0x00000066, 0, 0, 0)",
+                   "osGXdrawRectangle(1, 2, 3, 5, 7, 0, 0x00FFFFFF, 0x00000066, 0, 0, 0)", outline,
+                   outline, "osGXfillRectangle(1, 2, 3, 5, 5, 0x00112233, 1, 0x00445566, 0, 0, 0)",
+                   outline}));
 }
 
 TEST_F(CanvasRectanglesTest, WidthsGoOverAsTheirLowSixteenBitsNotHeldInRange) {
@@ -143,20 +108,27 @@ TEST_F(CanvasRectanglesTest, WidthsGoOverAsTheirLowSixteenBitsNotHeldInRange) {
                             "osGXdrawEllipse(1, 2, 3, 5, 0x00000007, 1, 0, 0x00000006)"}));
 }
 
-TEST_F(CanvasRectanglesTest, CornersWrapLikeTheVmsInts) {
-  call("drawRect(IIII)V", {INT32_MAX, INT32_MIN, 2, -1});
-  EXPECT_EQ(drawn(), (Lines{"osGXdrawRectangle(2147483647, -2147483648, -2147483648, 2147483646, "
-                            "2, 4, 0x00112233, 0x00445566, 0, 0, 0)"}));
-}
-
-TEST_F(CanvasRectanglesTest, NoCanvasMeansTheEmptyPenWhichLeavesNoMark) {
-  const vmhost::NativeRecord* fill = vmhost::findNative(tamri_test::kCanvas, "fillRect(IIII)V");
-  const vmhost::NativeRecord* line = vmhost::findNative(tamri_test::kCanvas, "drawLine(IIII)V");
-  ASSERT_TRUE(fill && line);
-  vmhost::callNative(*fill, 0, {}, std::vector<uint32_t>{1, 2, 3, 4});
-  vmhost::callNative(*line, 0, {}, std::vector<uint32_t>{1, 2, 3, 4});
-  EXPECT_EQ(drawn(), (Lines{"osGXdrawRectangle(1, 2, 3, 5, 0, 0, 0x00FFFFFF, 0x00000000, 0, 0, 0)",
-                            "osGXdrawLine(1, 2, 3, 4, 0, 0, 0x00000000, 0x00000000, 0)"}));
+TEST_F(CanvasRectanglesTest, OvalFillsBordersAndLinesAndWhichOfThemAreTranslated) {
+  setPen("fillStyle", 0x10003);  // low 16 bits
+  call("setTransform(II)V", {100, 200});
+  call("fillOval(IIII)V", {1, 2, 3, 4});
+  // The style byte is sign-extended; the line width argument is not used.
+  call("fillOval(IIIIIIBI)V", {1, 2, 3, 4, 0x55, 0x66, 0xFE, 9});
+  // x, y, w, h, fillColor, backColor, fillStyle, lineWidth, lineStyle, lineColor
+  call("fillOvalWithBorder(IIIIIIIIII)V", {1, 2, 3, 4, 0x55, 0x66, 2, 0, 1, 0x77});
+  call("fillOvalWithBorder(IIIIIIIIII)V", {1, 2, 3, 4, 0x55, 0x66, 0, 1, 3, 0x77});
+  call("fillOvalWithBorder(IIIIIIIIII)V", {1, 2, 3, 4, 0x55, 0x66, -1, 5, 0, 0x77});
+  call("drawLine(IIII)V", {0, 0, 10, 0});
+  call("drawLine(IIIIIIBI)V", {0, 0, 10, 0, 0x55, 0x66, 0xFF, 3});
+  // x1, y1, x2, y2, color, backColor, lineStyle, lineWidth, lineEnds
+  call("drawLine(IIIIIIIII)V", {0, 1, 10, 2, 0x55, 0x66, 2, 3, 0x103});
+  EXPECT_EQ(drawn(), (Lines{"osGXfillEllipse(1, 2, 3, 5, 0x00112233, 3, 0x00445566)",
+                            "osGXfillEllipse(1, 2, 3, 5, 0x00000055, -2, 0x00000066)",
+                            "osGXfillEllipse(101, 202, 103, 205, 0x00000055, 2, 0x00000066)",
+                            "osGXdrawEllipse(101, 202, 103, 205, 0x00000077, 3, 1, 0x00000066)",
+                            "osGXdrawLine(0, 0, 10, 0, 2, 4, 0x00112233, 0x00445566, 0)",
+                            "osGXdrawLine(0, 0, 10, 0, 3, -1, 0x00000055, 0x00000066, 0)",
+                            "osGXdrawLine(100, 201, 110, 202, 3, 2, 0x00000055, 0x00000066, 3)"}));
 }
 
 }  // namespace

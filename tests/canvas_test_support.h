@@ -5,35 +5,12 @@
 #include "canvas/canvas_transform.h"
 #include "vm_test_support.h"
 
-#include <algorithm>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace tamri_test {
 
 inline constexpr const char* kCanvas = "gpclasses/graphics/CgpCanvas";
-
-// The canvas class's 80 natives in the VM class's order.
-inline const std::vector<std::string> kCanvasOrder = registrationTable(kCanvas);
-
-// The natives that draw thick arcs, rectangles, ovals, lines, polygons, arcs,
-// pies, polylines, Bezier lines, triangles and bevel buttons, in the class
-// order.
-inline std::vector<std::string> canvasShapeNatives() {
-  const std::pair<const char*, const char*> groups[] = {
-      {"drawThickArc(IIIIIII)V", "fillPolygonWithBorder([IIIIIIIIB)V"},
-      {"drawArc(IIIIII)V", "fillPieWithBorder(IIIIIIIIIIIIIIZ)V"},
-      {"drawPolyline([I[IIIIIII)V", "drawBezier([IIIIII)V"},
-      {"fillTriangleWithBorder(IIIIIIIIBIII)V", "drawBevelButton(IIIIIIIIII)V"}};
-  std::vector<std::string> natives;
-  for (const auto& [first, last] : groups) {
-    const auto from = std::find(kCanvasOrder.begin(), kCanvasOrder.end(), first);
-    const auto to = std::find(kCanvasOrder.begin(), kCanvasOrder.end(), last);
-    natives.insert(natives.end(), from, to + 1);
-  }
-  return natives;
-}
 
 class CanvasTest : public VmTest {
  protected:
@@ -53,16 +30,13 @@ class CanvasTest : public VmTest {
     std::vector<uint32_t> words(ints.begin(), ints.end());
     return callOn(canvas, nameSig, words, arrays);
   }
-  // Calls a class native of the canvas (no `this`).
+  // Calls a class native of the canvas (no `this`); a missing one fails as unbalanced.
   static vmhost::CallResult callClass(const char* nameSig, std::vector<int32_t> ints,
                                       std::vector<jword> references = {}) {
     const vmhost::NativeRecord* native = vmhost::findNative(kCanvas, nameSig);
-    if (!native) {
-      ADD_FAILURE() << "no native " << nameSig;
-      return {};
-    }
     const std::vector<uint32_t> words(ints.begin(), ints.end());
-    const vmhost::CallResult result = vmhost::callNative(*native, 0, references, words);
+    const vmhost::CallResult result =
+        native ? vmhost::callNative(*native, 0, references, words) : vmhost::CallResult{};
     EXPECT_TRUE(result.balanced) << nameSig;
     return result;
   }

@@ -4,6 +4,7 @@
 // outside a single turn.
 #include "canvas_test_support.h"
 
+#include <array>
 #include <cstdio>
 
 namespace {
@@ -44,32 +45,35 @@ TEST_F(CanvasThickArcTest, QuarterRingRunsOutOnTheOuterEdgeAndBackOnTheInner) {
   const std::vector<Point> p = ring(100, 100, 40, 50, 0, 900);
   // Outer step 9 degrees: points at 0, 9, ... 81 degrees and at the end, 11;
   // inner step 11 degrees: 90, 79, ... 2 degrees and the start, 10.
-  ASSERT_EQ(p.size(), 21u);
-  EXPECT_EQ(p[0], Point(150, 100));
-  EXPECT_EQ(p[1], Point(149, 93));
-  EXPECT_EQ(p[9], Point(107, 51));
-  EXPECT_EQ(p[10], Point(100, 50));
-  EXPECT_EQ(p[11], Point(100, 60));
-  EXPECT_EQ(p[12], Point(107, 61));
-  EXPECT_EQ(p[19], Point(139, 99));
-  EXPECT_EQ(p[20], Point(140, 100));
+  EXPECT_EQ(p, (std::vector<Point>{
+                   {150, 100}, {149, 93}, {147, 85}, {144, 78}, {140, 71}, {135, 65}, {129, 60},
+                   {122, 56},  {115, 53}, {107, 51}, {100, 50}, {100, 60}, {107, 61}, {114, 63},
+                   {121, 67},  {127, 72}, {132, 78}, {136, 84}, {138, 92}, {139, 99}, {140, 100}}));
+  // No sweep: one point on each edge.
+  EXPECT_EQ(ring(100, 100, 40, 50, 900, 0), (std::vector<Point>{{100, 50}, {100, 60}}));
 }
 
-TEST_F(CanvasThickArcTest, TheRadiiChooseTheSteps) {
-  // Radius 10: 45 degrees, held at 30; radius 200: 2, held at 3.
-  EXPECT_EQ(ring(100, 100, 10, 12, 0, 900).size(), 4u + 4u);
-  EXPECT_EQ(ring(100, 100, 50, 200, 0, 900).size(), 31u + 11u);
-  // A remainder adds the end point: 1000 tenths in steps of 90 and 300.
-  EXPECT_EQ(ring(100, 100, 10, 50, 0, 1000).size(), 13u + 5u);
+TEST_F(CanvasThickArcTest, TheRadiiChooseTheStepsOddRadiiStayInsideThePointBuffer) {
+  std::vector<size_t> sizes;
+  for (const auto& [inner, outer, sweep] :
+       {std::array{10, 12, 900}, {50, 200, 900}, {10, 50, 1000}, {50, 40, 900}, {-40, -50, 900}})
+    sizes.push_back(ring(100, 100, inner, outer, 0, sweep).size());
+  sizes.push_back(ring(0, 0, 1, INT32_MAX, 0, 3600).size());
+  sizes.push_back(ring(INT32_MAX, INT32_MIN, INT32_MIN, INT32_MAX, -1, 3600).size());
+  // Radius 10: 45 degrees, held at 30; radius 200: 2, held at 3. A
+  // remainder adds the end point: 1000 tenths in steps of 90 and 300. An
+  // inner radius beyond the outer one is a ring all the same; negative
+  // radii take the finest step. Radii beyond the int range of their
+  // squares and sums stay in the buffer.
+  EXPECT_EQ(sizes, (std::vector<size_t>{4 + 4, 31 + 11, 13 + 5, 10 + 11, 62, 121 + 13, 242}));
+  // Negative radii: the circle seen through its centre.
+  EXPECT_EQ(ring(100, 100, -40, -50, 0, 900)[0], Point(50, 100));
   // A whole ring in the finest step: 121 outer points, the last on the first.
   const std::vector<Point> whole = ring(300, 300, 250, 260, 450, 3600);
   ASSERT_EQ(whole.size(), 242u);
   EXPECT_EQ(whole[120], whole[0]);
   EXPECT_EQ(whole[121], whole[241]);
-}
-
-TEST_F(CanvasThickArcTest, NoSweepIsOnePointOnEachEdge) {
-  EXPECT_EQ(ring(100, 100, 40, 50, 900, 0), (std::vector<Point>{{100, 50}, {100, 60}}));
+  EXPECT_EQ(thickArc(100, 100, 40, 0, 0, 900), Lines{});
 }
 
 TEST_F(CanvasThickArcTest, SweepsOutsideOneTurnAreHeldToTheSameRing) {
@@ -85,33 +89,6 @@ TEST_F(CanvasThickArcTest, SweepsOutsideOneTurnAreHeldToTheSameRing) {
   EXPECT_EQ(whole.size(), 242u);
 }
 
-TEST_F(CanvasThickArcTest, OddRadiiStayInsideThePointBuffer) {
-  // Negative radii: the finest step, the circle seen through its centre.
-  const std::vector<Point> mirrored = ring(100, 100, -40, -50, 0, 900);
-  ASSERT_EQ(mirrored.size(), 62u);
-  EXPECT_EQ(mirrored[0], Point(50, 100));
-  // Radii beyond the int range of their squares and sums.
-  EXPECT_EQ(ring(0, 0, 1, INT32_MAX, 0, 3600).size(), 121u + 13u);
-  EXPECT_EQ(ring(INT32_MAX, INT32_MIN, INT32_MIN, INT32_MAX, -1, 3600).size(), 242u);
-  // An inner radius beyond the outer one is a ring all the same.
-  EXPECT_EQ(ring(100, 100, 50, 40, 0, 900).size(), 10u + 11u);
-  EXPECT_EQ(thickArc(100, 100, 40, 0, 0, 900), Lines{});
-}
-
-TEST_F(CanvasThickArcTest, WithoutAHoleItIsAPieSlice) {
-  setPen("surface", 6);
-  // 45 to 135 degrees: the ends share their row, which is no full turn.
-  EXPECT_EQ(thickArc(100, 100, 0, 50, 450, 900),
-            (Lines{"osGXpie(6, {50, 50, 149, 149}, {135, 65, 65, 65}, {0x00000000, 0x00000ABC, "
-                   "0x00000ABC}, {1, 0, 1, 1}, {65, 50, 135, 100}, true)"}));
-  // A whole turn: the filled circle with its outline and radius in no line.
-  EXPECT_EQ(thickArc(100, 100, 0, 50, 900, 3600),
-            (Lines{"osGXfillEllipse(50, 50, 149, 149, 0x00000ABC, 1, 0x00000ABC)",
-                   "osGXdrawEllipse(50, 50, 149, 149, 0x00000000, 0, 1, 0x00000ABC)",
-                   "osGXdrawLine(100, 100, 100, 50, 1, 0, 0x00000000, 0x00000ABC, 0)"}));
-  EXPECT_EQ(thickArc(100, 100, 0, 50, 900, -7200), thickArc(100, 100, 0, 50, 900, 3600));
-}
-
 Lines flatTriangle(const std::string& corners) {
   return {"osGXfillPolygon(3, " + corners + ", 0x00000ABC, 0x00000ABC, 1, true)",
           "osGXdrawPolygon(3, " + corners + ", 1, 0x00000000, 0x00000ABC, 0)"};
@@ -123,11 +100,21 @@ Lines disc(const std::string& corners, const std::string& radiusEnd) {
           "osGXdrawLine(100, 100, " + radiusEnd + ", 1, 0, 0x00000000, 0x00000ABC, 0)"};
 }
 
-TEST_F(CanvasThickArcTest, EndsOnOnePixelAreAFlatTriangleBelowHalfATurnAndTheDiscFromThere) {
+TEST_F(CanvasThickArcTest, WithoutAHoleItIsAPieSliceTheDiscOrAFlatTriangle) {
+  setPen("surface", 6);
   const struct {
     int32_t outer, start, sweep;
     Lines drawn;
   } rows[] = {
+      // 45 to 135 degrees: the ends share their row, which is no full turn.
+      {50,
+       450,
+       900,
+       {"osGXpie(6, {50, 50, 149, 149}, {135, 65, 65, 65}, {0x00000000, 0x00000ABC, "
+        "0x00000ABC}, {1, 0, 1, 1}, {65, 50, 135, 100}, true)"}},
+      // A whole turn: the filled circle with its outline and radius in no line.
+      {50, 900, 3600, disc("50, 50, 149, 149", "100, 50")},
+      {50, 900, -7200, disc("50, 50, 149, 149", "100, 50")},
       // One tenth of a degree on a radius of 5 ends on the pixel it starts on.
       {5, 10, 1, flatTriangle("[{100, 100}, {104, 100}, {104, 100}]")},
       {5, 10, 0, flatTriangle("[{100, 100}, {104, 100}, {104, 100}]")},
