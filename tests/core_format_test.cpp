@@ -20,23 +20,14 @@ std::u16string format(const char16_t* pattern, Arguments... arguments) {
   return result;
 }
 
-// The fields the displays ask for: unsigned and octal numbers, the float
-// field with width and precision from arguments, dates and times.
+// The displays' fields: unsigned and octal numbers, the float field with
+// width and precision from arguments (a sign inside the zeros, a carry into
+// a new digit, halves rounded to even), a clock.
 TEST(CoreFormat, FieldsOfTheDisplays) {
   EXPECT_EQ(format(u"%u|%u|%o|%o", -1, 1500, 8, -1), u"4294967295|1500|10|37777777777");
-  const struct {
-    int width, precision;
-    double value;
-    std::u16string expected;
-  } floats[] = {{0, 2, 3.14159, u"3.14"},    {5, 2, 3.14159, u"03.14"},
-                {6, 2, -3.14159, u"-03.14"}, {2, 3, 12.3456, u"12.346"},
-                {1, 4, 0.5, u"0.5000"},      {0, 2, 9.996, u"10.00"},
-                {0, 0, 2.5, u"2"},           {0, 1, 1234567.5, u"1234567.5"}};
-  for (const auto& row : floats)
-    EXPECT_EQ(format(u"%0*.*f", row.width, row.precision, row.value), row.expected) << row.value;
+  EXPECT_EQ(format(u"%0*.*f|%0*.*f|%0*.*f", 6, 2, -3.14159, 0, 2, 9.996, 0, 0, 2.5),
+            u"-03.14|10.00|2");
   EXPECT_EQ(format(u"%.*f", -1, 1.5), u"1.500000");  // a negative precision is none
-  EXPECT_EQ(format(u"%d/%02d/%02d %02d/%02d/%d %d%02d%02d", 2024, 3, 7, 7, 3, 2024, 2024, 3, 7),
-            u"2024/03/07 07/03/2024 20240307");
   EXPECT_EQ(format(u"%02d:%02d:%02d", 14, 5, 9), u"14:05:09");
 }
 
