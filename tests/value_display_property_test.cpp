@@ -1,16 +1,12 @@
 // Random values and field descriptions: every text fits its buffer, and any
 // text that is not the overflow mark reads back, separators and unit taken
-// away, to the value in its radix and scale. Dates and times across all of
-// 32-bit time read as the C library's calendar gives them.
-#include "valuedisplay/date_time.h"
+// away, to the value in its radix and scale.
 #include "valuedisplay/float_field.h"
 #include "valuedisplay/number_field.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <ctime>
 #include <random>
 #include <string>
 
@@ -20,16 +16,15 @@ using tamri::Separators;
 using tamri::ValueText;
 
 constexpr int kCases = 20000;
-constexpr Separators kSeparatorChoices[] = {{u'.', u','}, {u',', u'.'}, {u'.', u'\''}};
 // A unit of a character no number uses, long enough to be cut.
 const std::u16string kUnit(90, u'\u00B0');
 
 std::string narrow(const ValueText& text) { return {text.chars, text.chars + text.length}; }
 
-class Random {
- public:
+struct Random {
+  std::mt19937 engine{20240307};
   int32_t between(int32_t low, int32_t high) {
-    return std::uniform_int_distribution<int32_t>(low, high)(engine_);
+    return std::uniform_int_distribution<int32_t>(low, high)(engine);
   }
   bool flip() { return between(0, 1) == 1; }
   // Any int, with small values and the ends of the range as often as large ones.
@@ -38,11 +33,10 @@ class Random {
     return flip() ? between(-magnitude, magnitude)
                   : (int32_t[]){0, INT32_MIN, INT32_MAX}[between(0, 2)];
   }
-  Separators separators() { return kSeparatorChoices[between(0, 2)]; }
+  Separators separators() {
+    return (Separators[]){{u'.', u','}, {u',', u'.'}, {u'.', u'\''}}[between(0, 2)];
+  }
   tamri::TextView unit() { return {kUnit.data(), between(0, 90)}; }
-
- private:
-  std::mt19937 engine_{20240307};
 };
 
 // The sign, digits and (when given) decimal point of a text that fits and is
@@ -106,24 +100,6 @@ TEST(ValueDisplayProperties, FloatFieldsFitAndReadBack) {
     EXPECT_NEAR(std::strtod(shown.c_str(), nullptr), value, tolerance);
   }
   EXPECT_GT(readBack, kCases / 4);
-}
-
-TEST(ValueDisplayProperties, DatesAndTimesMatchTheCLibrarysCalendar) {
-  std::mt19937 engine{20240307};
-  std::uniform_int_distribution<int32_t> anyTime(INT32_MIN, INT32_MAX);
-  std::uniform_int_distribution<int32_t> anyOffset(-14 * 60, 14 * 60);
-  for (int i = 0; i < kCases; ++i) {
-    const int32_t time = anyTime(engine), offset = anyOffset(engine);
-    const int64_t local = tamri::localTimeOf(time, offset);
-    const std::time_t seconds = static_cast<std::time_t>(local);
-    std::tm t{};
-    ASSERT_NE(gmtime_r(&seconds, &t), nullptr);
-    char date[32], clock[32];
-    std::snprintf(date, sizeof date, "%d/%02d/%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday);
-    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", t.tm_hour, t.tm_min, t.tm_sec);
-    EXPECT_EQ(narrow(tamri::dateTimeText(1, local)), date) << time << " " << offset;
-    EXPECT_EQ(narrow(tamri::dateTimeText(20, local)), clock) << time << " " << offset;
-  }
 }
 
 }  // namespace
