@@ -85,12 +85,10 @@ class ValueDisplayTest : public VmTest {
   std::string drawnText(const char* nameSig, std::vector<uint32_t> scalars,
                         std::vector<jword> refs = {}) {
     const Lines calls = draw(nameSig, std::move(scalars), std::move(refs));
-    if (calls.size() != 1 || calls[0].rfind("osGXsimpleText(", 0) != 0) {
-      ADD_FAILURE() << nameSig << " made " << calls.size() << " calls";
-      return {};
-    }
-    const size_t open = calls[0].find('"');
-    return calls[0].substr(open + 1, calls[0].rfind('"') - open - 1);
+    EXPECT_EQ(calls.size(), 1u) << nameSig;
+    const std::string call = calls.empty() ? "" : calls[0];
+    EXPECT_EQ(call.rfind("osGXsimpleText(", 0), 0u) << call;
+    return call.substr(call.find('"') + 1, call.rfind('"') - call.find('"') - 1);
   }
 
   // The formatter's overloads: codes 4 and 2, colours 0xABCDEF and 0x123456,
