@@ -127,11 +127,10 @@ TEST_F(CallFrameTest, CallbacksRegisterTheirIdentifierOnceAndBalanceTheStacks) {
           seen.words.push_back(
               callObjectMethod(vm_methods::updateBoundingRectangle, Dispatch::Direct, me));
         callVoidMethod(vm_methods::setPosition, Dispatch::Direct, me, {3, 4});
-        seen.pushed = {before - *get_psp()};
+        seen.words.push_back(jword(before - *get_psp()));  // slots left pushed
       },
       complex);
-  EXPECT_EQ(seen.words, (std::vector<jword>{complex, complex}));
-  EXPECT_EQ(seen.pushed, std::vector<ptrdiff_t>{0});
+  EXPECT_EQ(seen.words, (std::vector<jword>{complex, complex, 0}));
   EXPECT_EQ(tamri_test::traceWith("RegisterMethod(\"gpclasses/graphics/CgpComplexObj\"").size(),
             boundBefore ? 0u : 1u);
   EXPECT_GE(vm_methods::updateBoundingRectangle.identifier, 0);

@@ -78,11 +78,11 @@ TEST_F(FontTest, CalcTextMetricsStoresWidthHeightAndAscentOfTheString) {
 // TCP fonts are named "TCP" in capitals, without asking the drawing layer;
 // for Agfa fonts it is asked with the name.
 TEST_F(FontTest, TcpAndAgfaFonts) {
-  const std::vector<std::pair<std::u16string, bool>> cases = {
-      {u"TCP", true}, {u"TCP-Sans", true}, {u"tcp", false}, {u"TC", false}, {u"xTCP", false}};
-  for (const auto& [name, expected] : cases)
-    EXPECT_EQ(callOn(font(name), "isTcpFont()Z").value, expected ? 1u : 0u) << name.size();
-  EXPECT_EQ(callOn(makeObject(kFont), "isTcpFont()Z").value, 0u);
+  std::vector<uint32_t> tcp;
+  for (const jword object : {font(u"TCP"), font(u"TCP-Sans"), font(u"tcp"), font(u"TC"),
+                             font(u"xTCP"), makeObject(kFont)})
+    tcp.push_back(callOn(object, "isTcpFont()Z").value);
+  EXPECT_EQ(tcp, (std::vector<uint32_t>{1, 1, 0, 0, 0, 0}));
   EXPECT_EQ(callOn(font(u"DejaVu Sans"), "isAgfaFont()Z").value, 0u);
   EXPECT_EQ(traceWith("osGX"), (Lines{R"(osGXisAgfaFont("DejaVu Sans") -> false)"}));
 }
