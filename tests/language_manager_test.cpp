@@ -38,8 +38,10 @@ class LanguageManagerTest : public tamri_test::VmTest {
     return call("setUserApplicationLanguageNum(II)Z", {u(index), u(value)}) != 0;
   }
   int32_t getNum(int32_t index) { return call("getUserApplicationLanguageNum(I)I", {u(index)}); }
-  bool setName(int32_t index, jword name) {
-    return call("setUserApplicationLanguageName(ILjava/lang/String;)Z", {u(index)}, {name}) != 0;
+  // A null name is the null string.
+  bool setName(int32_t index, const char16_t* name) {
+    const jword text = name ? vmhost::newString(name) : 0;
+    return call("setUserApplicationLanguageName(ILjava/lang/String;)Z", {u(index)}, {text}) != 0;
   }
   std::u16string getName(int32_t index) {
     const vmhost::CallResult result =
@@ -68,8 +70,7 @@ TEST_F(LanguageManagerTest, IndexesThatMakeNoKeyAreRefusedWithoutAConfigurationC
   corehost::setSystemLanguages({});
   osCGsetINT32(u"Language", u"UserApplicationLanguageSystemLang999999", 4);
   host::traceClear();
-  EXPECT_EQ(std::vector({setNum(-1, 5), setName(-2, vmhost::newString(u"Deutsch"))}),
-            std::vector({false, false}));
+  EXPECT_EQ(std::vector({setNum(-1, 5), setName(-2, u"Deutsch")}), std::vector({false, false}));
   EXPECT_EQ(getName(INT32_MIN), u"");
   // 1000000 would make a key of 40 characters.
   EXPECT_EQ(std::vector({getNum(-1), call(kSystemLanguageNum, {u(-1)}),
@@ -88,8 +89,7 @@ TEST_F(LanguageManagerTest, IndexesThatMakeNoKeyAreRefusedWithoutAConfigurationC
 
 TEST_F(LanguageManagerTest, NamesAreCutTo39CharactersAndMissingOnesReadEmpty) {
   const std::u16string fifty = u"Sprache-" + std::u16string(42, u'x');
-  EXPECT_EQ(std::vector(
-                {setName(3, vmhost::newString(fifty)), setName(4, vmhost::newString(u"Français"))}),
+  EXPECT_EQ(std::vector({setName(3, fifty.c_str()), setName(4, u"Français")}),
             std::vector({true, true}));
   EXPECT_EQ(std::vector({getName(3), getName(5)}),
             std::vector({fifty.substr(0, 39), std::u16string()}));
@@ -98,7 +98,8 @@ TEST_F(LanguageManagerTest, NamesAreCutTo39CharactersAndMissingOnesReadEmpty) {
   EXPECT_EQ(traceWith("osCGgetUNICHAR").back(),
             "osCGgetUNICHAR(\"Language\", \"UserApplicationLanguageName5\", false, 40) -> false");
   // A null name keeps the stored one.
-  EXPECT_EQ(std::pair(setName(4, 0), getName(4)), std::pair(false, std::u16string(u"Français")));
+  EXPECT_EQ(std::pair(setName(4, nullptr), getName(4)),
+            std::pair(false, std::u16string(u"Français")));
 }
 
 TEST_F(LanguageManagerTest, CountsAreStoredUnderTheirOwnKeys) {
@@ -121,7 +122,7 @@ TEST_F(LanguageManagerTest, FailedWritesAnswerFalseAndChangeNothing) {
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("language_manager_" + std::to_string(getpid()));
   EXPECT_FALSE(corehost::loadConfiguration((folder / "config.ini").string()));
-  EXPECT_EQ(std::vector({setNum(0, 5), setName(1, vmhost::newString(u"English")),
+  EXPECT_EQ(std::vector({setNum(0, 5), setName(1, u"English"),
                          call("setUserApplicationLanguageElements(I)Z", {3}) != 0}),
             std::vector({false, false, false}));
   EXPECT_EQ(std::pair(getNum(0), getName(1)), std::pair(0, std::u16string()));
