@@ -13,8 +13,7 @@ using tamri_test::makeObject;
 // What the test natives saw, read after the call.
 struct Observed {
   std::vector<FieldBlock> blocks;
-  std::vector<jword> words;
-  std::vector<ptrdiff_t> pushed;  // slots pushed between two points of a native
+  std::vector<jword> words;  // and the slots pushed between two points of a native
 } seen;
 
 vmhost::CallResult runAsNative(NativeEntryPoint entry, jword self, std::vector<jword> refs = {},
@@ -53,7 +52,7 @@ TEST_F(CallFrameTest, ArgumentHandlesAndDirectReferencesResolveAlikeAndHeldOnesT
         seen.words = {resolveWord(0), resolveWord(200), held.value(),
                       LocalRef(direct, false).value()};
         const LocalRef empty = LocalRef::empty();
-        seen.pushed = {before - *get_psp()};
+        seen.words.push_back(jword(before - *get_psp()));
         if (held.resolve()) return;  // an early return still releases both
       },
       self, {other, 0});
@@ -61,8 +60,7 @@ TEST_F(CallFrameTest, ArgumentHandlesAndDirectReferencesResolveAlikeAndHeldOnesT
   // the first own slot is 515.
   EXPECT_EQ(seen.blocks,
             (std::vector<FieldBlock>{selfBlock, otherBlock, nullptr, selfBlock, selfBlock}));
-  EXPECT_EQ(seen.words, (std::vector<jword>{0, 200, 512 + 3, self}));
-  EXPECT_EQ(seen.pushed, std::vector<ptrdiff_t>{2});
+  EXPECT_EQ(seen.words, (std::vector<jword>{0, 200, 512 + 3, self, 2}));
 }
 
 // An argument handle assigned to gets a new slot, an empty reference keeps
@@ -76,10 +74,10 @@ TEST_F(CallFrameTest, AssigningIntoLocalRefs) {
         seen.words = {slot.isNull(), slot.resolve() == nullptr};
         jword* const before = *get_psp();
         arg = 257;
-        seen.pushed = {before - *get_psp()};
+        const jword pushedByArgument = jword(before - *get_psp());
         slot = 257;
         direct = 257;
-        seen.pushed.push_back(before - *get_psp());
+        seen.words.insert(seen.words.end(), {pushedByArgument, jword(before - *get_psp())});
         seen.blocks = {arg.resolve(), slot.resolve(), direct.resolve()};
         // The argument slot itself keeps its object.
         seen.words.insert(seen.words.end(),
@@ -90,9 +88,8 @@ TEST_F(CallFrameTest, AssigningIntoLocalRefs) {
       self, {other});
   // Two argument slots lie below the frame pointer: the empty reference takes
   // 514, the argument's new slot 515.
-  EXPECT_EQ(seen.words, (std::vector<jword>{1, 1, 512 + 3, self, 512 + 2, other, 1}));
+  EXPECT_EQ(seen.words, (std::vector<jword>{1, 1, 1, 1, 512 + 3, self, 512 + 2, other, 1}));
   EXPECT_EQ(seen.blocks, (std::vector<FieldBlock>{otherBlock, otherBlock, otherBlock}));
-  EXPECT_EQ(seen.pushed, (std::vector<ptrdiff_t>{1, 1}));
 }
 
 TEST_F(CallFrameTest, ScalarsInDeclaredOrderWithByteSignsAndResults) {

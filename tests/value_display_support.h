@@ -56,10 +56,9 @@ class ValueDisplayTest : public VmTest {
 
   void SetUp() override {
     VmTest::SetUp();
-    // clang-format off
-    canvas = makeObject(kCanvas, {{"color", 0x112233}, {"backColor", 0x445566},
-                                  {"secondColor", 0x778899}, {"font", 5}, {"surface", 3}});
-    // clang-format on
+    using F = std::pair<const char*, int64_t>;
+    canvas = makeObject(kCanvas, {F("color", 0x112233), F("backColor", 0x445566),
+                                  F("secondColor", 0x778899), F("font", 5), F("surface", 3)});
     font = makeObject("gpclasses/graphics/CgpFont", {{"fontHandle", 9}});
     useSeparators(kPointConvention);
     useTimeZoneOffset(0);
