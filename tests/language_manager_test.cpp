@@ -55,7 +55,7 @@ class LanguageManagerTest : public tamri_test::VmTest {
 
 constexpr const char* kSystemLanguageNum = "getUserApplicationLanguageSystemLanguageNum(I)I";
 
-TEST_F(LanguageManagerTest, IndexesAreWrittenInDecimalAfterTheKeyName) {
+TEST_F(LanguageManagerTest, IndexesAreWrittenInDecimalAfterTheKeyNameAndCountsUnderTheirOwn) {
   EXPECT_EQ(std::vector({setNum(0, 7), setNum(10, -9)}), std::vector({true, true}));
   EXPECT_EQ(std::vector({getNum(0), getNum(10), getNum(1)}), std::vector({7, -9, 0}));
   EXPECT_EQ(traceWith("osCG"),
@@ -64,6 +64,18 @@ TEST_F(LanguageManagerTest, IndexesAreWrittenInDecimalAfterTheKeyName) {
                    "osCGgetINT32(\"Language\", \"UserApplicationLanguageNum0\", false) -> true 7",
                    "osCGgetINT32(\"Language\", \"UserApplicationLanguageNum10\", false) -> true -9",
                    "osCGgetINT32(\"Language\", \"UserApplicationLanguageNum1\", false) -> false"}));
+  // Counts are stored under their own keys.
+  const char* elements = "getUserApplicationLanguageElements()I";
+  const char* systemCount = "getNumberOfSystemLanguages()I";
+  EXPECT_EQ(std::vector({call(elements), call(systemCount)}), std::vector({0, 0}));
+  EXPECT_EQ(call("setUserApplicationLanguageElements(I)Z", {3}), 1);
+  osCGsetINT32(u"Language", u"SystemLanguageElements", 5);
+  osCGsetINT32(u"Language", u"UserApplicationLanguageSystemLang2", 6);
+  // getNum(2) does not read the system-language key of the same index.
+  EXPECT_EQ(
+      std::vector({call(elements), call(systemCount), call(kSystemLanguageNum, {2}), getNum(2)}),
+      std::vector({3, 5, 6, 0}));
+  EXPECT_EQ(corehost::configurationValue("Language", "UserApplicationLanguageElements"), "3");
 }
 
 TEST_F(LanguageManagerTest, IndexesThatMakeNoKeyAreRefusedWithoutAConfigurationCall) {
@@ -100,20 +112,6 @@ TEST_F(LanguageManagerTest, NamesAreCutTo39CharactersAndMissingOnesReadEmpty) {
   // A null name keeps the stored one.
   EXPECT_EQ(std::pair(setName(4, nullptr), getName(4)),
             std::pair(false, std::u16string(u"Français")));
-}
-
-TEST_F(LanguageManagerTest, CountsAreStoredUnderTheirOwnKeys) {
-  const char* elements = "getUserApplicationLanguageElements()I";
-  const char* systemCount = "getNumberOfSystemLanguages()I";
-  EXPECT_EQ(std::vector({call(elements), call(systemCount)}), std::vector({0, 0}));
-  EXPECT_EQ(call("setUserApplicationLanguageElements(I)Z", {3}), 1);
-  osCGsetINT32(u"Language", u"SystemLanguageElements", 5);
-  osCGsetINT32(u"Language", u"UserApplicationLanguageSystemLang2", 6);
-  // getNum(2) does not read the system-language key of the same index.
-  EXPECT_EQ(
-      std::vector({call(elements), call(systemCount), call(kSystemLanguageNum, {2}), getNum(2)}),
-      std::vector({3, 5, 6, 0}));
-  EXPECT_EQ(corehost::configurationValue("Language", "UserApplicationLanguageElements"), "3");
 }
 
 // A write that fails changes nothing: not the file, not what the getters
