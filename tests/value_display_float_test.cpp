@@ -63,18 +63,18 @@ TEST_F(FloatDisplayTest, DecimalsZerosAutomaticDecimalsGroupingAndTheOverflowMar
                       R("-**,***.**", -1234567.0f, 5, 2, false, false, true)});
   // Not a number and the infinities overflow; minus zero shows as zero, but a negative value
   // rounded to zero keeps its sign; no decimals round halves as the C library's printf.
-  const Rows special({R("**.*", kNaN, 2, 1, true, false), R("**.*", -kNaN, 2, 1, true, false),
-                      R("**.*", kInfinity, 2, 1, false, false),
-                      R("-**.*", -kInfinity, 2, 1, false, false), R("**.*", kNaN, 2, 1, true, true),
-                      R("**.*", -kNaN, 2, 1, true, true), R("**.*", kInfinity, 2, 1, false, true),
-                      R("-**.*", -kInfinity, 2, 1, false, true), R("0.00", -0.0f, 1, 2),
-                      R("0.00", -0.0f, 1, 2, true), R("-0.00", -0.001f, 1, 2), R("2", 2.5f, 3, 0),
-                      R("4", 3.5f, 3, 0), R("-0", -0.5f, 3, 0), R("7", 7.49f, 3, 0)});
+  const Rows oddValues(
+      {R("**.*", kNaN, 2, 1, true, false), R("**.*", -kNaN, 2, 1, true, false),
+       R("**.*", kInfinity, 2, 1, false, false), R("-**.*", -kInfinity, 2, 1, false, false),
+       R("**.*", kNaN, 2, 1, true, true), R("**.*", -kNaN, 2, 1, true, true),
+       R("**.*", kInfinity, 2, 1, false, true), R("-**.*", -kInfinity, 2, 1, false, true),
+       R("0.00", -0.0f, 1, 2), R("0.00", -0.0f, 1, 2, true), R("-0.00", -0.001f, 1, 2),
+       R("2", 2.5f, 3, 0), R("4", 3.5f, 3, 0), R("-0", -0.5f, 3, 0), R("7", 7.49f, 3, 0)});
   EXPECT_EQ(floating({21.5f, 2, 1}, unit(u" °C")), "21.5 °C");
   EXPECT_EQ(floating({123.4f, 2, 1}, unit(u" bar")), "**.* bar");
   for (const auto& c : kConventions) {
     useSeparators(c);
-    for (const Rows& rows : {decimals, grouped, special})
+    for (const Rows& rows : {decimals, grouped, oddValues})
       for (const auto& [f, text] : rows) EXPECT_EQ(floating(f), c.shown(text)) << text;
   }
 }
