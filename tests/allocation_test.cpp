@@ -58,20 +58,15 @@ void call(jword box, const char* nameSig, std::vector<uint32_t> scalars = {},
   ASSERT_NE(native, nullptr) << nameSig;
   counted(*native, box, references, scalars);
 }
-jword listBox() {
-  return tamri_test::makeObject(
-      kListBox, {{"x2", 63}, {"y2", 63}, {"backColor", 0xEEEEEE}, {"rowLimit", 8}, {"pointY", 30}});
-}
 void construct(jword box, uint32_t columns, uint32_t rows) {
   call(box, "constructListBox(II[I[I)V", {columns, rows},
        {tamri_test::makeIntArray({20, 30, 40}), tamri_test::makeIntArray({4, 8, 16})});
 }
 // Every native that works on a model, once or more.
 void fill(jword box) {
-  std::vector<jword> texts;
-  for (const char* text : {"12:00", "Pump 3", "pressure low"})
-    texts.push_back(vmhost::newStringUtf8(text));
-  const jword row = vmhost::newRefArray(texts);
+  const jword row = vmhost::newRefArray(std::vector<jword>{vmhost::newStringUtf8("12:00"),
+                                                           vmhost::newStringUtf8("Pump 3"),
+                                                           vmhost::newStringUtf8("pressure low")});
   const jword font = tamri_test::makeObject("gpclasses/graphics/CgpFont");
   call(box, "setFrame(IIBB)V", {0, 0, 2, 1});
   call(box, "setRule(IIBB)V", {0, 0, 1, 1});
@@ -83,11 +78,9 @@ void fill(jword box) {
   call(box, "setCursor(I)V", {2});
   call(box, "removeRow(I)V", {4});
   call(box, "setContents([Ljava/lang/String;II)V", {0, 4}, {row});
-  call(box, "getRowPos()I");
   call(box, "move(II)V", {3, 4});
   call(box, "draw(I)V", {1});
-  call(box, "resetCursor()V");
-  call(box, "wipeOut()V");
+  for (const char* nameSig : {"getRowPos()I", "resetCursor()V", "wipeOut()V"}) call(box, nameSig);
 }
 
 // Under the address sanitizer the counter is off and LeakSanitizer checks
@@ -96,7 +89,10 @@ TEST_F(AllocationTest, OnlyTheListBoxsConstructionAllocatesAndItsDeletionFreesIt
   tamri_test::resetAllocationCounts();
   int whileFilled = 0;
   for (uint32_t i = 0; i < 1000; ++i) {
-    const jword box = listBox();
+    using F = std::pair<const char*, int64_t>;
+    const jword box = tamri_test::makeObject(
+        kListBox,
+        {F("x2", 63), F("y2", 63), F("backColor", 0xEEEEEE), F("rowLimit", 8), F("pointY", 30)});
     construct(box, 1 + i % 3, 2 + i % 9);
     if (i % 2) construct(box, 3, 5);  // constructed again: the first model goes
     const int before = moduleAllocations() + moduleReleases();

@@ -18,19 +18,12 @@ using Lines = std::vector<std::string>;
 constexpr const char* kGraphicFile = "gpclasses/graphics/CgpGraphicFile";
 constexpr const char* kLoad = "loadImage(Ljava/lang/String;[I)I";
 
-uint32_t u(int32_t value) { return static_cast<uint32_t>(value); }
-
 // A class native: no `this`, its references from the first slot on.
 uint32_t callClass(const char* classPath, const char* nameSig, std::vector<int32_t> args,
                    std::vector<jword> references = {}) {
-  const vmhost::NativeRecord* native = vmhost::findNative(classPath, nameSig);
-  if (!native) {
-    ADD_FAILURE() << "no native " << nameSig;
-    return 0;
-  }
-  std::vector<uint32_t> scalars;
-  for (const int32_t a : args) scalars.push_back(u(a));
-  const vmhost::CallResult result = vmhost::callNative(*native, 0, references, scalars);
+  const vmhost::CallResult result =
+      vmhost::callNative(*vmhost::findNative(classPath, nameSig), 0, references,
+                         std::vector<uint32_t>(args.begin(), args.end()));
   EXPECT_TRUE(result.balanced) << nameSig;
   return result.value;
 }
@@ -55,10 +48,10 @@ class ImagesTest : public tamri_test::VmTest {
   }
   static jword graphicFile(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int64_t handle,
                            int64_t option = 0) {
-    // clang-format off
-    return tamri_test::makeObject(kGraphicFile, {{"x1", x1}, {"y1", y1}, {"x2", x2}, {"y2", y2},
-                                                 {"imageHandle", handle}, {"imageOption", option}});
-    // clang-format on
+    using F = std::pair<const char*, int64_t>;
+    return tamri_test::makeObject(
+        kGraphicFile, {F("x1", x1), F("y1", y1), F("x2", x2), F("y2", y2), F("imageHandle", handle),
+                       F("imageOption", option)});
   }
 
   int32_t surface_ = 0;
@@ -96,7 +89,7 @@ TEST_F(ImagesTest, AGraphicFileDrawsAsWideAndHighAsItsRectangleSpans) {
   callOn(graphicFile(-5, 3, 69995, 2, 9, 2), "draw(I)V", {7});
   callOn(graphicFile(40, 30, 30, 35, 9, -1), "draw(I)V", {7});
   const jword canvas = tamri_test::makeObject("gpclasses/graphics/CgpCanvas", {{"surface", 4}});
-  callOn(canvas, "setTransform(II)V", {30, u(-40)});
+  callOn(canvas, "setTransform(II)V", {30, uint32_t(-40)});
   const char* drawImage = "drawImage(Lgpclasses/graphics/CgpGraphicFile;II)V";
   callOn(canvas, drawImage, {5, 7}, {graphicFile(100, 200, 130, 250, 6, 1)});
   callOn(canvas, drawImage, {5, 7}, {0});

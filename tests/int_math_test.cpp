@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -13,16 +14,15 @@ namespace {
 // 2^63 - 1024 and -2^63 + 5120 keep their low words; just outside, 2^63 + 2048
 // gives zero although the whole number has low bits set.
 TEST(TruncateToLow32, TruncatesTowardsZeroKeepsTheLowWordAndGivesZeroBeyond64Bits) {
-  // clang-format off
-  const std::pair<double, int32_t> rows[] = {
-      {-0.999, 0}, {1.0, 1}, {7.9, 7}, {-7.9, -7}, {2147483647.75, 2147483647},
-      {2147483648.0, INT32_MIN}, {-2147483649.5, 2147483647}, {4294967296.0 + 5.5, 5},
-      {-4294967296.0 - 3.0, -3}, {std::numeric_limits<double>::denorm_min(), 0},
-      {4503599627370497.0, 1}, {1152921506754330624.0, INT32_MIN},
-      {9223372036854774784.0, -1024}, {-9223372036854775808.0 + 5120.0, 5120},
-      {9223372036854775808.0, 0}, {9223372036854777856.0, 0}, {-9223372036854777856.0, 0},
-      {std::nan(""), 0}};
-  // clang-format on
+  using R = std::pair<double, int32_t>;
+  const std::vector<R> rows(
+      {R(-0.999, 0), R(1.0, 1), R(7.9, 7), R(-7.9, -7), R(2147483647.75, 2147483647),
+       R(2147483648.0, INT32_MIN), R(-2147483649.5, 2147483647), R(4294967296.0 + 5.5, 5),
+       R(-4294967296.0 - 3.0, -3), R(std::numeric_limits<double>::denorm_min(), 0),
+       R(4503599627370497.0, 1), R(1152921506754330624.0, INT32_MIN),
+       R(9223372036854774784.0, -1024), R(-9223372036854775808.0 + 5120.0, 5120),
+       R(9223372036854775808.0, 0), R(9223372036854777856.0, 0), R(-9223372036854777856.0, 0),
+       R(std::nan(""), 0)});
   for (const auto& [value, expected] : rows)
     EXPECT_EQ(tamri::truncateToLow32(value), expected) << value;
 }

@@ -38,8 +38,10 @@ class LanguageManagerTest : public tamri_test::VmTest {
     return call("setUserApplicationLanguageNum(II)Z", {u(index), u(value)}) != 0;
   }
   int32_t getNum(int32_t index) { return call("getUserApplicationLanguageNum(I)I", {u(index)}); }
-  bool setName(int32_t index, jword name) {
-    return call("setUserApplicationLanguageName(ILjava/lang/String;)Z", {u(index)}, {name}) != 0;
+  // A null name is the null string.
+  bool setName(int32_t index, const char16_t* name) {
+    const jword text = name ? vmhost::newString(name) : 0;
+    return call("setUserApplicationLanguageName(ILjava/lang/String;)Z", {u(index)}, {text}) != 0;
   }
   std::u16string getName(int32_t index) {
     const vmhost::CallResult result =
@@ -53,9 +55,8 @@ class LanguageManagerTest : public tamri_test::VmTest {
 
 constexpr const char* kSystemLanguageNum = "getUserApplicationLanguageSystemLanguageNum(I)I";
 
-TEST_F(LanguageManagerTest, IndexesAreWrittenInDecimalAfterTheKeyName) {
-  EXPECT_TRUE(setNum(0, 7));
-  EXPECT_TRUE(setNum(10, -9));
+TEST_F(LanguageManagerTest, IndexesAreWrittenInDecimalAfterTheKeyNameAndCountsUnderTheirOwn) {
+  EXPECT_EQ(std::vector({setNum(0, 7), setNum(10, -9)}), std::vector({true, true}));
   EXPECT_EQ(std::vector({getNum(0), getNum(10), getNum(1)}), std::vector({7, -9, 0}));
   EXPECT_EQ(traceWith("osCG"),
             (Lines{"osCGsetINT32(\"Language\", \"UserApplicationLanguageNum0\", 7) -> true",
@@ -63,14 +64,25 @@ TEST_F(LanguageManagerTest, IndexesAreWrittenInDecimalAfterTheKeyName) {
                    "osCGgetINT32(\"Language\", \"UserApplicationLanguageNum0\", false) -> true 7",
                    "osCGgetINT32(\"Language\", \"UserApplicationLanguageNum10\", false) -> true -9",
                    "osCGgetINT32(\"Language\", \"UserApplicationLanguageNum1\", false) -> false"}));
+  // Counts are stored under their own keys.
+  const char* elements = "getUserApplicationLanguageElements()I";
+  const char* systemCount = "getNumberOfSystemLanguages()I";
+  EXPECT_EQ(std::vector({call(elements), call(systemCount)}), std::vector({0, 0}));
+  EXPECT_EQ(call("setUserApplicationLanguageElements(I)Z", {3}), 1);
+  osCGsetINT32(u"Language", u"SystemLanguageElements", 5);
+  osCGsetINT32(u"Language", u"UserApplicationLanguageSystemLang2", 6);
+  // getNum(2) does not read the system-language key of the same index.
+  EXPECT_EQ(
+      std::vector({call(elements), call(systemCount), call(kSystemLanguageNum, {2}), getNum(2)}),
+      std::vector({3, 5, 6, 0}));
+  EXPECT_EQ(corehost::configurationValue("Language", "UserApplicationLanguageElements"), "3");
 }
 
 TEST_F(LanguageManagerTest, IndexesThatMakeNoKeyAreRefusedWithoutAConfigurationCall) {
   corehost::setSystemLanguages({});
   osCGsetINT32(u"Language", u"UserApplicationLanguageSystemLang999999", 4);
   host::traceClear();
-  EXPECT_FALSE(setNum(-1, 5));
-  EXPECT_FALSE(setName(-2, vmhost::newString(u"Deutsch")));
+  EXPECT_EQ(std::vector({setNum(-1, 5), setName(-2, u"Deutsch")}), std::vector({false, false}));
   EXPECT_EQ(getName(INT32_MIN), u"");
   // 1000000 would make a key of 40 characters.
   EXPECT_EQ(std::vector({getNum(-1), call(kSystemLanguageNum, {u(-1)}),
@@ -89,31 +101,17 @@ TEST_F(LanguageManagerTest, IndexesThatMakeNoKeyAreRefusedWithoutAConfigurationC
 
 TEST_F(LanguageManagerTest, NamesAreCutTo39CharactersAndMissingOnesReadEmpty) {
   const std::u16string fifty = u"Sprache-" + std::u16string(42, u'x');
-  EXPECT_TRUE(setName(3, vmhost::newString(fifty)));
-  EXPECT_TRUE(setName(4, vmhost::newString(u"Français")));
-  EXPECT_EQ(getName(3), fifty.substr(0, 39));
-  EXPECT_EQ(getName(5), u"");
+  EXPECT_EQ(std::vector({setName(3, fifty.c_str()), setName(4, u"Français")}),
+            std::vector({true, true}));
+  EXPECT_EQ(std::vector({getName(3), getName(5)}),
+            std::vector({fifty.substr(0, 39), std::u16string()}));
   EXPECT_EQ(corehost::configurationValue("Language", "UserApplicationLanguageName3"),
             "Sprache-" + std::string(31, 'x'));
   EXPECT_EQ(traceWith("osCGgetUNICHAR").back(),
             "osCGgetUNICHAR(\"Language\", \"UserApplicationLanguageName5\", false, 40) -> false");
   // A null name keeps the stored one.
-  EXPECT_FALSE(setName(4, 0));
-  EXPECT_EQ(getName(4), u"Français");
-}
-
-TEST_F(LanguageManagerTest, CountsAreStoredUnderTheirOwnKeys) {
-  const char* elements = "getUserApplicationLanguageElements()I";
-  const char* systemCount = "getNumberOfSystemLanguages()I";
-  EXPECT_EQ(std::vector({call(elements), call(systemCount)}), std::vector({0, 0}));
-  EXPECT_EQ(call("setUserApplicationLanguageElements(I)Z", {3}), 1);
-  osCGsetINT32(u"Language", u"SystemLanguageElements", 5);
-  osCGsetINT32(u"Language", u"UserApplicationLanguageSystemLang2", 6);
-  // getNum(2) does not read the system-language key of the same index.
-  EXPECT_EQ(
-      std::vector({call(elements), call(systemCount), call(kSystemLanguageNum, {2}), getNum(2)}),
-      std::vector({3, 5, 6, 0}));
-  EXPECT_EQ(corehost::configurationValue("Language", "UserApplicationLanguageElements"), "3");
+  EXPECT_EQ(std::pair(setName(4, nullptr), getName(4)),
+            std::pair(false, std::u16string(u"Français")));
 }
 
 // A write that fails changes nothing: not the file, not what the getters
@@ -122,11 +120,10 @@ TEST_F(LanguageManagerTest, FailedWritesAnswerFalseAndChangeNothing) {
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("language_manager_" + std::to_string(getpid()));
   EXPECT_FALSE(corehost::loadConfiguration((folder / "config.ini").string()));
-  EXPECT_FALSE(setNum(0, 5));
-  EXPECT_FALSE(setName(1, vmhost::newString(u"English")));
-  EXPECT_EQ(call("setUserApplicationLanguageElements(I)Z", {3}), 0);
-  EXPECT_EQ(getNum(0), 0);
-  EXPECT_EQ(getName(1), u"");
+  EXPECT_EQ(std::vector({setNum(0, 5), setName(1, u"English"),
+                         call("setUserApplicationLanguageElements(I)Z", {3}) != 0}),
+            std::vector({false, false, false}));
+  EXPECT_EQ(std::pair(getNum(0), getName(1)), std::pair(0, std::u16string()));
   std::filesystem::create_directory(folder);
   EXPECT_TRUE(setNum(1, 7));
   EXPECT_EQ(tamri_test::fileText(folder / "config.ini"),
@@ -143,8 +140,8 @@ TEST_F(LanguageManagerTest, EachPresentSystemLanguageIsReportedOnceInOrder) {
   EXPECT_EQ(traceWith("callback"),
             (Lines{callback + " (0)", callback + " (3)", callback + " (8)"}));
   const Lines asked = traceWith("osBLgetSystemLanguageCode");
-  ASSERT_EQ(asked.size(), 9u);
-  EXPECT_EQ(asked[8], "osBLgetSystemLanguageCode(8) -> true \"it\"");
+  EXPECT_EQ(std::pair(asked.size(), asked.back()),
+            std::pair(size_t{9}, std::string("osBLgetSystemLanguageCode(8) -> true \"it\"")));
 }
 
 }  // namespace

@@ -40,7 +40,9 @@ TEST_F(BadValueInputTest, FieldsWiderThanTheBufferShowAs58Digits) {
   EXPECT_EQ(number({7, 10, 1, 0}, unit(std::u16string(u"kg\0x", 4))), "7kg");
 }
 
-TEST_F(BadValueInputTest, NegativeDigitCountsCountAsZero) {
+// Negative digit counts count as zero; long windows and fixed-point fields
+// stay in the buffer.
+TEST_F(BadValueInputTest, DigitCountsBelowZeroOrBeyondTheBuffer) {
   EXPECT_EQ(number({5, 10, -3, 2}), "0.05");
   EXPECT_EQ(number({5, 10, -3, -2, false, false, true}), "");  // no digits show nothing
   EXPECT_EQ(number({-5, 10, -3, -2, false, false, true}), "-");
@@ -48,6 +50,13 @@ TEST_F(BadValueInputTest, NegativeDigitCountsCountAsZero) {
   EXPECT_EQ(fixedPoint(12345, 10, -5, 0, true), "");
   EXPECT_EQ(fixedPoint(0, 10, 1, -3, true), "00");  // no decimals: zero has its extra place
   EXPECT_EQ(floating({2.5f, -4, -1, true}), "");
+  EXPECT_EQ(window(7, 10, kHuge, true), repeated("0", 78) + "7");
+  EXPECT_EQ(window(-7, 10, INT32_MAX, true), "-" + repeated("0", 77) + "7");
+  EXPECT_EQ(fixedPoint(1, 10, kHuge, 2, true), repeated("0", 75) + ".01");
+  EXPECT_EQ(fixedPoint(-1, 10, INT32_MAX, INT32_MAX, true),
+            "-" + repeated("0", 66) + ".0000000001");
+  EXPECT_EQ(fixedPoint(INT32_MIN, 10, kHuge, 0, false), "-2147483648");
+  EXPECT_EQ(fixedPoint(255, 16, kHuge, kHuge, true), repeated("0", 75) + "FF");
 }
 
 TEST_F(BadValueInputTest, RadixesOutside2To36ShowAsterisks) {
@@ -59,16 +68,6 @@ TEST_F(BadValueInputTest, RadixesOutside2To36ShowAsterisks) {
     EXPECT_EQ(number({255, radix, 4, 2, false, true, true}), "****");
     EXPECT_EQ(number({-255, radix, 4, 2, false, true, true}), "-****");
   }
-}
-
-TEST_F(BadValueInputTest, LongWindowsAndFixedPointFieldsStayInTheBuffer) {
-  EXPECT_EQ(window(7, 10, kHuge, true), repeated("0", 78) + "7");
-  EXPECT_EQ(window(-7, 10, INT32_MAX, true), "-" + repeated("0", 77) + "7");
-  EXPECT_EQ(fixedPoint(1, 10, kHuge, 2, true), repeated("0", 75) + ".01");
-  EXPECT_EQ(fixedPoint(-1, 10, INT32_MAX, INT32_MAX, true),
-            "-" + repeated("0", 66) + ".0000000001");
-  EXPECT_EQ(fixedPoint(INT32_MIN, 10, kHuge, 0, false), "-2147483648");
-  EXPECT_EQ(fixedPoint(255, 16, kHuge, kHuge, true), repeated("0", 75) + "FF");
 }
 
 // The largest float fits 39 digits and 38 decimals at most: 38 decimals

@@ -29,22 +29,19 @@ TEST_F(DateTimeDisplayTest, EveryFormatCodeOnTheCanvasSurfaceInTheGivenColourAnd
   for (const auto& [code, text] : formats) EXPECT_EQ(shown(code, kSeventhOfMarch), text) << code;
 }
 
-// Dates across all of 32-bit time are held against the C library's calendar
-// in the property tests; here its two ends, the short year of the first, and
-// offsets: east of Greenwich in its last hour local time does not wrap, and
-// offsets far beyond the host's reach the full calendar (2100 is not a leap
-// year; the proleptic calendar runs on before year 0).
+// The two ends of 32-bit time, the short year of the first, and offsets: east of Greenwich in its
+// last hour local time does not wrap, and offsets far beyond the host's reach the full calendar
+// (2100 is not a leap year; the proleptic calendar runs on before year 0).
 TEST_F(DateTimeDisplayTest, TheEndsOf32BitTimeAndTheOffset) {
-  // clang-format off
-  const std::tuple<int32_t, int32_t, int32_t, const char*> rows[] = {
-      {0, 9, INT32_MAX, "20380119"}, {0, 20, INT32_MAX, "03:14:07"},
-      {0, 5, INT32_MIN, "01/12/13"}, {0, 20, INT32_MIN, "20:45:52"},
-      {-60, 20, kSeventhOfMarch, "15:05:09"}, {60, 20, kSeventhOfMarch, "13:05:09"},
-      {60, 1, 1800, "1969/12/31"}, {-60, 1, INT32_MAX, "2038/01/19"},
-      {-60, 20, INT32_MAX, "04:14:07"},
-      {-32668000, 1, 2147462400, "2100/03/01"}, {-32668000, 1, 2147462400 - 86400, "2100/02/28"},
-      {INT32_MAX, 1, INT32_MIN, "-2182/11/20"}, {INT32_MAX, 20, INT32_MIN, "18:38:52"}};
-  // clang-format on
+  using R = std::tuple<int32_t, int32_t, int32_t, const char*>;
+  const std::vector<R> rows(
+      {R{0, 9, INT32_MAX, "20380119"}, R{0, 20, INT32_MAX, "03:14:07"},
+       R{0, 5, INT32_MIN, "01/12/13"}, R{0, 20, INT32_MIN, "20:45:52"},
+       R{-60, 20, kSeventhOfMarch, "15:05:09"}, R{60, 20, kSeventhOfMarch, "13:05:09"},
+       R{60, 1, 1800, "1969/12/31"}, R{-60, 1, INT32_MAX, "2038/01/19"},
+       R{-60, 20, INT32_MAX, "04:14:07"}, R{-32668000, 1, 2147462400, "2100/03/01"},
+       R{-32668000, 1, 2147462400 - 86400, "2100/02/28"}, R{INT32_MAX, 1, INT32_MIN, "-2182/11/20"},
+       R{INT32_MAX, 20, INT32_MIN, "18:38:52"}});
   for (const auto& [offset, code, time, text] : rows) {
     useTimeZoneOffset(offset);
     EXPECT_EQ(shown(code, time), text) << offset << " " << code << " " << time;

@@ -3,7 +3,6 @@
 // in both separator conventions.
 #include "value_display_support.h"
 
-#include <cstdio>
 #include <limits>
 
 namespace {
@@ -14,6 +13,9 @@ using F = tamri::FloatField;
 constexpr const char* kFloatInCanvasFont = "nativeDrawFloat(FIIIZIIIIIII)V";
 constexpr const char* kFloatInFont = "nativeDrawFloat(FIIIZIIIIIIILgpclasses/graphics/CgpFont;)V";
 constexpr const char* kFloatAuto = "nativeDrawFloat(FIIIZZIIIIIILgpclasses/graphics/CgpFont;)V";
+
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
 class FloatDisplayTest : public ValueDisplayTest {};
 
@@ -43,55 +45,38 @@ TEST_F(FloatDisplayTest, EachOverloadDrawsOnTheTargetInItsColoursFontAndCodes) {
 // the integer digits, but an integer part that fills the field keeps the
 // decimals asked for; grouping applies to the overflow mark alike.
 TEST_F(FloatDisplayTest, DecimalsZerosAutomaticDecimalsGroupingAndTheOverflowMark) {
-  const std::pair<F, const char*> rows[] = {
-      {{3.14159f, 2, 2, true}, "03.14"},
-      {{-3.14159f, 2, 2, true}, "-03.14"},
-      {{123.4f, 2, 1}, "**.*"},
-      {{-123.4f, 2, 1}, "-**.*"},
-      {{99.94f, 2, 1}, "99.9"},
-      {{9.996f, 1, 2}, "*.**"},
-      {{-99.9f, 2, 1}, "-99.9"},
-      {{12.3456f, 5, 0, false, true}, "12.346"},
-      {{0.5f, 5, 0, false, true}, "0.5000"},
-      {{-0.5f, 5, 0, false, true}, "-0.5000"},
-      {{1.0f, 3, 0, false, true}, "1.00"},
-      {{10.0f, 3, 0, false, true}, "10.0"},
-      {{12.3f, 2, 2, false, true}, "12.30"},
-      {{12345.6f, 5, 0, false, true}, "12346"},
-      {{12345.6f, 3, 1, false, true}, "***.*"},
-      {{1234567.5f, 7, 1, false, false, true}, "1,234,567.5"},
-      {{-1234.5f, 4, 1, false, false, true}, "-1,234.5"},
-      {{1234.5f, 6, 1, true, false, true}, "001,234.5"},
-      {{1234567.0f, 5, 0, false, false, true}, "**,***"},
-      {{-1234567.0f, 5, 2, false, false, true}, "-**,***.**"}};
+  const auto R = [](const char* text, auto... field) { return std::pair(F{field...}, text); };
+  using Rows = std::vector<std::pair<F, const char*>>;
+  const Rows decimals({R("03.14", 3.14159f, 2, 2, true), R("-03.14", -3.14159f, 2, 2, true),
+                       R("**.*", 123.4f, 2, 1), R("-**.*", -123.4f, 2, 1), R("99.9", 99.94f, 2, 1),
+                       R("*.**", 9.996f, 1, 2), R("-99.9", -99.9f, 2, 1),
+                       R("12.346", 12.3456f, 5, 0, false, true),
+                       R("0.5000", 0.5f, 5, 0, false, true), R("-0.5000", -0.5f, 5, 0, false, true),
+                       R("1.00", 1.0f, 3, 0, false, true)});
+  const Rows grouped({R("10.0", 10.0f, 3, 0, false, true), R("12.30", 12.3f, 2, 2, false, true),
+                      R("12346", 12345.6f, 5, 0, false, true),
+                      R("***.*", 12345.6f, 3, 1, false, true),
+                      R("1,234,567.5", 1234567.5f, 7, 1, false, false, true),
+                      R("-1,234.5", -1234.5f, 4, 1, false, false, true),
+                      R("001,234.5", 1234.5f, 6, 1, true, false, true),
+                      R("**,***", 1234567.0f, 5, 0, false, false, true),
+                      R("-**,***.**", -1234567.0f, 5, 2, false, false, true)});
+  // Not a number and the infinities overflow; minus zero shows as zero, but a negative value
+  // rounded to zero keeps its sign; no decimals round halves as the C library's printf.
+  const Rows oddValues(
+      {R("**.*", kNaN, 2, 1, true, false), R("**.*", -kNaN, 2, 1, true, false),
+       R("**.*", kInfinity, 2, 1, false, false), R("-**.*", -kInfinity, 2, 1, false, false),
+       R("**.*", kNaN, 2, 1, true, true), R("**.*", -kNaN, 2, 1, true, true),
+       R("**.*", kInfinity, 2, 1, false, true), R("-**.*", -kInfinity, 2, 1, false, true),
+       R("0.00", -0.0f, 1, 2), R("0.00", -0.0f, 1, 2, true), R("-0.00", -0.001f, 1, 2),
+       R("2", 2.5f, 3, 0), R("4", 3.5f, 3, 0), R("-0", -0.5f, 3, 0), R("7", 7.49f, 3, 0)});
   EXPECT_EQ(floating({21.5f, 2, 1}, unit(u" °C")), "21.5 °C");
   EXPECT_EQ(floating({123.4f, 2, 1}, unit(u" bar")), "**.* bar");
   for (const auto& c : kConventions) {
     useSeparators(c);
-    for (const auto& [f, text] : rows) EXPECT_EQ(floating(f), c.shown(text)) << text;
+    for (const Rows& rows : {decimals, grouped, oddValues})
+      for (const auto& [f, text] : rows) EXPECT_EQ(floating(f), c.shown(text)) << text;
   }
-}
-
-TEST_F(FloatDisplayTest, ZeroDecimalsRoundAsThePlatformsPrintf) {
-  char expected[16];
-  for (const float value : {2.5f, 3.5f, -0.5f, 7.49f}) {
-    std::snprintf(expected, sizeof expected, "%.0f", static_cast<double>(value));
-    EXPECT_EQ(floating({value, 3, 0}), expected) << value;
-  }
-}
-
-TEST_F(FloatDisplayTest, NotANumberInfinitiesAndMinusZero) {
-  constexpr float kInfinity = std::numeric_limits<float>::infinity();
-  constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
-  for (const bool autoDecimals : {false, true}) {
-    EXPECT_EQ(floating({kNaN, 2, 1, true, autoDecimals}), "**.*");
-    EXPECT_EQ(floating({-kNaN, 2, 1, true, autoDecimals}), "**.*");
-    EXPECT_EQ(floating({kInfinity, 2, 1, false, autoDecimals}), "**.*");
-    EXPECT_EQ(floating({-kInfinity, 2, 1, false, autoDecimals}), "-**.*");
-  }
-  EXPECT_EQ(floating({-0.0f, 1, 2}), "0.00");
-  EXPECT_EQ(floating({-0.0f, 1, 2, true}), "0.00");
-  EXPECT_EQ(floating({-0.001f, 1, 2}), "-0.00");  // a negative value rounded to zero keeps its sign
 }
 
 }  // namespace

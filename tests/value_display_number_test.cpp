@@ -42,41 +42,35 @@ TEST_F(NumberDisplayTest, EachOverloadDrawsInItsOwnColoursFontCodesAndSurface) {
 // no decimal part outside radix 10; zeros are grouped like digits, decimals
 // never are.
 TEST_F(NumberDisplayTest, TheFieldSplitsDecimalsFillsZerosGroupsAndOverflows) {
-  const std::pair<N, const char*> rows[] = {
-      {{12345, 10, 3, 2}, "123.45"},
-      {{12345, 10, 4, 2, false, false, true}, "0123.45"},
-      {{-5, 10, 2, 1, false, false, true}, "-00.5"},
-      {{5, 10, 1, 3}, "0.005"},
-      {{45, 10, 1, 2}, "0.45"},
-      {{-45, 10, 0, 3}, "-0.045"},
-      {{-123456, 10, 3, 2}, "-***.**"},
-      {{-99999, 10, 3, 2}, "-999.99"},
-      {{100000, 10, 3, 2}, "***.**"},
-      {{1234567, 10, 5, 1, false, true, true}, "*****.*"},
-      {{0x12345, 16, 4, 2}, "****"},
-      {{-1, 16, 4, 0}, "-****"},
-      {{-1, 16, 4, 0, true}, "****"},
-      {{255, 16, 4, 3, false, false, true}, "00FF"},
-      {{0x12345678, 16, 8, 0, false, true}, "1234 5678"},
-      // Only radix 10 shows a sign: -1 in radix 16 is eight digits, one zero short.
-      {{-1, 16, 9, 0, false, false, true}, "0FFFFFFFF"},
-      {{-1, 10, 10, 0, true, true}, "4,294,967,295"},
-      {{-8, 8, 11, 0, true, true}, "37 777 777 770"},
-      {{0xA5, 2, 12, 0, false, true, true}, "0000 1010 0101"},
-      {{1295, 36, 2, 0, false, true}, "zz"},  // radix 36 is not grouped
-      {{1234, 10, 7, 0, false, true, true}, "0,001,234"},
-      {{12345678, 10, 4, 4, false, true}, "1,234.5678"},
-      {{-1234, 10, 4, 0, false, true}, "-1,234"},
-      {{-123456, 10, 6, 0, false, true}, "-123,456"},  // a full last group
-      {{-123, 10, 4, 0, false, true}, "-123"},
-      {{999, 10, 4, 0, false, true}, "999"}};
+  const auto R = [](const char* text, auto... field) { return std::pair(N{field...}, text); };
+  // Only radix 10 shows a sign: -1 in radix 16 is eight digits, one zero short (0FFFFFFFF);
+  // radix 36 is not grouped (zz); a full last group (-123,456).
+  using Rows = std::vector<std::pair<N, const char*>>;
+  const Rows splits(
+      {R("123.45", 12345, 10, 3, 2), R("0123.45", 12345, 10, 4, 2, false, false, true),
+       R("-00.5", -5, 10, 2, 1, false, false, true), R("0.005", 5, 10, 1, 3),
+       R("0.45", 45, 10, 1, 2), R("-0.045", -45, 10, 0, 3), R("-***.**", -123456, 10, 3, 2),
+       R("-999.99", -99999, 10, 3, 2), R("***.**", 100000, 10, 3, 2),
+       R("*****.*", 1234567, 10, 5, 1, false, true, true), R("****", 0x12345, 16, 4, 2),
+       R("-****", -1, 16, 4, 0), R("****", -1, 16, 4, 0, true)});
+  const Rows radixes(
+      {R("00FF", 255, 16, 4, 3, false, false, true),
+       R("1234 5678", 0x12345678, 16, 8, 0, false, true),
+       R("0FFFFFFFF", -1, 16, 9, 0, false, false, true),
+       R("4,294,967,295", -1, 10, 10, 0, true, true), R("37 777 777 770", -8, 8, 11, 0, true, true),
+       R("0000 1010 0101", 0xA5, 2, 12, 0, false, true, true), R("zz", 1295, 36, 2, 0, false, true),
+       R("0,001,234", 1234, 10, 7, 0, false, true, true),
+       R("1,234.5678", 12345678, 10, 4, 4, false, true), R("-1,234", -1234, 10, 4, 0, false, true),
+       R("-123,456", -123456, 10, 6, 0, false, true), R("-123", -123, 10, 4, 0, false, true),
+       R("999", 999, 10, 4, 0, false, true)});
   // Units follow the value and the overflow mark; a null unit is none.
   EXPECT_EQ(number({15000, 10, 4, 0}, unit(u"rpm")), "****rpm");
   EXPECT_EQ(number({-215, 10, 2, 1}, unit(u" °C")), "-21.5 °C");
   EXPECT_EQ(number({7, 10, 1, 0}, 0), "7");
   for (const auto& c : kConventions) {
     useSeparators(c);
-    for (const auto& [f, text] : rows) EXPECT_EQ(number(f), c.shown(text)) << text;
+    for (const Rows& rows : {splits, radixes})
+      for (const auto& [f, text] : rows) EXPECT_EQ(number(f), c.shown(text)) << text;
     // The signed overload: no grouping, no unit.
     EXPECT_EQ(drawnText(kSigned, {word(-12345), 10, 3, 2, 1, 1, 1, 0, 0, 0, 0, 9, 9}, {font}),
               c.shown("-123.45"));
@@ -85,38 +79,33 @@ TEST_F(NumberDisplayTest, TheFieldSplitsDecimalsFillsZerosGroupsAndOverflows) {
 
 // Leading zeros go after the sign; a cut may take the sign away.
 TEST_F(NumberDisplayTest, TheDigitWindowShowsTheLastDigits) {
-  EXPECT_EQ(window(12345, 10, 3, false), "345");
-  EXPECT_EQ(window(7, 10, 3, true), "007");
-  EXPECT_EQ(window(7, 10, 3, false), "7");
-  EXPECT_EQ(window(0xABCDE, 16, 4, false), "BCDE");
-  EXPECT_EQ(window(-7, 10, 4, true), "-007");
-  EXPECT_EQ(window(-12345, 10, 3, true), "345");
+  using W = std::tuple<int32_t, int32_t, int32_t, bool, const char*>;
+  for (const auto& [value, radix, digits, zeros, text] :
+       std::vector<W>({W{12345, 10, 3, false, "345"}, W{7, 10, 3, true, "007"},
+                       W{7, 10, 3, false, "7"}, W{0xABCDE, 16, 4, false, "BCDE"},
+                       W{-7, 10, 4, true, "-007"}, W{-12345, 10, 3, true, "345"}}))
+    EXPECT_EQ(window(value, radix, digits, zeros), text) << text;
 }
 
+// Zero with zeros has one place more, and so does the sign; decimals above 10 count as 10. Too many
+// digits: digits asterisks, the separator and decimal asterisks; a negative value has one place
+// more and no sign. In another radix the decimals only widen the field: the row of asterisks is
+// zero-filled to it like any text.
 TEST_F(NumberDisplayTest, FixedPointFields) {
+  using P = std::tuple<int32_t, int32_t, int32_t, int32_t, bool, const char*>;
+  const std::vector<P> rows(
+      {P{1, 10, 3, 2, true, "000.01"}, P{1234, 10, 3, 2, false, "12.34"},
+       P{12345, 10, 3, 2, false, "123.45"}, P{-5, 10, 3, 3, false, "-0.005"},
+       P{-5, 10, 3, 1, true, "-00.5"}, P{123456, 10, 3, 2, true, "***.**"},
+       P{-123456, 10, 3, 2, true, "****.**"}, P{7, 10, 1, 12, false, "0.0000000007"},
+       P{0, 10, 3, 0, true, "0000"}, P{-5, 10, 3, 0, true, "-05"}, P{12345, 10, 3, 0, false, "***"},
+       P{123, 10, 3, 0, false, "123"}, P{255, 16, 4, 0, true, "00FF"},
+       P{0x12345, 16, 4, 0, true, "****"}, P{0x12345, 16, 4, 2, true, "0*****"}});
   for (const auto& c : kConventions) {
     useSeparators(c);
-    EXPECT_EQ(fixedPoint(1, 10, 3, 2, true), c.shown("000.01"));
-    EXPECT_EQ(fixedPoint(1234, 10, 3, 2, false), c.shown("12.34"));
-    EXPECT_EQ(fixedPoint(12345, 10, 3, 2, false), c.shown("123.45"));  // just fits
-    EXPECT_EQ(fixedPoint(-5, 10, 3, 3, false), c.shown("-0.005"));
-    EXPECT_EQ(fixedPoint(-5, 10, 3, 1, true), c.shown("-00.5"));
-    // Too many digits: digits asterisks, the separator and decimal asterisks;
-    // a negative value has one place more and no sign.
-    EXPECT_EQ(fixedPoint(123456, 10, 3, 2, true), c.shown("***.**"));
-    EXPECT_EQ(fixedPoint(-123456, 10, 3, 2, true), c.shown("****.**"));
-    // Decimals above 10 count as 10.
-    EXPECT_EQ(fixedPoint(7, 10, 1, 12, false), c.shown("0.0000000007"));
+    for (const auto& [value, radix, digits, decimals, zeros, text] : rows)
+      EXPECT_EQ(fixedPoint(value, radix, digits, decimals, zeros), c.shown(text)) << text;
   }
-  EXPECT_EQ(fixedPoint(0, 10, 3, 0, true), "0000");  // zero with zeros has one place more
-  EXPECT_EQ(fixedPoint(-5, 10, 3, 0, true), "-05");  // the sign takes its extra place
-  EXPECT_EQ(fixedPoint(12345, 10, 3, 0, false), "***");
-  EXPECT_EQ(fixedPoint(123, 10, 3, 0, false), "123");  // just fits
-  EXPECT_EQ(fixedPoint(255, 16, 4, 0, true), "00FF");
-  EXPECT_EQ(fixedPoint(0x12345, 16, 4, 0, true), "****");
-  // In another radix the decimals only widen the field: the row of
-  // asterisks is zero-filled to it like any text.
-  EXPECT_EQ(fixedPoint(0x12345, 16, 4, 2, true), "0*****");
 }
 
 }  // namespace

@@ -56,10 +56,9 @@ class ValueDisplayTest : public VmTest {
 
   void SetUp() override {
     VmTest::SetUp();
-    // clang-format off
-    canvas = makeObject(kCanvas, {{"color", 0x112233}, {"backColor", 0x445566},
-                                  {"secondColor", 0x778899}, {"font", 5}, {"surface", 3}});
-    // clang-format on
+    using F = std::pair<const char*, int64_t>;
+    canvas = makeObject(kCanvas, {F("color", 0x112233), F("backColor", 0x445566),
+                                  F("secondColor", 0x778899), F("font", 5), F("surface", 3)});
     font = makeObject("gpclasses/graphics/CgpFont", {{"fontHandle", 9}});
     useSeparators(kPointConvention);
     useTimeZoneOffset(0);
@@ -85,12 +84,10 @@ class ValueDisplayTest : public VmTest {
   std::string drawnText(const char* nameSig, std::vector<uint32_t> scalars,
                         std::vector<jword> refs = {}) {
     const Lines calls = draw(nameSig, std::move(scalars), std::move(refs));
-    if (calls.size() != 1 || calls[0].rfind("osGXsimpleText(", 0) != 0) {
-      ADD_FAILURE() << nameSig << " made " << calls.size() << " calls";
-      return {};
-    }
-    const size_t open = calls[0].find('"');
-    return calls[0].substr(open + 1, calls[0].rfind('"') - open - 1);
+    EXPECT_EQ(calls.size(), 1u) << nameSig;
+    const std::string call = calls.empty() ? "" : calls[0];
+    EXPECT_EQ(call.rfind("osGXsimpleText(", 0), 0u) << call;
+    return call.substr(call.find('"') + 1, call.rfind('"') - call.find('"') - 1);
   }
 
   // The formatter's overloads: codes 4 and 2, colours 0xABCDEF and 0x123456,

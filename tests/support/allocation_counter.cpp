@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <new>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define TAMRI_COUNTS_ALLOCATIONS 0
@@ -55,22 +54,6 @@ void free(void* block) {
 }
 }
 
-void* operator new(size_t size, const std::nothrow_t&) noexcept {
-  noteModuleWork(allocations);
-  return __libc_malloc(size ? size : 1);
-}
-void* operator new(size_t size) {
-  if (void* p = operator new(size, std::nothrow)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](size_t size) { return operator new(size); }
-void* operator new[](size_t size, const std::nothrow_t& tag) noexcept {
-  return operator new(size, tag);
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
-void operator delete[](void* p, size_t) noexcept { std::free(p); }
 #endif
 
 namespace tamri_test {

@@ -1,5 +1,6 @@
 // Counts what the module allocates. A program that links this library has
-// its malloc, calloc, realloc, free and operator new replaced: while counting
+// its malloc, calloc, realloc and free replaced (operator new and delete of
+// the C++ library reach them): while counting
 // is on, every allocation and every release made outside the platform's own
 // operations is counted. Under the address sanitizer, which owns malloc,
 // nothing is replaced and nothing is counted.
