@@ -34,19 +34,17 @@ const FieldValues kArc{{"x1", 10},     {"y1", 20},     {"x2", 60},    {"y2", 45}
                        {"arcX1", 10},  {"arcY1", 20},  {"arcX2", 60}, {"arcY2", 70},
                        {"startX", 60}, {"startY", 45}, {"endX", 10},  {"endY", 44}};
 
-TEST_F(ShapeTest, ArcTakesItsEllipseEndPointsAndBounds) {
+TEST_F(ShapeTest, ArcTakesItsEllipseEndPointsAndBoundsAndFlatBecomesALine) {
   const jword arc = shape("CgpArc", kArc);
-  EXPECT_EQ(drawn(arc), Lines{"osGXdrawArc({10, 20, 60, 70}, {60, 45, 10, 44}, 0x000000C3, "
-                              "0x000000B2, 2, 3, {10, 20, 60, 45}, false)"});
+  const std::string call =
+      "osGXdrawArc({10, 20, 60, 70}, {60, 45, 10, 44}, 0x000000C3, "
+      "0x000000B2, 2, 3, {10, 20, 60, 45}, ";
+  EXPECT_EQ(drawn(arc), Lines{call + "false)"});
   vmhost::setField(arc, "boundsFlag", 2);
-  EXPECT_EQ(drawn(arc)[0].substr(drawn(arc)[0].size() - 6), " true)");
-}
-
-TEST_F(ShapeTest, FlatArcAndEllipseBecomeALineBetweenTheCorners) {
+  EXPECT_EQ(drawn(arc), Lines{call + "true)"});
+  // A flat arc or ellipse becomes a line between the corners.
   const Lines line{"osGXdrawLine(10, 20, 10, 45, 3, 2, 0x000000C3, 0x000000B2, 0)"};
-  FieldValues flatArc = kArc;
-  flatArc.push_back({"x2", 10});
-  EXPECT_EQ(drawn(shape("CgpArc", flatArc)), line);
+  EXPECT_EQ(drawn(shape("CgpArc", tamri_test::joined(kArc, {{"x2", 10}}))), line);
   EXPECT_EQ(drawn(shape("CgpEllipse", {{"x1", 10}, {"y1", 20}, {"x2", 10}, {"y2", 45}})), line);
   EXPECT_EQ(drawn(shape("CgpEllipse", {{"x1", 10}, {"y1", 45}, {"x2", 60}, {"y2", 45}})),
             Lines{"osGXdrawLine(10, 45, 60, 45, 3, 2, 0x000000C3, 0x000000B2, 0)"});
@@ -56,16 +54,21 @@ TEST_F(ShapeTest, BezierNeedsFourPointsThatTheArrayHolds) {
   const jword curve = shape(
       "CgpBezier",
       {{"pointCount", 4}, {"points", makeIntArray({1, 2, 3, 4, 5, 6, 7, 8, 9})}, {"lineEnds", 3}});
-  EXPECT_EQ(drawn(curve), Lines{"osGXdrawBezierLine(4, [{1, 2}, {3, 4}, {5, 6}, {7, 8}], 3, 2, "
-                                "0x000000C3, 0x000000B2, 3)"});
-  vmhost::setField(curve, "pointCount", 3);
-  EXPECT_TRUE(drawn(curve).empty());
-  vmhost::setField(curve, "pointCount", 5);  // the array holds four whole points
-  EXPECT_EQ(drawn(curve).size(), 1u);
-  vmhost::setField(curve, "points", makeIntArray({1, 2, 3, 4, 5, 6, 7}));
-  EXPECT_TRUE(drawn(curve).empty());
-  vmhost::setField(curve, "points", 0);
-  EXPECT_TRUE(drawn(curve).empty());
+  const std::string bezier =
+      "osGXdrawBezierLine(4, [{1, 2}, {3, 4}, {5, 6}, {7, 8}], 3, 2, 0x000000C3, 0x000000B2, 3)";
+  // Four points, then five of which the array holds four whole ones; three
+  // points, an array of three and a half points or none draw nothing.
+  Lines all;
+  for (const FieldValues& change : std::vector<FieldValues>{
+           {},
+           {{"pointCount", 5}},
+           {{"pointCount", 3}},
+           {{"pointCount", 4}, {"points", makeIntArray({1, 2, 3, 4, 5, 6, 7})}},
+           {{"points", 0}}}) {
+    for (const auto& [name, value] : change) vmhost::setField(curve, name, value);
+    for (const std::string& line : drawn(curve)) all.push_back(line);
+  }
+  EXPECT_EQ(all, (Lines{bezier, bezier}));
 }
 
 TEST_F(ShapeTest, EllipseFillsOnlyForAPositiveStyleAndAlwaysOutlines) {
@@ -239,22 +242,6 @@ TEST_F(PolygonTest, CountsAreLimitedToTheCornersTheArrayHolds) {
   const Lines beyond = drawn(polygon({{"pointCount", 300}}));
   ASSERT_EQ(beyond.size(), 2u);
   EXPECT_EQ(beyond[0].rfind("osGXfillPolygon(" + kCorners, 0), 0u);
-}
-
-TEST_F(ShapeTest, ANullReceiverDrawsNothing) {
-  for (const auto& [cls, native] : {std::pair{"gpclasses/graphics/CgpArc", "draw(I)V"},
-                                    {"gpclasses/graphics/CgpBezier", "draw(I)V"},
-                                    {"gpclasses/graphics/CgpEllipse", "draw(I)V"},
-                                    {"gpclasses/graphics/CgpRectangle", "draw(I)V"},
-                                    {"gpclasses/graphics/CgpRectangle", "resizeRectangle(IBIB)V"},
-                                    {"gpclasses/graphics/CgpPie", "draw(I)V"},
-                                    {"gpclasses/graphics/CgpPolygon", "drawPolygon(I)V"}}) {
-    const uint32_t scalars[] = {5, 1, 5, 1};
-    const vmhost::CallResult result =
-        vmhost::callNative(*vmhost::findNative(cls, native), 0, {}, scalars);
-    EXPECT_TRUE(result.balanced) << cls;
-  }
-  EXPECT_EQ(traceWith("osGX"), Lines{});
 }
 
 }  // namespace
