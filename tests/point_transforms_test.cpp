@@ -128,19 +128,20 @@ TEST(ResizePointSet, AnchorsScaleFromTheirEdgeOrCentre) {
   EXPECT_EQ(
       resized({10, 10, 20, 20}, 0, 0, 200, 200, {10, 40, 10, 40}, {10, 20, 10, 20}, 15, 15, 25, 25),
       (Points{-999, -999, -999, -999, 25, 25}));
-  // Right edge stays: the span 10..20 doubles to 0..20.
+  // Right edge stays: the span 10..20 doubles to 0..20. An axis without an
+  // anchor is not written.
   EXPECT_EQ(resized({10, 0, 20, 0}, 2, 0, 200, 100, {0, 20, 0, 0}, {10, 20, 0, 0}, 15, 0, 0, 0),
-            (Points{-1, 0, 20, 0, 10, 0}));
+            (Points{-1, -999, 20, -999, 10, 0}));
   // Top edge stays: the span 10..20 doubles downwards.
   EXPECT_EQ(resized({0, 10, 0, 20}, 0, 5, 100, 200, {0, 0, 10, 30}, {0, 0, 10, 20}, 0, 15, 0, 0),
-            (Points{0, 10, 0, 31, 0, 20}));
+            (Points{-999, 10, -999, 31, 0, 20}));
   // Even extent 10..20 (centre 15), doubled about the new centre 50.
   EXPECT_EQ(
       resized({10, 0, 15, 0, 20, 0}, 1, 0, 200, 100, {40, 60, 0, 0}, {10, 20, 0, 0}, 15, 0, 50, 0),
-      (Points{50 - 11 + 1, 0, 50, 0, 61, 0, 50, 0}));
+      (Points{50 - 11 + 1, -999, 50, -999, 61, -999, 50, 0}));
   // Odd extent 10..21, centre 15: points on both sides scale by 100ths.
   EXPECT_EQ(resized({10, 0, 21, 0}, 1, 0, 200, 100, {40, 60, 0, 0}, {10, 21, 0, 0}, 15, 0, 50, 0),
-            (Points{39, 0, 62, 0, 50, 0}));
+            (Points{39, -999, 62, -999, 50, 0}));
 }
 
 TEST(MovePointSet, MovesRightAndUpAndCutsThePointsTo16Bits) {

@@ -20,13 +20,11 @@ using Values = std::vector<int64_t>;
 jword line(Points drawn, const FieldValues& extra = {}) {
   Points core = drawn;
   for (int32_t& value : core) value += 1000;
+  // clang-format off
   const FieldValues fields{{"pointCount", static_cast<int64_t>(drawn.size() / 2)},
-                           {"points", makeIntArray(drawn)},
-                           {"corePoints", makeIntArray(core)},
-                           {"lineColor", 0xFF0000},
-                           {"backColor", 0x00FF00},
-                           {"lineWidth", 1},
-                           {"lineStyle", 1}};
+      {"points", makeIntArray(drawn)}, {"corePoints", makeIntArray(core)}, {"lineColor", 0xFF0000},
+      {"backColor", 0x00FF00}, {"lineWidth", 1}, {"lineStyle", 1}};
+  // clang-format on
   return tamri_test::makeObject("gpclasses/graphics/CgpPolyLine",
                                 tamri_test::joined(fields, extra));
 }
@@ -221,18 +219,11 @@ TEST_F(PolyLineTest, TransformsTouchNoPointBeyondTheShorterArray) {
 // Moving and resizing derive the drawn points from the core points and need
 // both arrays; rotating turns the drawn points and needs only those.
 TEST_F(PolyLineTest, TransformsWithAMissingArrayDoNothing) {
-  const FieldValues placed{{"rotCenterX", 11},
-                           {"rotCenterY", 12},
-                           {"anchorX", 13},
-                           {"anchorY", 14},
-                           {"baseRotCenterX", 21},
-                           {"baseRotCenterY", 22},
-                           {"baseAnchorX", 23},
-                           {"baseAnchorY", 24},
-                           {"x1", 1},
-                           {"y1", 2},
-                           {"x2", 3},
-                           {"y2", 4}};
+  // clang-format off
+  const FieldValues placed{{"rotCenterX", 11}, {"rotCenterY", 12}, {"anchorX", 13}, {"anchorY", 14},
+      {"baseRotCenterX", 21}, {"baseRotCenterY", 22}, {"baseAnchorX", 23}, {"baseAnchorY", 24},
+      {"x1", 1}, {"y1", 2}, {"x2", 3}, {"y2", 4}};
+  // clang-format on
   const std::vector<std::tuple<const char*, const char*, std::vector<uint32_t>>> cases{
       {"points", "movePoints(II)V", {5, 6}},
       {"points", "resizePoints(IBIB)V", {150, 6, 150, 5}},
@@ -252,11 +243,10 @@ TEST_F(PolyLineTest, TransformsWithAMissingArrayDoNothing) {
   }
   // Arrays without a whole point leave the centre alone.
   for (Points tooShort : {Points{}, Points{7}}) {
-    const jword object = line(tooShort, {{"anchorX", 33},
-                                         {"anchorY", 44},
-                                         {"baseAnchorX", 28},
-                                         {"baseAnchorY", 39},
-                                         {"rotated", 1}});
+    // clang-format off
+    const jword object = line(tooShort, {{"anchorX", 33}, {"anchorY", 44}, {"baseAnchorX", 28},
+                                         {"baseAnchorY", 39}, {"rotated", 1}});
+    // clang-format on
     callOn(object, "rotatePoints(I)V", {785});
     callOn(object, "setPosition(II)V", {5, 5});
     callOn(object, "resizePoints(IBIB)V", {150, 1, 150, 4});
