@@ -17,8 +17,7 @@ using Values = std::vector<int64_t>;
 constexpr const char* kGraphics = "gpclasses/baseclasses/CgpGraphics";
 constexpr const char* kGroup = "gpclasses/graphics/CgpComplexObj";
 constexpr int64_t kShown = 2 | 4;
-const std::string kUpdateG =
-    "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics; on @g ()";
+const std::string kUpdateG = "updateBoundingRectangle() on @g ()";
 
 // The rectangle x1, y1, x2, y2 (the design one, baseX1..., for `base`)
 // followed by `more`.
@@ -44,7 +43,8 @@ class ComplexObjTest : public tamri_test::VmTest {
     vmhost::nameObject(object, name);
     return object;
   }
-  // The callbacks, shortened to "method on @receiver (arguments)".
+  // The callbacks, shortened to "method on @receiver (arguments)" (and the
+  // bounding rectangle's result type left out).
   static Lines callbacks() {
     Lines lines;
     for (std::string line : traceWith("callback ")) {
@@ -53,6 +53,8 @@ class ComplexObjTest : public tamri_test::VmTest {
         const size_t at = line.find(cls);
         if (at != std::string::npos) line = line.substr(at + cls.size());
       }
+      const size_t result = line.find("Lgpclasses/baseclasses/CgpGraphics;");
+      if (result != std::string::npos) line.erase(result, 35);
       lines.push_back(line);
     }
     return lines;
@@ -155,8 +157,7 @@ TEST_F(ComplexObjTest, ANativeNeverWalksAGroupAgainThatItIsWalking) {
   // Each cycle ends where a native reaches a group it is walking already
   // (a member group's shift places it, so resize also leads to setPosition).
   const auto update = [](const char* group) {
-    return "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics; on @" +
-           std::string(group) + " ()";
+    return "updateBoundingRectangle() on @" + std::string(group) + " ()";
   };
   EXPECT_EQ(callbacks(), (Lines{"setPosition(II)V on @second (5, 5)",
                                 "setPosition(II)V on @first (5, 5)",
@@ -191,11 +192,9 @@ TEST_F(ComplexObjTest, ANativeNeverWalksAGroupAgainThatItIsWalking) {
   host::traceClear();
   callOn(placed, "draw(I)V", {1});
   duringDraw = nullptr;
-  EXPECT_EQ(callbacks(),
-            (Lines{"draw(I)V on @a (1)", "setPosition(II)V on @a (20, 30)",
-                   "setPosition(II)V on @b (24, 32)",
-                   "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics; on @placed ()",
-                   "draw(I)V on @b (1)"}));
+  EXPECT_EQ(callbacks(), (Lines{"draw(I)V on @a (1)", "setPosition(II)V on @a (20, 30)",
+                                "setPosition(II)V on @b (24, 32)",
+                                "updateBoundingRectangle() on @placed ()", "draw(I)V on @b (1)"}));
 }
 
 TEST_F(ComplexObjTest, NestingDeeperThanTheLimitWalksNothing) {
