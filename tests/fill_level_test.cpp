@@ -26,11 +26,7 @@ Rect clipOf(POINTRECT bounds, int32_t amountX, int32_t amountY, uint8_t dirX, ui
 constexpr POINTRECT kTank{100, 200, 300, 500};
 
 // Rows: amounts, direction bytes, the clip rectangle expected.
-struct ClipRow {
-  int32_t amountX, amountY;
-  uint8_t dirX, dirY;
-  Rect expected;
-};
+using ClipRow = std::tuple<int32_t, int32_t, uint8_t, uint8_t, Rect>;
 
 TEST(LevelClipRect, EachDirectionCodeGrowsFromAnEdgeOrTheCentre) {
   // Horizontal codes, vertical codes, then both; a zero amount collapses its
@@ -50,9 +46,9 @@ TEST(LevelClipRect, EachDirectionCodeGrowsFromAnEdgeOrTheCentre) {
       {50, 25, 17, 0, {100, 200, 300, 500}},  {50, 25, 0, 32, {100, 200, 300, 500}},
       {50, 25, 2, 16, {100, 200, 300, 500}},  {50, 25, 0, 44, {100, 200, 300, 500}},
       {50, 25, 64, 0, {100, 200, 300, 500}},  {50, 25, 0, 0, {100, 200, 300, 500}}};
-  for (const ClipRow& r : rows)
-    EXPECT_EQ(clipOf(kTank, r.amountX, r.amountY, r.dirX, r.dirY), r.expected)
-        << r.amountX << ", " << r.amountY << ", " << int{r.dirX} << ", " << int{r.dirY};
+  for (const auto& [amountX, amountY, dirX, dirY, expected] : rows)
+    EXPECT_EQ(clipOf(kTank, amountX, amountY, dirX, dirY), expected)
+        << amountX << ", " << amountY << ", " << int{dirX} << ", " << int{dirY};
   // Odd sizes truncate towards zero.
   EXPECT_EQ(clipOf({10, 10, 15, 17}, 33, 33, 2, 8), Rect(12, 12, 12, 14));
 }

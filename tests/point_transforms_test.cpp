@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -70,40 +72,34 @@ TEST(RotatePointSet, NoTurnOnlyMovesTheCentre) {
 }
 
 TEST(RotatePointSet, OtherAnglesUseThePlatformTablesAndTruncate) {
-  struct Row {
-    int32_t angle;
-    Points points;
-    int32_t cx, cy, ncx, ncy;
-    Points expected;
-  };
+  // Angle, points, old and new centre, expected points.
+  using Row = std::tuple<int32_t, Points, std::array<int32_t, 4>, Points>;
+
   const Row rows[] = {
       // 1571 is 900 tenths of a degree, but adds no half pixel: -10 instead of -9.
-      {1571, {0, 10}, 0, 0, 0, 0, {-10, 0}},
+      {1571, {0, 10}, {0, 0, 0, 0}, {-10, 0}},
       // 1 is 0 tenths: the sine and cosine of no turn, truncated.
-      {1, kFarPoints, 100, 60, 100, 60, {1100, 60, 100, 460, -900, -340}},
+      {1, kFarPoints, {100, 60, 100, 60}, {1100, 60, 100, 460, -900, -340}},
       // 785 is 449 tenths (44.977 degrees); 448 would give (809, 764) and 450
       // (807, 767) at this radius of 1000.
-      {785, {1100, 60}, 100, 60, 100, 60, {808, 765}},
-      {786, {1100, 60}, 100, 60, 100, 60, {807, 767}},
+      {785, {1100, 60}, {100, 60, 100, 60}, {808, 765}},
+      {786, {1100, 60}, {100, 60, 100, 60}, {807, 767}},
       // -785 is 3150 tenths (315 degrees); 3149 would give x 805.
-      {-785, {1100, 60}, 100, 60, 100, 60, {807, -647}},
+      {-785, {1100, 60}, {100, 60, 100, 60}, {807, -647}},
       // Doubles are rounded at every step on every build: with x87 extended
       // precision this point came out at x 1 on the 32-bit panel build.
-      {1, {1, 7}, 0, 0, 0, 0, {0, 7}},
+      {1, {1, 7}, {0, 0, 0, 0}, {0, 7}},
       // 72,111 pixels away the squares leave the int range; at 449 tenths
       // y 50685 is cut to 16 bits.
       {785,
        {30000, 20000, 100, 60},
-       -30000,
-       -20000,
-       -30000,
-       -20000,
+       {-30000, -20000, -30000, -20000},
        {-15734, 50685 - 65536, -22838, 15456}},
       // A point on the centre lands on the new centre.
-      {785, {50, 60, 50, 50}, 50, 50, 70, 80, {62, 87, 70, 80}},
+      {785, {50, 60, 50, 50}, {50, 50, 70, 80}, {62, 87, 70, 80}},
   };
-  for (const Row& r : rows)
-    EXPECT_EQ(rotated(r.angle, r.points, r.cx, r.cy, r.ncx, r.ncy), r.expected) << r.angle;
+  for (const auto& [angle, points, c, expected] : rows)
+    EXPECT_EQ(rotated(angle, points, c[0], c[1], c[2], c[3]), expected) << angle;
 }
 
 TEST(RotatePointSet, ACountOf256PassedAsAByteTransformsNothing) {
@@ -157,11 +153,8 @@ TEST(MovePointSet, MovesRightAndUpAndCutsThePointsTo16Bits) {
 // The current rectangle (100, 200, 139, 259) resized to `scale` hundredths of
 // the design rectangle (10, 20, 29, 49), 20 by 30 pixels.
 TEST(ResizeRectByScale, AnchorsKeepTheirEdgeOrCentre) {
-  struct Row {
-    int32_t scale;
-    uint8_t anchor;
-    Points expected;
-  };
+  using Row = std::tuple<int32_t, uint8_t, Points>;
+
   // At half size: 10 by 15 pixels, half sizes 5 and 7, centre (119, 229).
   // At 155 %: 31 by 46.5 pixels; the half sizes truncate to 15 and 23.
   // At 198 %: half width 3960 / 2 / 100 = 19.
@@ -172,10 +165,10 @@ TEST(ResizeRectByScale, AnchorsKeepTheirEdgeOrCentre) {
                       {155, 1, {104, 200, 134, 259}}, {155, 4, {100, 206, 139, 252}},
                       {155, 5, {100, 200, 139, 246}}, {198, 1, {100, 200, 138, 259}}};
 
-  for (const Row& r : rows) {
+  for (const auto& [scale, anchor, expected] : rows) {
     Points rect{100, 200, 139, 259};
-    resizeRectByScale(&rect[0], &rect[1], &rect[2], &rect[3], 10, 20, 29, 49, r.scale, r.anchor);
-    EXPECT_EQ(rect, r.expected) << r.scale << " " << int{r.anchor};
+    resizeRectByScale(&rect[0], &rect[1], &rect[2], &rect[3], 10, 20, 29, 49, scale, anchor);
+    EXPECT_EQ(rect, expected) << scale << " " << int{anchor};
   }
 }
 
