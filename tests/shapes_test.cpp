@@ -57,41 +57,30 @@ const FieldValues kArc{{"x1", 10},     {"y1", 20},     {"x2", 60},    {"y2", 45}
                        {"arcX1", 10},  {"arcY1", 20},  {"arcX2", 60}, {"arcY2", 70},
                        {"startX", 60}, {"startY", 45}, {"endX", 10},  {"endY", 44}};
 
-TEST_F(ShapeTest, ArcTakesItsEllipseEndPointsAndBoundsAndFlatBecomesALine) {
-  const jword arc = shape("CgpArc", kArc);
-  const std::string call =
+TEST_F(ShapeTest, ArcAndBezierPassTheirPointsAndFlatArcsAndEllipsesBecomeLines) {
+  const std::string arc =
       "osGXdrawArc({10, 20, 60, 70}, {60, 45, 10, 44}, 0x000000C3, "
       "0x000000B2, 2, 3, {10, 20, 60, 45}, ";
-  EXPECT_EQ(drawn(arc), Lines{call + "false)"});
-  vmhost::setField(arc, "boundsFlag", 2);
-  EXPECT_EQ(drawn(arc), Lines{call + "true)"});
-  // A flat arc or ellipse becomes a line between the corners.
   const Lines line{"osGXdrawLine(10, 20, 10, 45, 3, 2, 0x000000C3, 0x000000B2, 0)"};
-  EXPECT_EQ(drawn(shape("CgpArc", joined(kArc, {{"x2", 10}}))), line);
-  EXPECT_EQ(drawn(shape("CgpEllipse", {{"x1", 10}, {"y1", 20}, {"x2", 10}, {"y2", 45}})), line);
-  EXPECT_EQ(drawn(shape("CgpEllipse", {{"x1", 10}, {"y1", 45}, {"x2", 60}, {"y2", 45}})),
-            Lines{"osGXdrawLine(10, 45, 60, 45, 3, 2, 0x000000C3, 0x000000B2, 0)"});
-}
-
-TEST_F(ShapeTest, BezierNeedsFourPointsThatTheArrayHolds) {
-  const jword curve = shape(
-      "CgpBezier",
-      {{"pointCount", 4}, {"points", makeIntArray({1, 2, 3, 4, 5, 6, 7, 8, 9})}, {"lineEnds", 3}});
-  const std::string bezier =
-      "osGXdrawBezierLine(4, [{1, 2}, {3, 4}, {5, 6}, {7, 8}], 3, 2, 0x000000C3, 0x000000B2, 3)";
-  // Four points, then five of which the array holds four whole ones; three
-  // points, an array of three and a half points or none draw nothing.
-  Lines all;
-  for (const FieldValues& change : std::vector<FieldValues>{
-           {},
-           {{"pointCount", 5}},
-           {{"pointCount", 3}},
-           {{"pointCount", 4}, {"points", makeIntArray({1, 2, 3, 4, 5, 6, 7})}},
-           {{"points", 0}}}) {
-    for (const auto& [name, value] : change) vmhost::setField(curve, name, value);
-    for (const std::string& line : drawn(curve)) all.push_back(line);
-  }
-  EXPECT_EQ(all, (Lines{bezier, bezier}));
+  const FieldValues curve{
+      {"pointCount", 4}, {"points", makeIntArray({1, 2, 3, 4, 5, 6, 7, 8, 9})}, {"lineEnds", 3}};
+  const Lines bezier{
+      "osGXdrawBezierLine(4, [{1, 2}, {3, 4}, {5, 6}, {7, 8}], 3, 2, 0x000000C3, 0x000000B2, 3)"};
+  // A Bezier line needs four points that the array holds: five of which it
+  // holds four whole ones draw four; three points, an array of three and a
+  // half points or none draw nothing.
+  expectDraws({{"CgpArc", kArc, {arc + "false)"}},
+               {"CgpArc", joined(kArc, {{"boundsFlag", 2}}), {arc + "true)"}},
+               {"CgpArc", joined(kArc, {{"x2", 10}}), line},
+               {"CgpEllipse", {{"x1", 10}, {"y1", 20}, {"x2", 10}, {"y2", 45}}, line},
+               {"CgpEllipse",
+                {{"x1", 10}, {"y1", 45}, {"x2", 60}, {"y2", 45}},
+                {"osGXdrawLine(10, 45, 60, 45, 3, 2, 0x000000C3, 0x000000B2, 0)"}},
+               {"CgpBezier", curve, bezier},
+               {"CgpBezier", joined(curve, {{"pointCount", 5}}), bezier},
+               {"CgpBezier", joined(curve, {{"pointCount", 3}}), {}},
+               {"CgpBezier", joined(curve, {{"points", makeIntArray({1, 2, 3, 4, 5, 6, 7})}}), {}},
+               {"CgpBezier", joined(curve, {{"points", 0}}), {}}});
 }
 
 TEST_F(ShapeTest, EllipseFillsOnlyForAPositiveStyleAndAlwaysOutlines) {
