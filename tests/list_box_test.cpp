@@ -199,6 +199,8 @@ TEST_F(ListBoxTest, WipeOutAndRemoveRowTakeTheCursorWithTheRows) {
 TEST_F(ListBoxTest, RowsAreFoundByTheirIndexOnlyAmongUsedRows) {
   const jword box = constructed(2, 4);
   callOn(box, kSetContents, {0, 2}, {texts({"X", "x"})});
+  const ShownText placed = drawnTexts(box).front();  // place 2 of rows 25 high
+  EXPECT_EQ(std::tuple(placed.text, placed.top), std::tuple("X", 71));
   callOn(box, kSetContents, {0, 4}, {texts({"out"})});  // no place 4
   callOn(box, kSetContents, {0, kMinusOne}, {texts({"free"})});
   callOn(box, "setRowContent(I[Ljava/lang/String;)V", {2}, {texts({"Y", nullptr})});
