@@ -12,10 +12,23 @@ using tamri_test::FieldValues;
 using tamri_test::makeObject;
 using tamri_test::traceWith;
 using Lines = std::vector<std::string>;
+using Values = std::vector<int64_t>;
 
 constexpr const char* kGraphics = "gpclasses/baseclasses/CgpGraphics";
 constexpr const char* kGroup = "gpclasses/graphics/CgpComplexObj";
 constexpr int64_t kShown = 2 | 4;
+const std::string kUpdateG = "updateBoundingRectangle() on @g ()";
+
+// The rectangle x1, y1, x2, y2 (the design one, baseX1..., for `base`)
+// followed by `more`.
+FieldValues corners(int64_t x1, int64_t y1, int64_t x2, int64_t y2, const FieldValues& more = {},
+                    bool base = false) {
+  const FieldValues rect{{base ? "baseX1" : "x1", x1},
+                         {base ? "baseY1" : "y1", y1},
+                         {base ? "baseX2" : "x2", x2},
+                         {base ? "baseY2" : "y2", y2}};
+  return tamri_test::joined(rect, more);
+}
 
 class ComplexObjTest : public tamri_test::VmTest {
  protected:
@@ -30,7 +43,8 @@ class ComplexObjTest : public tamri_test::VmTest {
     vmhost::nameObject(object, name);
     return object;
   }
-  // The callbacks, shortened to "method on @receiver (arguments)".
+  // The callbacks, shortened to "method on @receiver (arguments)" (and the
+  // bounding rectangle's result type left out).
   static Lines callbacks() {
     Lines lines;
     for (std::string line : traceWith("callback ")) {
@@ -39,6 +53,8 @@ class ComplexObjTest : public tamri_test::VmTest {
         const size_t at = line.find(cls);
         if (at != std::string::npos) line = line.substr(at + cls.size());
       }
+      const size_t result = line.find("Lgpclasses/baseclasses/CgpGraphics;");
+      if (result != std::string::npos) line.erase(result, 35);
       lines.push_back(line);
     }
     return lines;
@@ -47,41 +63,39 @@ class ComplexObjTest : public tamri_test::VmTest {
 };
 
 TEST_F(ComplexObjTest, DisplayVariantsFollowSecuredDisabledReversedPlain) {
-  const jword secured = member("secured", {{"stateFlags", kShown | 64 | 16}});
-  const jword disabled = member("disabled", {{"stateFlags", kShown | 16}});
-  const jword plain = member("plain");
-  const jword hidden = member("hidden", {{"stateFlags", 2 | 32}});
-  const jword marked = member("marked", {{"stateFlags", kShown | 32}, {"hasBackground", 1}});
-  const jword g = group("g", {secured, disabled, plain, hidden, marked});
+  const jword members[] = {member("secured", {{"stateFlags", kShown | 64 | 16}}),
+                           member("disabled", {{"stateFlags", kShown | 16}}), member("plain"),
+                           member("hidden", {{"stateFlags", 2 | 32}}),
+                           member("marked", {{"stateFlags", kShown | 32}, {"hasBackground", 1}})};
+  const jword g = group("g", std::vector<jword>(std::begin(members), std::end(members)));
   callOn(g, "draw(I)V", {9});
-  const Lines plainDraws{"drawSecured(I)V on @secured (9)", "drawDisabled(I)V on @disabled (9)",
-                         "draw(I)V on @plain (9)",          "drawBackground(I)V on @marked (9)",
-                         "draw(I)V on @marked (9)",         "drawBadQuality(I)V on @marked (9)"};
-  EXPECT_EQ(callbacks(), plainDraws);
-  for (jword m : {secured, disabled, plain, hidden, marked}) EXPECT_TRUE(flags(m) & 8);
-  EXPECT_EQ(flags(hidden), 2 | 32 | 8);
-
+  Lines draws{"drawSecured(I)V on @secured (9)", "drawDisabled(I)V on @disabled (9)",
+              "draw(I)V on @plain (9)",          "drawBackground(I)V on @marked (9)",
+              "draw(I)V on @marked (9)",         "drawBadQuality(I)V on @marked (9)"};
+  EXPECT_EQ(callbacks(), draws);
+  // Every member is marked drawn, the hidden one too.
+  Values marked;
+  for (const jword m : members) marked.push_back(flags(m));
+  EXPECT_EQ(marked, (Values{kShown | 64 | 16 | 8, kShown | 16 | 8, kShown | 8, 2 | 32 | 8,
+                            kShown | 32 | 8}));
   host::traceClear();
   vmhost::setField(g, "stateFlags", 1);
   callOn(g, "draw(I)V", {9});
-  Lines reversed = plainDraws;
-  reversed[2] = "drawReverse(I)V on @plain (9)";
-  reversed[4] = "drawReverse(I)V on @marked (9)";
-  EXPECT_EQ(callbacks(), reversed);
+  draws[2] = "drawReverse(I)V on @plain (9)";
+  draws[4] = "drawReverse(I)V on @marked (9)";
+  EXPECT_EQ(callbacks(), draws);
 }
 
 TEST_F(ComplexObjTest, NullMembersAreSkippedAndAMissingArrayWalksNothing) {
-  const jword only = member("only");
-  const jword g = group("g", {0, only, 0});
+  const jword g = group("g", {0, member("only"), 0});
   callOn(g, "draw(I)V", {1});
   EXPECT_EQ(callbacks(), Lines{"draw(I)V on @only (1)"});
   vmhost::setField(g, "children", 0);
   for (const char* native : {"draw(I)V", "resize(IB)V", "setPosition(II)V", "rotatePoints(I)V"})
     callOn(g, native, {100, 6});
   callOn(g, "setRotationPoint(II)V", {3, static_cast<uint32_t>(-4)});
-  EXPECT_EQ(callbacks().size(), 1u);
-  EXPECT_EQ(vmhost::getField(g, "rotationPointX"), 3);
-  EXPECT_EQ(vmhost::getField(g, "rotationPointY"), -4);
+  EXPECT_EQ(callbacks(), Lines{"draw(I)V on @only (1)"});
+  EXPECT_EQ(tamri_test::readFields(g, {"rotationPointX", "rotationPointY"}), (Values{3, -4}));
 }
 
 // A member's draw that runs application code changing the group.
@@ -95,23 +109,25 @@ TEST_F(ComplexObjTest, TheWalkStopsWhenACallbackReplacesOrShrinksTheMembers) {
   vmhost::setHostMethod(kGraphics, "draw(I)V", drawThatChangesTheGroup);
   const jword a = member("a"), b = member("b"), c = member("c");
   const jword g = group("g", {a, b, c});
-  const jword sameLength = vmhost::newRefArray(std::vector<jword>{a, b, c});
-  const jword shorter = vmhost::newRefArray(std::vector<jword>{a, b});
-  for (const jword replacement : {sameLength, shorter, jword{0}}) {
-    vmhost::setField(g, "children", vmhost::newRefArray(std::vector<jword>{a, b, c}));
-    duringDraw = [&] { vmhost::setField(g, "children", replacement); };
+  const auto drawWith = [&](jword members, const std::function<void()>& change) {
+    vmhost::setField(g, "children", members);
+    duringDraw = change;
     host::traceClear();
     callOn(g, "draw(I)V", {1});
-    EXPECT_EQ(callbacks(), Lines{"draw(I)V on @a (1)"});
-  }
+    duringDraw = nullptr;
+    return callbacks();
+  };
+  const std::vector<jword> abc{a, b, c};
+  for (const jword replacement :
+       {vmhost::newRefArray(abc), vmhost::newRefArray(std::vector<jword>{a, b}), jword{0}})
+    EXPECT_EQ(
+        drawWith(vmhost::newRefArray(abc), [&] { vmhost::setField(g, "children", replacement); }),
+        Lines{"draw(I)V on @a (1)"});
   // The same array may change its members: the walk takes them as they are.
-  const jword members = vmhost::newRefArray(std::vector<jword>{a, b, c});
-  vmhost::setField(g, "children", members);
-  duringDraw = [&] { vmhost::fieldBlock(members)[8] = 0, vmhost::fieldBlock(members)[9] = 0; };
-  host::traceClear();
-  callOn(g, "draw(I)V", {1});
-  duringDraw = nullptr;
-  EXPECT_EQ(callbacks(), (Lines{"draw(I)V on @a (1)", "draw(I)V on @c (1)"}));
+  const jword same = vmhost::newRefArray(abc);
+  EXPECT_EQ(
+      drawWith(same, [&] { vmhost::fieldBlock(same)[8] = 0, vmhost::fieldBlock(same)[9] = 0; }),
+      (Lines{"draw(I)V on @a (1)", "draw(I)V on @c (1)"}));
 }
 
 TEST_F(ComplexObjTest, NestedGroupsDrawTheirMembersInside) {
@@ -140,7 +156,29 @@ TEST_F(ComplexObjTest, ANativeNeverWalksAGroupAgainThatItIsWalking) {
   callOn(first, "setRotationPoint(II)V", {1, 1});
   // Each cycle ends where a native reaches a group it is walking already
   // (a member group's shift places it, so resize also leads to setPosition).
-  EXPECT_EQ(traceWith("callback").size(), 20u);
+  const auto update = [](const char* group) {
+    return "updateBoundingRectangle() on @" + std::string(group) + " ()";
+  };
+  EXPECT_EQ(callbacks(), (Lines{"setPosition(II)V on @second (5, 5)",
+                                "setPosition(II)V on @first (5, 5)",
+                                update("second"),
+                                update("first"),
+                                "shift(II)V on @second (0, 0)",
+                                "setPosition(II)V on @first (0, 0)",
+                                "setPosition(II)V on @second (0, 0)",
+                                update("first"),
+                                update("second"),
+                                "resize(IB)V on @second (150, 6)",
+                                "shift(II)V on @first (0, 0)",
+                                "setPosition(II)V on @second (0, 0)",
+                                "setPosition(II)V on @first (0, 0)",
+                                update("second"),
+                                update("first"),
+                                "resize(IB)V on @first (150, 6)",
+                                update("second"),
+                                update("first"),
+                                "setRotationPoint(II)V on @second (1, 1)",
+                                "setRotationPoint(II)V on @first (1, 1)"}));
 
   // Another native may walk the group meanwhile: a member's draw places it.
   vmhost::setHostMethod(kGraphics, "draw(I)V", drawThatChangesTheGroup);
@@ -154,11 +192,9 @@ TEST_F(ComplexObjTest, ANativeNeverWalksAGroupAgainThatItIsWalking) {
   host::traceClear();
   callOn(placed, "draw(I)V", {1});
   duringDraw = nullptr;
-  EXPECT_EQ(callbacks(),
-            (Lines{"draw(I)V on @a (1)", "setPosition(II)V on @a (20, 30)",
-                   "setPosition(II)V on @b (24, 32)",
-                   "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics; on @placed ()",
-                   "draw(I)V on @b (1)"}));
+  EXPECT_EQ(callbacks(), (Lines{"draw(I)V on @a (1)", "setPosition(II)V on @a (20, 30)",
+                                "setPosition(II)V on @b (24, 32)",
+                                "updateBoundingRectangle() on @placed ()", "draw(I)V on @b (1)"}));
 }
 
 TEST_F(ComplexObjTest, NestingDeeperThanTheLimitWalksNothing) {
@@ -166,13 +202,16 @@ TEST_F(ComplexObjTest, NestingDeeperThanTheLimitWalksNothing) {
   for (int i = 0; i < 20; ++i)
     chain.push_back(
         group(("g" + std::to_string(i)).c_str(), {chain.back()}, {{"stateFlags", kShown}}));
-  callOn(chain.back(), "draw(I)V", {1});
   // Sixteen walks run: the outermost group's and fifteen nested ones; the
-  // sixteenth nested group draws nothing and the leaf is never reached.
-  EXPECT_EQ(callbacks().size(), 16u);
-  EXPECT_EQ(callbacks().back(), "draw(I)V on @g3 (1)");
+  // sixteenth nested group (g3) draws nothing and the leaf is never reached.
+  // From g4 down the leaf is reached.
+  callOn(chain.back(), "draw(I)V", {1});
   callOn(chain[5], "draw(I)V", {1});
-  EXPECT_EQ(callbacks().back(), "draw(I)V on @leaf (1)");
+  Lines expected;
+  for (int i = 18; i >= 3; --i) expected.push_back("draw(I)V on @g" + std::to_string(i) + " (1)");
+  for (int i = 3; i >= 0; --i) expected.push_back("draw(I)V on @g" + std::to_string(i) + " (1)");
+  expected.push_back("draw(I)V on @leaf (1)");
+  EXPECT_EQ(callbacks(), expected);
 }
 
 class GroupResizeTest : public ComplexObjTest {
@@ -180,23 +219,14 @@ class GroupResizeTest : public ComplexObjTest {
   // Designed at (0, 0)-(99, 49), now at (10, 20)-(109, 69); the member
   // designed at (20, 10)-(39, 29).
   Lines resized(uint32_t scale, uint8_t anchor) {
-    const jword a = member("a", {{"baseX1", 20}, {"baseY1", 10}, {"baseX2", 39}, {"baseY2", 29}});
-    const jword g = group("g", {a},
-                          {{"baseX1", 0},
-                           {"baseY1", 0},
-                           {"baseX2", 99},
-                           {"baseY2", 49},
-                           {"x1", 10},
-                           {"y1", 20},
-                           {"x2", 109},
-                           {"y2", 69}});
+    const jword a = member("a", corners(20, 10, 39, 29, {}, true));
+    const jword g = group("g", {a}, corners(10, 20, 109, 69, corners(0, 0, 99, 49, {}, true)));
     host::traceClear();
     callOn(g, "resize(IB)V", {scale, anchor});
     return callbacks();
   }
   static Lines expected(const std::string& shift, const std::string& resize) {
-    return {"shift(II)V on @a " + shift, "resize(IB)V on @a " + resize,
-            "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics; on @g ()"};
+    return {"shift(II)V on @a " + shift, "resize(IB)V on @a " + resize, kUpdateG};
   }
 };
 
@@ -219,59 +249,45 @@ TEST_F(GroupResizeTest, EachAnchorPlacesTheMemberWhereTheGroupsMappingTakesIt) {
 }
 
 TEST_F(GroupResizeTest, AMemberAtTheGroupsDesignCornerLandsOnItsCurrentCorner) {
-  const jword a = member("a", {{"baseX1", 0},
-                               {"baseY1", 0},
-                               {"baseX2", 19},
-                               {"baseY2", 19},
-                               {"x1", 0},
-                               {"y1", 0},
-                               {"x2", 19},
-                               {"y2", 19}});
-  const jword g = group(
-      "g", {a}, {{"baseX2", 99}, {"baseY2", 49}, {"x1", 10}, {"y1", 20}, {"x2", 109}, {"y2", 69}});
+  const jword a = member("a", corners(0, 0, 19, 19, corners(0, 0, 19, 19, {}, true)));
+  const jword g = group("g", {a}, corners(10, 20, 109, 69, {{"baseX2", 99}, {"baseY2", 49}}));
   callOn(g, "resize(IB)V", {300, 6});
   EXPECT_EQ(callbacks()[0], "shift(II)V on @a (10, -20)");
   // The stand-in's shift and resize then put it there, three times as wide.
-  EXPECT_EQ(vmhost::getField(a, "x1"), 10);
-  EXPECT_EQ(vmhost::getField(a, "y1"), 20);
-  EXPECT_EQ(vmhost::getField(a, "x2"), 69);
+  EXPECT_EQ(tamri_test::readFields(a, {"x1", "y1", "x2"}), (Values{10, 20, 69}));
   EXPECT_EQ(vmhost::getField(g, "x2"), 69);
 }
 
-TEST_F(ComplexObjTest, SetPositionKeepsEachMembersOffsetFromTheGroupCorner) {
-  const jword a = member("a", {{"x1", 25}, {"y1", 40}, {"x2", 30}, {"y2", 45}});
-  const jword b = member("b", {{"x1", 10}, {"y1", 100}, {"x2", 12}, {"y2", 101}});
+TEST_F(ComplexObjTest, SetPositionAndRotationPointPlaceEachMemberFromTheGroup) {
+  // Each member keeps its offset from the group corner, cut to 16 bits; the
+  // group's own rectangle comes from its members afterwards.
+  const jword a = member("a", corners(25, 40, 30, 45));
+  const jword b = member("b", corners(10, 100, 12, 101));
   const jword g = group("g", {a, b}, {{"x1", 10}, {"y1", 30}});
   callOn(g, "setPosition(II)V", {32760, 7});
-  EXPECT_EQ(callbacks(),
-            (Lines{"setPosition(II)V on @a (-32761, 17)", "setPosition(II)V on @b (32760, 77)",
-                   "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics; on @g ()"}));
-  // The group's own rectangle comes from its members afterwards.
-  EXPECT_EQ(vmhost::getField(g, "x1"), -32761);
-  EXPECT_EQ(vmhost::getField(g, "y2"), 78);
-}
-
-TEST_F(ComplexObjTest, SetRotationPointGivesEachMemberTheSamePointFromItsOwnCentre) {
-  const jword a = member("a", {{"x1", 0}, {"y1", 0}, {"x2", 11}, {"y2", 21}});
-  const jword g = group("g", {a}, {{"x1", 0}, {"y1", 0}, {"x2", 101}, {"y2", 51}});
-  callOn(g, "setRotationPoint(II)V", {7, static_cast<uint32_t>(-3)});
-  // Group centre (50, 25), member centre (5, 10).
-  EXPECT_EQ(callbacks(), Lines{"setRotationPoint(II)V on @a (52, 12)"});
-  EXPECT_EQ(vmhost::getField(g, "rotationPointX"), 7);
-  EXPECT_EQ(vmhost::getField(g, "rotationPointY"), -3);
+  EXPECT_EQ(callbacks(), (Lines{"setPosition(II)V on @a (-32761, 17)",
+                                "setPosition(II)V on @b (32760, 77)", kUpdateG}));
+  EXPECT_EQ(tamri_test::readFields(g, {"x1", "y2"}), (Values{-32761, 78}));
+  // Each member gets the same rotation point from its own centre: group
+  // centre (50, 25), member centre (5, 10).
+  const jword c = member("c", corners(0, 0, 11, 21));
+  const jword h = group("h", {c}, corners(0, 0, 101, 51));
+  host::traceClear();
+  callOn(h, "setRotationPoint(II)V", {7, static_cast<uint32_t>(-3)});
+  EXPECT_EQ(callbacks(), Lines{"setRotationPoint(II)V on @c (52, 12)"});
+  EXPECT_EQ(tamri_test::readFields(h, {"rotationPointX", "rotationPointY"}), (Values{7, -3}));
 }
 
 TEST_F(ComplexObjTest, UpdateBoundingRectangleUnitesTheMembersAndAnswersTheGroup) {
-  const jword a = member("a", {{"x1", 5}, {"y1", 40}, {"x2", 30}, {"y2", 45}, {"lineWidth", 3}});
-  const jword b = member("b", {{"x1", 20}, {"y1", 10}, {"x2", 25}, {"y2", 90}, {"lineWidth", -4}});
+  const auto update = [](jword group) {
+    return callOn(group, "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;").reference;
+  };
+  const jword a = member("a", corners(5, 40, 30, 45, {{"lineWidth", 3}}));
+  const jword b = member("b", corners(20, 10, 25, 90, {{"lineWidth", -4}}));
   const jword g = group("g", {a, 0, b}, {{"lineWidth", 9}});
-  const vmhost::CallResult result =
-      callOn(g, "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;");
-  EXPECT_EQ(result.reference, g);
-  for (const auto& [field, value] : std::vector<std::pair<const char*, int64_t>>{
-           {"x1", 5}, {"y1", 10}, {"x2", 30}, {"y2", 90}, {"lineWidth", 3}})
-    EXPECT_EQ(vmhost::getField(g, field), value) << field;
-
+  EXPECT_EQ(update(g), g);
+  EXPECT_EQ(tamri_test::readFields(g, {"x1", "y1", "x2", "y2", "lineWidth"}),
+            (Values{5, 10, 30, 90, 3}));
   // A member beyond the 16-bit range: the extremes are taken in full and cut
   // once, whatever the members' order; a group holding itself adds nothing
   // of its own old rectangle.
@@ -281,33 +297,24 @@ TEST_F(ComplexObjTest, UpdateBoundingRectangleUnitesTheMembersAndAnswersTheGroup
   const jword ba = group("ba", {near, far});
   vmhost::setField(ab, "children", vmhost::newRefArray(std::vector<jword>{far, ab, near}));
   for (const jword order : {ab, ba}) {
-    callOn(order, "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;");
-    EXPECT_EQ(vmhost::getField(order, "x2"), 40000 - 65536);
-    EXPECT_EQ(vmhost::getField(order, "x1"), 7);
-    EXPECT_EQ(vmhost::getField(order, "y2"), 3);
+    update(order);
+    EXPECT_EQ(tamri_test::readFields(order, {"x1", "x2", "y2"}), (Values{7, 40000 - 65536, 3}));
   }
-
-  const jword left =
-      member("left", {{"x1", -50}, {"y1", -40}, {"x2", -10}, {"y2", -2}, {"lineWidth", -2}});
+  // No member line is wider than none.
+  const jword left = member("left", corners(-50, -40, -10, -2, {{"lineWidth", -2}}));
   const jword g2 = group("g2", {left}, {{"lineWidth", 5}});
-  callOn(g2, "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;");
-  EXPECT_EQ(vmhost::getField(g2, "lineWidth"), 0);  // no member line is wider than none
-  EXPECT_EQ(vmhost::getField(g2, "x2"), -1);
-  EXPECT_EQ(vmhost::getField(g2, "y2"), -1);
-  EXPECT_EQ(vmhost::getField(g2, "x1"), -50);
-
+  update(g2);
+  EXPECT_EQ(tamri_test::readFields(g2, {"lineWidth", "x2", "y2", "x1"}), (Values{0, -1, -1, -50}));
   const jword none = group("none", {}, {{"x1", 4}});
   vmhost::setField(none, "children", 0);
-  EXPECT_EQ(callOn(none, "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;").reference,
-            none);
+  EXPECT_EQ(update(none), none);
   EXPECT_EQ(vmhost::getField(none, "x1"), 4);
 }
 
 TEST_F(ComplexObjTest, RotatePointsOnlyTakesTheMembersExtent) {
   const jword g = group("g", {member("a", {{"x1", 3}, {"x2", 4}})});
   callOn(g, "rotatePoints(I)V", {1570});
-  EXPECT_EQ(callbacks(),
-            Lines{"updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics; on @g ()"});
+  EXPECT_EQ(callbacks(), Lines{kUpdateG});
   EXPECT_EQ(vmhost::getField(g, "x1"), 3);
 }
 

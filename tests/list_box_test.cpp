@@ -7,21 +7,25 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <tuple>
 
 namespace {
 
 using tamri_test::callOn;
 using tamri_test::makeIntArray;
-using tamri_test::makeObject;
+using tamri_test::readFields;
 using tamri_test::traceWith;
 using Lines = std::vector<std::string>;
+using Ints = std::vector<int>;
 
 constexpr const char* kListBox = "gpclasses/graphics/CgpListBox";
 constexpr const char* kInsertRow = "insertRow([Ljava/lang/String;IZ)V";
 constexpr const char* kSetTitle = "setTitle([Ljava/lang/String;Lgpclasses/graphics/CgpFont;III)V";
+constexpr const char* kSetContents = "setContents([Ljava/lang/String;II)V";
 constexpr int32_t kText = 0x112233;
 constexpr int32_t kCursorText = 0xEEDDCC;  // kText inverted
 constexpr uint32_t kSurface = 1;
+constexpr uint32_t kMinusOne = static_cast<uint32_t>(-1);
 
 // One drawn column text: where it lies, its colour and characters.
 struct ShownText {
@@ -47,19 +51,13 @@ class ListBoxTest : public tamri_test::VmTest {
   }
 
   // A list at (10, 20)-(209, 119), 100 pixels high, on data-row font 4.
-  jword list(tamri_test::FieldValues extra = {}) {
-    tamri_test::FieldValues fields{{"x1", 10},
-                                   {"y1", 20},
-                                   {"x2", 209},
-                                   {"y2", 119},
-                                   {"firstColor", 7},
-                                   {"textColor", kText},
-                                   {"backColor", 0xF0F0F0},
-                                   {"listFont", font(4)}};
-    fields.insert(fields.end(), extra.begin(), extra.end());
-    const jword object = makeObject(kListBox, fields);
-    lists_.push_back(object);
-    return object;
+  jword list(const tamri_test::FieldValues& extra = {}) {
+    // clang-format off
+    const tamri_test::FieldValues own{{"x1", 10}, {"y1", 20}, {"x2", 209}, {"y2", 119},
+        {"firstColor", 7}, {"textColor", kText}, {"backColor", 0xF0F0F0}, {"listFont", font(4)}};
+    // clang-format on
+    lists_.push_back(tamri_test::makeObject(kListBox, tamri_test::joined(own, extra)));
+    return lists_.back();
   }
   jword constructed(int32_t columns, int32_t rows, std::vector<int32_t> widths = {60, 60},
                     std::vector<int32_t> maxLengths = {12, 12}) {
@@ -73,8 +71,14 @@ class ListBoxTest : public tamri_test::VmTest {
     callOn(object, "constructListBox(II[I[I)V",
            {static_cast<uint32_t>(columns), static_cast<uint32_t>(rows)}, {widths, maxLengths});
   }
+  // A one-column list of 50 pixels and 4 characters.
+  jword narrow(int32_t rows, const tamri_test::FieldValues& extra) {
+    const jword object = list(extra);
+    construct(object, 1, rows, makeIntArray({50}), makeIntArray({4}));
+    return object;
+  }
   static jword font(int64_t handle) {
-    return makeObject("gpclasses/graphics/CgpFont", {{"fontHandle", handle}});
+    return tamri_test::makeObject("gpclasses/graphics/CgpFont", {{"fontHandle", handle}});
   }
   // A string array; nullptr elements stay null.
   static jword texts(std::vector<const char*> elements) {
@@ -82,14 +86,20 @@ class ListBoxTest : public tamri_test::VmTest {
     for (const char* text : elements) strings.push_back(text ? vmhost::newStringUtf8(text) : 0);
     return vmhost::newRefArray(strings);
   }
-  static void insert(jword object, const char* text, bool atTop) {
-    callOn(object, kInsertRow, {99, atTop ? 1u : 0u}, {texts({text})});
+  static void insert(jword object, std::vector<const char*> rows, bool atTop) {
+    for (const char* text : rows)
+      callOn(object, kInsertRow, {99, atTop ? 1u : 0u}, {texts({text})});
   }
+  static void cursor(jword object, uint32_t index) { callOn(object, "setCursor(I)V", {index}); }
   static void title(jword object, std::vector<const char*> names, int32_t textHeight) {
     callOn(object, kSetTitle, {0xFFFFFF, 0x203040, static_cast<uint32_t>(textHeight)},
            {texts(std::move(names)), font(9)});
   }
   static int64_t field(jword object, const char* name) { return vmhost::getField(object, name); }
+  static uint32_t rowAt(jword object, int64_t y) {
+    vmhost::setField(object, "pointY", y);
+    return callOn(object, "getRowPos()I").value;
+  }
 
   static std::vector<ShownText> drawnTexts(jword object) {
     host::traceClear();
@@ -97,6 +107,12 @@ class ListBoxTest : public tamri_test::VmTest {
     std::vector<ShownText> all;
     for (const std::string& line : traceWith("osGXtext(")) all.push_back(parseText(line));
     return all;
+  }
+  // The drawn texts' tops and bottoms, in drawing order.
+  static Ints heights(jword object) {
+    Ints values;
+    for (const ShownText& t : drawnTexts(object)) values.insert(values.end(), {t.top, t.bottom});
+    return values;
   }
   // The first column's texts as drawn, top to bottom; the cursor row's
   // (drawn in inverted colours) marked with '>'.
@@ -113,36 +129,24 @@ class ListBoxTest : public tamri_test::VmTest {
   std::vector<jword> lists_;
 };
 
-TEST_F(ListBoxTest, RegistersItsSixteenNativesInOrder) {
-  Lines registered;
-  for (const vmhost::NativeRecord& native : vmhost::natives())
-    if (native.classPath == kListBox) registered.push_back(native.nameAndSignature);
-  EXPECT_EQ(registered,
-            (Lines{kSetTitle, "setFrame(IIBB)V", "setRule(IIBB)V", kInsertRow,
-                   "setRowContent(I[Ljava/lang/String;)V", "setContents([Ljava/lang/String;II)V",
-                   "wipeOut()V", "setRowColor(III)V", "getRowPos()I", "setCursor(I)V",
-                   "resetCursor()V", "removeRow(I)V", "move(II)V", "draw(I)V",
-                   "constructListBox(II[I[I)V", "deleteListBox()V"}));
-}
-
 TEST_F(ListBoxTest, InsertsAtTheTopScrollAndTheSixthDropsTheOldest) {
   const jword box = constructed(1, 5);
-  for (const char* text : {"A", "B", "C", "D", "E"}) insert(box, text, true);
+  insert(box, {"A", "B", "C", "D", "E"}, true);
   EXPECT_EQ(shown(box), (Lines{"E", "D", "C", "B", "A"}));
-  insert(box, "F", true);
+  insert(box, {"F"}, true);
   EXPECT_EQ(shown(box), (Lines{"F", "E", "D", "C", "B"}));
-  // A's slot, the first, was freed and holds F: rows draw in storage order.
-  EXPECT_EQ(drawnTexts(box).front().text, "F");
-  // Rows are 20 pixels apart from the top edge.
-  EXPECT_EQ(drawnTexts(box).front().top, 21);
+  // A's slot, the first, was freed and holds F: rows draw in storage order,
+  // 20 pixels apart from the top edge.
+  const ShownText first = drawnTexts(box).front();
+  EXPECT_EQ(std::tuple(first.text, first.top), std::tuple("F", 21));
 }
 
 TEST_F(ListBoxTest, BottomInsertsUnderATitleMoveOlderRowsUpAndKeepTheTitle) {
   const jword box = constructed(1, 4);
   title(box, {"Alarms"}, 16);
-  for (const char* text : {"A", "B", "C"}) insert(box, text, false);
+  insert(box, {"A", "B", "C"}, false);
   EXPECT_EQ(shown(box), (Lines{"Alarms", "A", "B", "C"}));
-  insert(box, "D", false);  // A moves onto the title's place and drops out
+  insert(box, {"D"}, false);  // A moves onto the title's place and drops out
   EXPECT_EQ(shown(box), (Lines{"Alarms", "B", "C", "D"}));
   callOn(box, "wipeOut()V");
   EXPECT_EQ(shown(box), (Lines{"Alarms"}));
@@ -150,28 +154,28 @@ TEST_F(ListBoxTest, BottomInsertsUnderATitleMoveOlderRowsUpAndKeepTheTitle) {
 
 TEST_F(ListBoxTest, TheCursorStaysWithItsRowAndFollowsADroppedRowToTheEnd) {
   const jword box = constructed(1, 3);
-  for (const char* text : {"A", "B", "C"}) insert(box, text, true);
-  callOn(box, "setCursor(I)V", {1});
-  insert(box, "D", true);  // B moves down with the cursor
+  insert(box, {"A", "B", "C"}, true);
+  cursor(box, 1);
+  insert(box, {"D"}, true);  // B moves down with the cursor
   EXPECT_EQ(shown(box), (Lines{"D", "C", ">B"}));
-  insert(box, "E", true);  // B drops out: the cursor goes to the new last row
+  insert(box, {"E"}, true);  // B drops out: the cursor goes to the new last row
   EXPECT_EQ(shown(box), (Lines{"E", "D", ">C"}));
-  callOn(box, "setCursor(I)V", {0});
-  insert(box, "F", false);  // E drops out at the top: the cursor takes the new first row
+  cursor(box, 0);
+  insert(box, {"F"}, false);  // E drops out at the top: the cursor takes the new first row
   EXPECT_EQ(shown(box), (Lines{">D", "C", "F"}));
 }
 
 TEST_F(ListBoxTest, SetCursorWithAnUnknownIndex) {
   const jword box = constructed(1, 5);
-  callOn(box, "setCursor(I)V", {static_cast<uint32_t>(-1)});  // no rows: no cursor
-  for (const char* text : {"A", "B", "C"}) insert(box, text, true);
+  cursor(box, kMinusOne);  // no rows: no cursor
+  insert(box, {"A", "B", "C"}, true);
   // No row 4 and no cursor yet: the used row with the smallest index.
-  callOn(box, "setCursor(I)V", {4});
+  cursor(box, 4);
   EXPECT_EQ(shown(box), (Lines{">C", "B", "A"}));
-  callOn(box, "setCursor(I)V", {2});
-  callOn(box, "setCursor(I)V", {static_cast<uint32_t>(-1)});  // never a free slot
+  cursor(box, 2);
+  cursor(box, kMinusOne);  // never a free slot
   EXPECT_EQ(shown(box), (Lines{"C", "B", ">A"}));
-  callOn(box, "setCursor(I)V", {0x10001});  // the low 16 bits: row 1
+  cursor(box, 0x10001);  // the low 16 bits: row 1
   EXPECT_EQ(shown(box), (Lines{"C", ">B", "A"}));
   callOn(box, "resetCursor()V");
   EXPECT_EQ(shown(box), (Lines{"C", "B", "A"}));
@@ -179,40 +183,37 @@ TEST_F(ListBoxTest, SetCursorWithAnUnknownIndex) {
 
 TEST_F(ListBoxTest, WipeOutAndRemoveRowTakeTheCursorWithTheRows) {
   const jword box = constructed(1, 4);
-  for (const char* text : {"A", "B", "C"}) insert(box, text, true);
-  callOn(box, "setCursor(I)V", {1});
-  callOn(box, "removeRow(I)V", {1});  // B goes, C and A keep their places
-  const std::vector<ShownText> drawn = drawnTexts(box);
-  ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_EQ(std::vector<int>({drawn[0].top, drawn[1].top}),
-            (std::vector<int>{71, 21}));  // A at index 2, C at 0: rows of 25
-  insert(box, "D", true);
-  callOn(box, "setCursor(I)V", {9});  // no cursor left: the top row
+  insert(box, {"A", "B", "C"}, true);
+  cursor(box, 1);
+  callOn(box, "removeRow(I)V", {1});                // B goes, C and A keep their places
+  EXPECT_EQ(heights(box), (Ints{71, 96, 21, 46}));  // A at index 2, C at 0: rows of 25
+  insert(box, {"D"}, true);
+  cursor(box, 9);  // no cursor left: the top row
   EXPECT_EQ(shown(box), (Lines{">D", "C", "A"}));
   callOn(box, "wipeOut()V");
-  insert(box, "E", true);
-  callOn(box, "setCursor(I)V", {9});
+  insert(box, {"E"}, true);
+  cursor(box, 9);
   EXPECT_EQ(shown(box), (Lines{">E"}));
 }
 
 TEST_F(ListBoxTest, RowsAreFoundByTheirIndexOnlyAmongUsedRows) {
   const jword box = constructed(2, 4);
-  callOn(box, "setContents([Ljava/lang/String;II)V", {0, 2}, {texts({"X", "x"})});
-  callOn(box, "setContents([Ljava/lang/String;II)V", {0, 4}, {texts({"out"})});  // no place 4
-  callOn(box, "setContents([Ljava/lang/String;II)V", {0, static_cast<uint32_t>(-1)},
-         {texts({"free"})});
+  callOn(box, kSetContents, {0, 2}, {texts({"X", "x"})});
+  const ShownText placed = drawnTexts(box).front();  // place 2 of rows 25 high
+  EXPECT_EQ(std::tuple(placed.text, placed.top), std::tuple("X", 71));
+  callOn(box, kSetContents, {0, 4}, {texts({"out"})});  // no place 4
+  callOn(box, kSetContents, {0, kMinusOne}, {texts({"free"})});
   callOn(box, "setRowContent(I[Ljava/lang/String;)V", {2}, {texts({"Y", nullptr})});
-  callOn(box, "setRowContent(I[Ljava/lang/String;)V", {static_cast<uint32_t>(-1)}, {texts({"Z"})});
-  callOn(box, "setRowColor(III)V", {static_cast<uint32_t>(-1), 0x0000FF, 0});
+  callOn(box, "setRowContent(I[Ljava/lang/String;)V", {kMinusOne}, {texts({"Z"})});
+  callOn(box, "setRowColor(III)V", {kMinusOne, 0x0000FF, 0});
   callOn(box, "setRowColor(III)V", {2, 0x00AA00, 0});
   const std::vector<ShownText> drawn = drawnTexts(box);
   ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_EQ(drawn[0].text, "Y");
-  EXPECT_EQ(drawn[0].top, 71);  // index 2 of rows 25 high
-  EXPECT_EQ(drawn[0].colour, 0x00AA00u);
-  EXPECT_EQ(drawn[1].text, "");  // the null element empties its column
+  // Index 2 of rows 25 high; the null element empties its column.
+  EXPECT_EQ(std::tuple(drawn[0].text, drawn[0].top, drawn[0].colour, drawn[1].text),
+            std::tuple("Y", 71, 0x00AA00u, ""));
   // A free slot taken next keeps the list's own colours.
-  insert(box, "N", true);
+  insert(box, {"N"}, true);
   EXPECT_EQ(drawnTexts(box)[2].colour, static_cast<unsigned>(kText));
 }
 
@@ -221,18 +222,18 @@ TEST_F(ListBoxTest, TextsAreCutToTheColumnMaximumAndColumnsStopTenPixelsInside) 
   // then 163 would end at 263 and is cut at 199; the fourth starts beyond it.
   const jword box = constructed(4, 2, {30, 90, 100, 5}, {3, 0, 6, 9});
   callOn(box, kInsertRow, {0, 1}, {texts({"ABCDEFG", "hidden", "Level high", "never"})});
-  const std::vector<ShownText> drawn = drawnTexts(box);
-  ASSERT_EQ(drawn.size(), 3u);
-  EXPECT_EQ(std::vector<int>({drawn[0].left, drawn[0].right, drawn[1].left, drawn[1].right,
-                              drawn[2].left, drawn[2].right}),
-            (std::vector<int>{21, 51, 62, 152, 163, 199}));
-  EXPECT_EQ(drawn[0].text, "ABC");
-  EXPECT_EQ(drawn[1].text, "");
-  EXPECT_EQ(drawn[2].text, "Level ");
+  Ints sides;
+  Lines cut;
+  for (const ShownText& t : drawnTexts(box)) {
+    sides.insert(sides.end(), {t.left, t.right});
+    cut.push_back(t.text);
+  }
+  EXPECT_EQ(sides, (Ints{21, 51, 62, 152, 163, 199}));
+  EXPECT_EQ(cut, (Lines{"ABC", "", "Level "}));
   // A removed row's columns hold a space; a row filled without a text
   // array empties every column.
   callOn(box, "removeRow(I)V", {0});
-  callOn(box, "setContents([Ljava/lang/String;II)V", {0, 1}, {0});
+  callOn(box, kSetContents, {0, 1}, {0});
   EXPECT_EQ(drawnTexts(box)[0].text, "");
 }
 
@@ -246,9 +247,8 @@ TEST_F(ListBoxTest, ATitledFramedRuledListWithACursorDrawsExactly) {
   callOn(box, kInsertRow, {0, 1}, {texts({"08:00", "Pump on"})});
   callOn(box, kInsertRow, {0, 1}, {texts({"09:15", "Level high"})});
   callOn(box, "setRowColor(III)V", {2, 0xCC0000, 0x00FFFF});
-  callOn(box, "setCursor(I)V", {2});
-  EXPECT_EQ(field(box, "frameWidthByte"), 3);
-  EXPECT_EQ(field(box, "titleFlag"), 1);
+  cursor(box, 2);
+  EXPECT_EQ(readFields(box, {"frameWidthByte", "titleFlag"}), (std::vector<int64_t>{3, 1}));
   host::traceClear();
   callOn(box, "draw(I)V", {kSurface});
   const std::string bytes = "{0, [0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]}";
@@ -281,22 +281,18 @@ TEST_F(ListBoxTest, ATitledFramedRuledListWithACursorDrawsExactly) {
 // drawn below (20 + 4 / 2 + 3 / 2 = 23) but not the title height the row
 // positions are measured with; the frame makes rows (100 - 4) / 4 = 24 high.
 TEST_F(ListBoxTest, AFrameOrRulesSetAfterTheTitleWidenOnlyTheBand) {
-  const jword box = list({{"rowLimit", 9}});
-  construct(box, 1, 4, makeIntArray({50}), makeIntArray({4}));
+  const jword box = narrow(4, {{"rowLimit", 9}});
   title(box, {"T"}, 20);
   callOn(box, "setFrame(IIBB)V", {0x000080, 0, 4, 1});
   callOn(box, "setRule(IIBB)V", {0x404040, 0, 3, 1});
-  for (const char* text : {"B", "A"}) insert(box, text, true);
+  insert(box, {"B", "A"}, true);
   host::traceClear();
   callOn(box, "draw(I)V", {kSurface});
   EXPECT_EQ(traceWith("osGXdrawRectangle(10, 22")[0],
             "osGXdrawRectangle(10, 22, 209, 45, 1, 0, 0x00203040, 0x00203040, 0, 0, 0)");
-  const std::vector<ShownText> drawn = drawnTexts(box);
-  ASSERT_EQ(drawn.size(), 3u);
-  EXPECT_EQ(std::vector<int>({drawn[1].top, drawn[1].bottom, drawn[2].top, drawn[2].bottom}),
-            (std::vector<int>{72, 94, 48, 70}));  // B at index 2, A at 1
-  vmhost::setField(box, "pointY", 20 + 20 + 25);
-  EXPECT_EQ(callOn(box, "getRowPos()I").value, 2u);
+  // The title, then B at index 2 and A at 1.
+  EXPECT_EQ(heights(box), (Ints{23, 43, 72, 94, 48, 70}));
+  EXPECT_EQ(rowAt(box, 20 + 20 + 25), 2u);
 }
 
 TEST_F(ListBoxTest, DrawPutsBackTheClipAreaItFound) {
@@ -304,69 +300,52 @@ TEST_F(ListBoxTest, DrawPutsBackTheClipAreaItFound) {
   osGXsetClipArea(0, 0, 50, 60, kSurface);
   host::traceClear();
   callOn(box, "draw(I)V", {kSurface});
-  const Lines clips = traceWith("osGXsetClip");
-  EXPECT_EQ(clips,
+  EXPECT_EQ(traceWith("osGXsetClip"),
             (Lines{"osGXsetClipArea(10, 20, 209, 119, 1)", "osGXsetClipArea(0, 0, 50, 60, 1)"}));
-  EXPECT_TRUE(traceWith("osGXremoveClipArea").empty());
+  EXPECT_EQ(traceWith("osGXremoveClipArea"), Lines{});
 }
 
 TEST_F(ListBoxTest, GetRowPosCountsRowsBelowTheTitleUpToTheLimit) {
-  const jword box = list({{"rowLimit", 4}});
-  construct(box, 1, 5, makeIntArray({50}), makeIntArray({4}));
+  const jword box = narrow(5, {{"rowLimit", 4}});
   title(box, {"T"}, 24);  // title 24, rows (100 - 24) / 4 = 19
-  const auto rowAt = [&](int64_t y) {
-    vmhost::setField(box, "pointY", y);
-    return static_cast<int32_t>(callOn(box, "getRowPos()I").value);
-  };
-  EXPECT_EQ(rowAt(10), 0);  // above the list
-  EXPECT_EQ(rowAt(44), 0);  // the title band's last row
-  EXPECT_EQ(rowAt(45), 1);  // just below it
-  EXPECT_EQ(rowAt(63), 1);  // the first row's last pixel
-  EXPECT_EQ(rowAt(64), 2);
-  EXPECT_EQ(rowAt(500), 4);  // past the end: the limit
+  // Above the list, the title band's last row and just below it, the first
+  // row's last pixel and the next, past the end.
+  const std::pair<int64_t, uint32_t> titled[] = {{10, 0}, {44, 0}, {45, 1},
+                                                 {63, 1}, {64, 2}, {500, 4}};
+  for (const auto& [y, row] : titled) EXPECT_EQ(rowAt(box, y), row) << y;
   // Without the title flag rows count from 0 at the top.
   vmhost::setField(box, "titleFlag", 0);
-  EXPECT_EQ(rowAt(20 + 19), 0);
-  EXPECT_EQ(rowAt(20 + 20), 1);
-  EXPECT_EQ(rowAt(20 + 19 * 60), 4);
+  for (const auto& [y, row] : {std::pair{39, 0u}, {40, 1u}, {20 + 19 * 60, 4u}})
+    EXPECT_EQ(rowAt(box, y), row) << y;
 }
 
 TEST_F(ListBoxTest, GetRowPosEndsAtTheLimitWhateverTheRowHeight) {
   // A frame wider than the list leaves rows of negative height.
-  const jword box = list({{"y2", 21}, {"rowLimit", 0x7FFFFFFF}, {"pointY", 30}});
-  construct(box, 1, 2, makeIntArray({50}), makeIntArray({4}));
+  const jword box = narrow(2, {{"y2", 21}, {"rowLimit", 0x7FFFFFFF}});
   callOn(box, "setFrame(IIBB)V", {0, 0, 100, 1});
-  EXPECT_EQ(static_cast<int32_t>(callOn(box, "getRowPos()I").value), 0x7FFFFFFF);
-  insert(box, "A", true);
-  callOn(box, "setCursor(I)V", {0});
-  callOn(box, "draw(I)V", {kSurface});
-  EXPECT_FALSE(traceWith("osGXtext(").empty());
+  EXPECT_EQ(rowAt(box, 30), 0x7FFFFFFFu);
+  insert(box, {"A"}, true);
+  cursor(box, 0);
+  EXPECT_EQ(shown(box), (Lines{">A"}));
   // A title in the only slot leaves data rows 0 high: a point on the list's
   // top edge is in no row, one pixel below it runs to the limit.
-  const jword single = list({{"rowLimit", 6}});
-  construct(single, 1, 1, makeIntArray({50}), makeIntArray({4}));
+  const jword single = narrow(1, {{"rowLimit", 6}});
   title(single, {"T"}, 10);
   vmhost::setField(single, "titleFlag", 0);
-  const auto rowAt = [&](int64_t y) {
-    vmhost::setField(single, "pointY", y);
-    return callOn(single, "getRowPos()I").value;
-  };
-  EXPECT_EQ(rowAt(20), 0u);
-  EXPECT_EQ(rowAt(21), 6u);
+  EXPECT_EQ(rowAt(single, 20), 0u);
+  EXPECT_EQ(rowAt(single, 21), 6u);
   // No slot is left for a data row: an insert changes nothing.
-  insert(single, "A", true);
-  insert(single, "B", false);
+  insert(single, {"A"}, true);
+  insert(single, {"B"}, false);
   EXPECT_EQ(shown(single), (Lines{"T"}));
 }
 
 TEST_F(ListBoxTest, MoveOffsetsTheHomeRectangleUpwardsForAPositiveDy) {
   const jword box = list({{"homeX1", 10}, {"homeY1", 20}, {"homeX2", 209}, {"homeY2", 119}});
   callOn(box, "move(II)V", {5, 10});  // without a model only the record moves
-  EXPECT_EQ((std::vector<int64_t>{field(box, "x1"), field(box, "y1"), field(box, "x2"),
-                                  field(box, "y2")}),
-            (std::vector<int64_t>{15, 10, 214, 109}));
+  EXPECT_EQ(readFields(box, {"x1", "y1", "x2", "y2"}), (std::vector<int64_t>{15, 10, 214, 109}));
   construct(box, 1, 2, makeIntArray({50}), makeIntArray({4}));
-  insert(box, "A", true);
+  insert(box, {"A"}, true);
   callOn(box, "move(II)V", {0, static_cast<uint32_t>(-32768)});
   EXPECT_EQ(field(box, "y1"), -32748);  // 20 + 32768, cut to 16 bits
   callOn(box, "move(II)V", {0, 10});
@@ -381,23 +360,22 @@ TEST_F(ListBoxTest, MissingDeletedStaleAndForgedHandlesNeverReachAModel) {
   EXPECT_EQ(field(box, "listHandle"), 0);
   callOn(box, "deleteListBox()V");  // twice: nothing
   const jword live = constructed(1, 2);
-  insert(live, "kept", true);
+  insert(live, {"kept"}, true);
   const int64_t liveHandle = field(live, "listHandle");
   // No handle, the freed one, the live one's slot with another serial, and
   // numbers that were never handed out: nothing draws or changes a field.
   for (const int64_t forged : {int64_t{0}, handle, liveHandle + 1024, liveHandle ^ 1, int64_t{-1},
                                int64_t{0x7FFFFFFF}, int64_t{1}}) {
-    const jword other = list({{"listHandle", forged}, {"pointY", 90}, {"rowLimit", 3}});
+    const jword other = list({{"listHandle", forged}, {"rowLimit", 3}});
     host::traceClear();
     callOn(other, kSetTitle, {1, 2, 3}, {texts({"T"}), font(9)});
     callOn(other, "setFrame(IIBB)V", {1, 2, 3, 4});
     callOn(other, "draw(I)V", {kSurface});
     callOn(other, "wipeOut()V");
-    EXPECT_EQ(callOn(other, "getRowPos()I").value, 0u) << forged;
+    EXPECT_EQ(rowAt(other, 90), 0u) << forged;
     callOn(other, "deleteListBox()V");
-    EXPECT_TRUE(traceWith("osGX").empty()) << forged;
-    EXPECT_EQ((std::vector<int64_t>{field(other, "titleFlag"), field(other, "frameWidthByte"),
-                                    field(other, "listHandle")}),
+    EXPECT_EQ(traceWith("osGX"), Lines{}) << forged;
+    EXPECT_EQ(readFields(other, {"titleFlag", "frameWidthByte", "listHandle"}),
               (std::vector<int64_t>{0, 0, 0}))
         << forged;
   }
@@ -421,11 +399,9 @@ TEST_F(ListBoxTest, ConstructionOutsideTheLimitsMakesNoModel) {
     int32_t columns, rows;
     std::vector<int32_t> maxLengths;
   };
-  const Case refused[] = {
-      {0, 5, {4}},    {-1, 5, {4}},         {2, 0, {4, 4}},      {2, -3, {4, 4}}, {65, 2, {}},
-      {1, 4097, {1}}, {1, 2, {0x7FFFFFFF}}, {2, 4096, {255, 0}},  // 4096 rows of 256 + 1
-                                                                  // characters: beyond 2^20
-  };
+  // The last: 4096 rows of 256 + 1 characters, beyond 2^20.
+  const Case refused[] = {{0, 5, {4}}, {-1, 5, {4}},   {2, 0, {4, 4}},       {2, -3, {4, 4}},
+                          {65, 2, {}}, {1, 4097, {1}}, {1, 2, {0x7FFFFFFF}}, {2, 4096, {255, 0}}};
   for (const Case& c : refused) {
     const jword box = list({{"listHandle", 0}});
     construct(box, c.columns, c.rows, makeIntArray({5}), makeIntArray(c.maxLengths));
@@ -435,14 +411,16 @@ TEST_F(ListBoxTest, ConstructionOutsideTheLimitsMakesNoModel) {
   const jword largest = list();
   construct(largest, 64, 4096, makeIntArray({}), makeIntArray(std::vector<int32_t>(64, 3)));
   EXPECT_NE(field(largest, "listHandle"), 0);
-  // Short or missing arrays and negative maximum lengths: empty columns.
+  // Short or missing arrays and negative maximum lengths: empty columns,
+  // widths of 0 put them 11 pixels apart.
   const jword loose = list();
   construct(loose, 3, 2, 0, makeIntArray({-5}));
   callOn(loose, kInsertRow, {0, 1}, {texts({"a", "b", "c"})});
-  const std::vector<ShownText> drawn = drawnTexts(loose);
-  ASSERT_EQ(drawn.size(), 3u);
-  for (const ShownText& text : drawn) EXPECT_EQ(text.text, "");
-  EXPECT_EQ(drawn[2].left, 43);  // widths of 0: columns 11 pixels apart
+  Lines cut;
+  Ints lefts;
+  for (const ShownText& t : drawnTexts(loose)) cut.push_back(t.text), lefts.push_back(t.left);
+  EXPECT_EQ(cut, (Lines{"", "", ""}));
+  EXPECT_EQ(lefts, (Ints{21, 32, 43}));
 }
 
 TEST_F(ListBoxTest, AtMost1024ListBoxesLiveAtOnce) {
@@ -462,16 +440,16 @@ TEST_F(ListBoxTest, ATitleSetAgainReplacesItAndAFullListKeepsAllItsRowsAsDataRow
   title(box, {"Second"}, 10);
   EXPECT_EQ(shown(box), (Lines{"Second"}));
   const jword full = constructed(1, 2);
-  for (const char* text : {"A", "B"}) insert(full, text, true);
+  insert(full, {"A", "B"}, true);
   title(full, {"T"}, 30);  // heights change: the rows now start 30 lower
   EXPECT_EQ(field(full, "titleFlag"), 1);
+  // B at index 0 is drawn one row of 70 above: 20 + 30 - 70 + 1. B is a data
+  // row, not the title: it takes the cursor as the smallest index.
+  cursor(full, 9);
   const std::vector<ShownText> drawn = drawnTexts(full);
   ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_EQ(drawn[0].text + drawn[1].text, "AB");
-  EXPECT_EQ(drawn[1].top, 20 + 30 - 70 + 1);  // B at index 0, drawn one row of 70 above
-  // B is a data row, not the title: it takes the cursor as the smallest index.
-  callOn(full, "setCursor(I)V", {9});
-  EXPECT_EQ(drawnTexts(full)[1].colour, static_cast<unsigned>(kCursorText));
+  EXPECT_EQ(std::tuple(drawn[0].text, drawn[1].text, drawn[1].top, drawn[1].colour),
+            std::tuple("A", "B", -19, static_cast<unsigned>(kCursorText)));
 }
 
 }  // namespace

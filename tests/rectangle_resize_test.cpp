@@ -4,67 +4,55 @@
 
 namespace {
 
-using tamri_test::callOn;
-using tamri_test::makeObject;
 using Values = std::vector<int64_t>;
 
-class RectangleResizeTest : public tamri_test::VmTest {
- protected:
-  // Design 0..100 x 0..60 (101 x 61), placed at 10..110 x 20..80, with the
-  // anchor at (30, 40) by design.
-  static jword box(tamri_test::FieldValues extra = {}) {
-    tamri_test::FieldValues fields{{"baseX1", 0},       {"baseX2", 100},   {"baseY1", 0},
-                                   {"baseY2", 60},      {"x1", 10},        {"x2", 110},
-                                   {"y1", 20},          {"y2", 80},        {"baseAnchorX", 30},
-                                   {"baseAnchorY", 40}, {"anchorX", 777},  {"anchorY", 888},
-                                   {"rectWidth", 101},  {"rectHeight", 61}};
-    fields.insert(fields.end(), extra.begin(), extra.end());
-    return makeObject("gpclasses/graphics/CgpRectangle", fields);
-  }
-  static Values fields(jword object) {
-    Values values;
-    for (const char* name :
-         {"x1", "y1", "x2", "y2", "anchorX", "anchorY", "rectWidth", "rectHeight"})
-      values.push_back(vmhost::getField(object, name));
-    return values;
-  }
-  static Values resized(std::vector<uint32_t> args, tamri_test::FieldValues extra = {}) {
-    const jword object = box(extra);
-    callOn(object, "resizeRectangle(IBIB)V", args);
-    return fields(object);
-  }
-};
+// Design 0..100 x 0..60 (101 x 61), placed at 10..110 x 20..80, with the
+// anchor at (30, 40) by design.
+const tamri_test::FieldValues kBox{{"baseX1", 0},       {"baseX2", 100},    {"baseY1", 0},
+                                   {"baseY2", 60},      {"x1", 10},         {"x2", 110},
+                                   {"y1", 20},          {"y2", 80},         {"baseAnchorX", 30},
+                                   {"baseAnchorY", 40}, {"anchorX", 777},   {"anchorY", 888},
+                                   {"rectWidth", 101},  {"rectHeight", 61}, {"lineWidth", 1},
+                                   {"lineStyle", 1},    {"fillStyle", 1}};
 
-TEST_F(RectangleResizeTest, LeftAndTopEdgesStayAndTheAnchorOffsetScales) {
-  // 101 x 50 / 100 = 50 wide; 61 x 150 / 100 = 91 high.
+// x1, y1, x2, y2, anchorX, anchorY, rectWidth, rectHeight after the resize.
+Values resized(std::vector<uint32_t> args, const tamri_test::FieldValues& extra = {},
+               jword object = 0) {
+  if (!object)
+    object =
+        tamri_test::makeObject("gpclasses/graphics/CgpRectangle", tamri_test::joined(kBox, extra));
+  tamri_test::callOn(object, "resizeRectangle(IBIB)V", args);
+  return tamri_test::readFields(
+      object, {"x1", "y1", "x2", "y2", "anchorX", "anchorY", "rectWidth", "rectHeight"});
+}
+
+using RectangleResizeTest = tamri_test::VmTest;
+
+TEST_F(RectangleResizeTest, EachAnchorCodeKeepsItsEdgeOrCentre) {
+  // Left and top: 101 x 50 / 100 = 50 wide; 61 x 150 / 100 = 91 high; the
+  // anchor offset scales.
   EXPECT_EQ(resized({50, 6, 150, 5}), (Values{10, 20, 59, 110, 25, 80, 50, 91}));
-}
-
-TEST_F(RectangleResizeTest, RightAndBottomEdgesStay) {
-  // Offsets from the far edges: (30 - 100) x 50 / 100 = -35; (40 - 60) x 150 / 100 = -30.
+  // Right and bottom: offsets from the far edges: (30 - 100) x 50 / 100 =
+  // -35; (40 - 60) x 150 / 100 = -30.
   EXPECT_EQ(resized({50, 2, 150, 3}), (Values{61, -10, 110, 80, 75, 50, 50, 91}));
-}
-
-TEST_F(RectangleResizeTest, CentresStayAndAnEvenSizeStartsOnePixelLater) {
   // Centre 60: 50 wide (even) gives 36..85; 61 x 49 / 100 = 29 high (odd)
   // around centre 50 gives 36..64. The anchor is left alone.
   EXPECT_EQ(resized({50, 1, 49, 4}), (Values{36, 36, 85, 64, 777, 888, 50, 29}));
+  // An even size starts one pixel later.
   const Values even = resized({50, 1, 100, 0}, {{"baseX2", 99}, {"x1", 0}, {"x2", 99}});
   EXPECT_EQ(Values(even.begin(), even.begin() + 3), (Values{25, 20, 74}));
-}
-
-TEST_F(RectangleResizeTest, OtherCodesSetOnlyTheSizeAndZeroLeavesTheAxis) {
+  // Other codes set only the size, and zero leaves the axis; 0xFA is the
+  // byte -6: no code.
   EXPECT_EQ(resized({50, 3, 200, 0}), (Values{10, 20, 110, 80, 777, 888, 50, 61}));
-  // 0xFA is the byte -6: no code.
   EXPECT_EQ(resized({50, 0xFA, 200, 6}), (Values{10, 20, 110, 80, 777, 888, 50, 122}));
 }
 
 TEST_F(RectangleResizeTest, ScaleZeroCollapsesOntoTheKeptEdgeAndHidesTheRectangle) {
-  const jword object = box({{"lineWidth", 1}, {"lineStyle", 1}, {"fillStyle", 1}});
-  callOn(object, "resizeRectangle(IBIB)V", {0, 6, 0, 3});
-  EXPECT_EQ(fields(object), (Values{10, 80, 10, 80, 10, 80, 0, 0}));
-  callOn(object, "draw(I)V", {1});
-  EXPECT_TRUE(tamri_test::traceWith("osGX").empty());
+  const jword object = tamri_test::makeObject("gpclasses/graphics/CgpRectangle", kBox);
+  EXPECT_EQ(resized({0, 6, 0, 3}, {}, object), (Values{10, 80, 10, 80, 10, 80, 0, 0}));
+  host::traceClear();
+  tamri_test::callOn(object, "draw(I)V", {1});
+  EXPECT_EQ(tamri_test::traceWith("osGX"), std::vector<std::string>{});
 }
 
 TEST_F(RectangleResizeTest, StoredCoordinatesAreCutTo16Bits) {

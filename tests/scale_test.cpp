@@ -11,9 +11,11 @@ using tamri_test::Lines;
 
 constexpr const char* kScale = "gpclasses/graphics/CgpScale";
 
+using Ticks = std::vector<std::vector<int>>;
+
 // The ticks as (x1, y1, x2, y2) of each osGXdrawLine, in drawing order.
-std::vector<std::vector<int>> ticks() {
-  std::vector<std::vector<int>> result;
+Ticks ticks() {
+  Ticks result;
   for (const std::string& line : tamri_test::traceWith("osGXdrawLine(")) {
     std::vector<int> ends(4);
     std::sscanf(line.c_str(), "osGXdrawLine(%d, %d, %d, %d", &ends[0], &ends[1], &ends[2],
@@ -22,106 +24,81 @@ std::vector<std::vector<int>> ticks() {
   }
   return result;
 }
-using Ticks = std::vector<std::vector<int>>;
+
+// clang-format off
+const tamri_test::FieldValues kRound{{"x2", 100}, {"y2", 100}, {"y1", 0}, {"scaleCircular", 1},
+    {"scaleStep", 3}, {"scaleInnerRadius", 30}, {"scaleOuterRadius", 40}};
+// Any non-zero byte is vertical.
+const tamri_test::FieldValues kVertical{{"scaleDivisions", 3}, {"scaleStep", 1}, {"y1", 0},
+    {"y2", 100}, {"x1", 7}, {"x2", 9}, {"scaleVertical", 2}};
+// clang-format on
 
 class ScaleTest : public tamri_test::CanvasTest {
  protected:
-  void drawScale(const tamri_test::FieldValues& own) {
-    tamri_test::FieldValues fields = {{"x1", 0},        {"y1", 5},           {"x2", 100},
-                                      {"y2", 15},       {"lineColor", 0x12}, {"backColor", 0x34},
-                                      {"lineWidth", 2}, {"lineStyle", 3}};
-    fields.insert(fields.end(), own.begin(), own.end());
+  Ticks drawScale(const tamri_test::FieldValues& own) {
+    const tamri_test::FieldValues look{{"x1", 0},        {"y1", 5},           {"x2", 100},
+                                       {"y2", 15},       {"lineColor", 0x12}, {"backColor", 0x34},
+                                       {"lineWidth", 2}, {"lineStyle", 3}};
     host::traceClear();
-    tamri_test::callOn(tamri_test::makeObject(kScale, fields), "draw(I)V", {9});
+    tamri_test::callOn(tamri_test::makeObject(kScale, tamri_test::joined(look, own)), "draw(I)V",
+                       {9});
+    return ticks();
   }
-  void drawRound(int32_t start, int32_t end, int32_t divisions) {
-    drawScale({{"x2", 100},
-               {"y2", 100},
-               {"y1", 0},
-               {"scaleCircular", 1},
-               {"scaleStep", 3},
-               {"scaleStartAngle", start},
-               {"scaleEndAngle", end},
-               {"scaleInnerRadius", 30},
-               {"scaleOuterRadius", 40},
-               {"scaleDivisions", divisions}});
+  // About the centre (50, 50), radii 30 and 40; step 3 is ignored.
+  Ticks drawRound(int32_t start, int32_t end, int32_t divisions,
+                  const tamri_test::FieldValues& place = {}) {
+    const tamri_test::FieldValues angles{
+        {"scaleStartAngle", start}, {"scaleEndAngle", end}, {"scaleDivisions", divisions}};
+    return drawScale(tamri_test::joined(tamri_test::joined(kRound, angles), place));
+  }
+  Ticks straight(int64_t divisions, int64_t step) {
+    return drawScale({{"scaleDivisions", divisions}, {"scaleStep", step}});
   }
 };
 
-TEST_F(ScaleTest, StraightScalesCountRightwardsOrUpwards) {
-  drawScale({{"scaleDivisions", 3}, {"scaleStep", 1}});
-  EXPECT_EQ(ticks(), (Ticks{{0, 5, 0, 15}, {33, 5, 33, 15}, {67, 5, 67, 15}, {100, 5, 100, 15}}));
+TEST_F(ScaleTest, StraightScalesCountRightwardsOrUpwardsByTheirStep) {
+  EXPECT_EQ(straight(3, 1),
+            (Ticks{{0, 5, 0, 15}, {33, 5, 33, 15}, {67, 5, 67, 15}, {100, 5, 100, 15}}));
   EXPECT_EQ(tamri_test::traceWith("osGX")[0],
-            "osGXdrawLine(0, 5, 0, 15, 2, 3, 0x00000012, "
-            "0x00000034, 0)");
-  // Any non-zero byte is vertical.
-  drawScale({{"scaleDivisions", 3},
-             {"scaleStep", 1},
-             {"y1", 0},
-             {"y2", 100},
-             {"x1", 7},
-             {"x2", 9},
-             {"scaleVertical", 2}});
-  EXPECT_EQ(ticks(), (Ticks{{7, 100, 9, 100}, {7, 67, 9, 67}, {7, 33, 9, 33}, {7, 0, 9, 0}}));
-}
-
-TEST_F(ScaleTest, StepsPickEveryNthTickAndAStepBelowOneDrawsThemAll) {
-  drawScale({{"scaleDivisions", 4}, {"scaleStep", 2}});
-  EXPECT_EQ(ticks(), (Ticks{{0, 5, 0, 15}, {50, 5, 50, 15}, {100, 5, 100, 15}}));
-  drawScale({{"scaleDivisions", 4}, {"scaleStep", 3}});
-  EXPECT_EQ(ticks(), (Ticks{{0, 5, 0, 15}, {75, 5, 75, 15}}));
-  for (const int64_t step : {0, -2}) {
-    drawScale({{"scaleDivisions", 4}, {"scaleStep", step}});
-    EXPECT_EQ(ticks().size(), 5u) << step;
-  }
-  drawScale({{"scaleDivisions", 4}, {"scaleStep", INT32_MAX}});
-  EXPECT_EQ(ticks(), (Ticks{{0, 5, 0, 15}}));
+            "osGXdrawLine(0, 5, 0, 15, 2, 3, 0x00000012, 0x00000034, 0)");
+  EXPECT_EQ(drawScale(kVertical),
+            (Ticks{{7, 100, 9, 100}, {7, 67, 9, 67}, {7, 33, 9, 33}, {7, 0, 9, 0}}));
+  // Steps pick every nth tick; a step below one draws them all.
+  EXPECT_EQ(straight(4, 2), (Ticks{{0, 5, 0, 15}, {50, 5, 50, 15}, {100, 5, 100, 15}}));
+  EXPECT_EQ(straight(4, 3), (Ticks{{0, 5, 0, 15}, {75, 5, 75, 15}}));
+  EXPECT_EQ(straight(4, INT32_MAX), (Ticks{{0, 5, 0, 15}}));
+  const Ticks everyTick = straight(4, 1);
+  ASSERT_EQ(everyTick.size(), 5u);
+  for (const int64_t step : {0, -2}) EXPECT_EQ(straight(4, step), everyTick) << step;
 }
 
 TEST_F(ScaleTest, CircularScalesRunCounterClockwiseFromOuterToInnerRadius) {
-  // Centre (50, 50); step 3 is ignored.
-  drawRound(0, 180, 2);
-  EXPECT_EQ(ticks(), (Ticks{{90, 50, 80, 50}, {50, 10, 50, 20}, {10, 50, 20, 50}}));
+  EXPECT_EQ(drawRound(0, 180, 2), (Ticks{{90, 50, 80, 50}, {50, 10, 50, 20}, {10, 50, 20, 50}}));
   // Through 0: the end is taken as 450.
-  drawRound(270, 90, 2);
-  EXPECT_EQ(ticks(), (Ticks{{50, 90, 50, 80}, {90, 50, 80, 50}, {50, 10, 50, 20}}));
+  EXPECT_EQ(drawRound(270, 90, 2), (Ticks{{50, 90, 50, 80}, {90, 50, 80, 50}, {50, 10, 50, 20}}));
   // Equal angles: a full circle, the last tick back on the first.
-  drawRound(90, 90, 4);
-  EXPECT_EQ(ticks(), (Ticks{{50, 10, 50, 20},
-                            {10, 50, 20, 50},
-                            {50, 90, 50, 80},
-                            {90, 50, 80, 50},
-                            {50, 10, 50, 20}}));
+  EXPECT_EQ(drawRound(90, 90, 4), (Ticks{{50, 10, 50, 20},
+                                         {10, 50, 20, 50},
+                                         {50, 90, 50, 80},
+                                         {90, 50, 80, 50},
+                                         {50, 10, 50, 20}}));
   // Products are truncated one by one: 40 × cos 45 = 28.28, 30 × cos 45 = 21.2.
-  drawRound(45, 45 + 360, 1);
-  EXPECT_EQ(ticks()[0], (std::vector<int>{78, 22, 71, 29}));
+  EXPECT_EQ(drawRound(45, 45 + 360, 1)[0], (std::vector<int>{78, 22, 71, 29}));
   // Away from the origin the centre is each side's truncated half on from
   // x1 and y1: (10 + 50, 20 + 50).
-  drawScale({{"x1", 10},
-             {"x2", 111},
-             {"y1", 20},
-             {"y2", 121},
-             {"scaleCircular", 1},
-             {"scaleStartAngle", 90},
-             {"scaleEndAngle", 180},
-             {"scaleInnerRadius", 30},
-             {"scaleOuterRadius", 40},
-             {"scaleDivisions", 1}});
-  EXPECT_EQ(ticks(), (Ticks{{60, 30, 60, 40}, {20, 70, 30, 70}}));
+  EXPECT_EQ(drawRound(90, 180, 1, {{"x1", 10}, {"x2", 111}, {"y1", 20}, {"y2", 121}}),
+            (Ticks{{60, 30, 60, 40}, {20, 70, 30, 70}}));
 }
 
 TEST_F(ScaleTest, DivisionsOutsideOneTo32767DrawNothing) {
   for (const int64_t divisions : {0, -3, 32768, INT32_MAX}) {
-    drawScale({{"scaleDivisions", divisions}, {"scaleStep", 1}});
-    EXPECT_TRUE(ticks().empty()) << divisions;
-    drawRound(0, 90, static_cast<int32_t>(divisions));
-    EXPECT_TRUE(ticks().empty()) << divisions;
+    EXPECT_EQ(straight(divisions, 1), Ticks{}) << divisions;
+    EXPECT_EQ(drawRound(0, 90, static_cast<int32_t>(divisions)), Ticks{}) << divisions;
   }
   host::setTraceRecording(false);
   drawRound(0, 90, 32767);
   host::setTraceRecording(true);
-  drawScale({{"scaleDivisions", 32767}, {"scaleStep", 1000}});
-  EXPECT_EQ(ticks().size(), 33u);
+  EXPECT_EQ(straight(32767, 1000).size(), 33u);
 }
 
 TEST_F(ScaleTest, CanvasStraightScaleTakesTheTranslationAndItsOwnLook) {
@@ -157,22 +134,21 @@ TEST_F(ScaleTest, SubdividedScaleDrawsTheMainTicksThenFineOnesFromTheInsetCircle
   // style, divisions, subdivisions
   call("drawScaleWithSubDivision(IIIIIIIIIIIIII)V",
        {0, 0, 99, 99, 5, 0, 180, 30, 0x12, 0x34, 1, 1, 4, 4});
+  // Main ticks from radius 50, fine ticks from 45, about (50, 50).
   const Ticks all = ticks();
   ASSERT_EQ(all.size(), 5u + 21u);
-  // Main ticks from radius 50, fine ticks from 45, about (50, 50).
-  EXPECT_EQ(all[0], (std::vector<int>{100, 50, 80, 50}));
-  EXPECT_EQ(all[4], (std::vector<int>{0, 50, 20, 50}));
-  EXPECT_EQ(all[5], (std::vector<int>{95, 50, 80, 50}));
-  EXPECT_EQ(all[15], (std::vector<int>{50, 5, 50, 20}));
-  EXPECT_EQ(all[25], (std::vector<int>{5, 50, 20, 50}));
-
+  EXPECT_EQ(
+      (Ticks{all[0], all[4], all[5], all[15], all[25]}),
+      (Ticks{
+          {100, 50, 80, 50}, {0, 50, 20, 50}, {95, 50, 80, 50}, {50, 5, 50, 20}, {5, 50, 20, 50}}));
   // No fine ticks, too many fine ticks (the main ones alone), no divisions.
-  for (const auto& [divisions, subdivisions, count] :
-       {std::tuple{4, 0, 5}, {4, 8192, 5}, {0, 4, 0}}) {
+  const Ticks mainOnly(all.begin(), all.begin() + 5);
+  for (const auto& [divisions, subdivisions, expected] :
+       {std::tuple{4, 0, mainOnly}, {4, 8192, mainOnly}, {0, 4, Ticks{}}}) {
     host::traceClear();
     call("drawScaleWithSubDivision(IIIIIIIIIIIIII)V",
          {0, 0, 99, 99, 5, 0, 180, 30, 0x12, 0x34, 1, 1, divisions, subdivisions});
-    EXPECT_EQ(ticks().size(), static_cast<size_t>(count)) << divisions << " " << subdivisions;
+    EXPECT_EQ(ticks(), expected) << divisions << " " << subdivisions;
   }
 }
 

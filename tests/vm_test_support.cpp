@@ -39,6 +39,17 @@ jword makeObject(const char* classPath, const FieldValues& fields) {
 
 jword makeIntArray(std::vector<int32_t> elements) { return vmhost::newIntArray(elements); }
 
+FieldValues joined(FieldValues base, const FieldValues& extra) {
+  base.insert(base.end(), extra.begin(), extra.end());
+  return base;
+}
+
+std::vector<int64_t> readFields(jword object, std::initializer_list<const char*> names) {
+  std::vector<int64_t> values;
+  for (const char* name : names) values.push_back(vmhost::getField(object, name));
+  return values;
+}
+
 vmhost::CallResult callOn(jword self, const char* nameSig, std::vector<uint32_t> scalars,
                           std::vector<jword> references) {
   for (const vmhost::ClassDef* c = vmhost::classOf(self); c;

@@ -34,6 +34,10 @@ using FieldValues = std::vector<std::pair<const char*, int64_t>>;
 
 jword makeObject(const char* classPath, const FieldValues& fields = {});
 jword makeIntArray(std::vector<int32_t> elements);
+// `base` followed by `extra`: where both set a field, the later value wins.
+FieldValues joined(FieldValues base, const FieldValues& extra);
+// Several fields of an object, in the order named.
+std::vector<int64_t> readFields(jword object, std::initializer_list<const char*> names);
 
 // Calls a native of the object's class (or a superclass) with int scalars.
 vmhost::CallResult callOn(jword self, const char* nameSig, std::vector<uint32_t> scalars = {},
