@@ -22,8 +22,9 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 struct Ink {
   int32_t left = -1, top = -1, right = -1, bottom = -1, pixels = 0;
   bool operator==(const Ink&) const = default;
-  Ink moved(int32_t dx, int32_t dy) const {
-    return {left + dx, top + dy, right + dx, bottom + dy, pixels};
+  // Shifted, and with `boundsOnly` without the count.
+  Ink moved(int32_t dx, int32_t dy, bool boundsOnly = false) const {
+    return {left + dx, top + dy, right + dx, bottom + dy, boundsOnly ? 0 : pixels};
   }
 };
 
