@@ -8,8 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <set>
-#include <tuple>
 
 namespace {
 
@@ -21,7 +19,6 @@ constexpr int32_t kWidth = 240;
 constexpr int32_t kHeight = 80;
 // Layout codes: horizontal in bits 0-1, vertical in bits 2-3.
 constexpr int32_t kTopLeft = 4;
-constexpr std::array<uint8_t, 7> kPlain = {0, 0, 1, 1, 1, 0, 1};
 
 class TextRaster : public tamri_test::GdiSurfaceTest {
  protected:
@@ -42,10 +39,9 @@ class TextRaster : public tamri_test::GdiSurfaceTest {
   }
   // Draws with black text, a green shadow and no background.
   void text(const std::u16string& s, POINTRECT rect, int32_t layout, bool wrap = false,
-            std::array<uint8_t, 7> bytes = kPlain, FONTHANDLE font = 0) {
+            FONTHANDLE font = 0) {
     const TEXTCOL colours{kBlack, kNoColour, 0x00FF00};
-    TEXTATTRIB attributes{layout, {}};
-    std::copy(bytes.begin(), bytes.end(), attributes.attributes);
+    const TEXTATTRIB attributes{layout, {0, 0, 1, 1, 1, 0, 1}};
     osGXtext(surface_, &rect, &colours, &attributes, font ? font : sans_, s.data(),
              static_cast<int32_t>(s.size()), wrap);
   }
@@ -57,7 +53,7 @@ class TextRaster : public tamri_test::GdiSurfaceTest {
   std::vector<uint32_t> drawn(const std::u16string& s, FONTHANDLE font, POINTRECT rect = kWhole,
                               int32_t layout = kTopLeft, bool wrap = false) {
     erase();
-    text(s, rect, layout, wrap, kPlain, font);
+    text(s, rect, layout, wrap, font);
     return pixels();
   }
   Ink inkOf(const std::u16string& s, POINTRECT rect, int32_t layout, bool wrap = false) {
@@ -78,9 +74,7 @@ class TextRaster : public tamri_test::GdiSurfaceTest {
 TEST_F(TextRaster, TextDrawnInItsMeasuredRectangleKeepsItsLines) {
   // Wrapping to the measured width breaks no line: the width is the advance
   // of the laid-out lines, kerning, joining and fallback faces included.
-  for (const std::u16string s :
-       {u"Hello", u"AVA To", u"Ωμέγα Привет", u"two\nlines", u"רמת המיכל 87 %", u"مستوى الخزان",
-        u"储罐液位 タンク", u"अधिक कि", u"ระดับน้ำ"}) {
+  for (const std::u16string s : {u"AVA To", u"two\nlines", u"רמת 87 %", u"مستوى", u"储罐 タンク"}) {
     const auto [width, height, ascent] = measure(s);
     EXPECT_EQ(ascent, 15);
     EXPECT_EQ(height, s.find(u'\n') == s.npos ? 19 : 2 * 19);
@@ -96,19 +90,12 @@ TEST_F(TextRaster, TextDrawnInItsMeasuredRectangleKeepsItsLines) {
   EXPECT_EQ(measure(u""), (std::array<int32_t, 3>{0, 19, 15}));
 }
 
-TEST_F(TextRaster, AlignmentPlacesTheLineBoxInTheRectangle) {
-  const std::u16string s = u"Hello";     // 40 by 19
-  const POINTRECT box{20, 10, 219, 49};  // 200 by 40
-  const Ink topLeft = inkOf(s, box, kTopLeft);
-  const std::vector<std::pair<int32_t, Ink>> cases = {
-      {1 | 4, topLeft.moved(200 - 40, 0)},         // right, top
-      {2 | 4, topLeft.moved((200 - 40) / 2, 0)},   // centre, top
-      {0, topLeft.moved(0, (40 - 19) / 2)},        // left, middle
-      {2 | 8, topLeft.moved((200 - 40) / 2, 21)},  // centre, bottom
-      {3 | 12, topLeft.moved(0, (40 - 19) / 2)},   // 3 and 3 read as left and middle
-      {1 | 4 | 16, topLeft.moved(200 - 40, 0)},    // higher bits change nothing
-  };
-  for (const auto& [layout, expected] : cases) EXPECT_EQ(inkOf(s, box, layout), expected) << layout;
+// Plain alignments are pinned by the example scenes; these are the odd codes.
+TEST_F(TextRaster, AlignmentCodesThreeAndHigherBits) {
+  const POINTRECT box{20, 10, 219, 49};  // 200 by 40; "Hello" is 40 by 19
+  const Ink topLeft = inkOf(u"Hello", box, kTopLeft);
+  EXPECT_EQ(inkOf(u"Hello", box, 3 | 12), topLeft.moved(0, (40 - 19) / 2));  // left, middle
+  EXPECT_EQ(inkOf(u"Hello", box, 1 | 4 | 16), topLeft.moved(200 - 40, 0));   // right, top
 }
 
 TEST_F(TextRaster, TextIsClippedToItsRectangleAndToTheSurfacesClipArea) {
@@ -171,40 +158,6 @@ TEST_F(TextRaster, CharactersNoFontHasShowABox) {
   EXPECT_EQ(ink(), (Ink{1, 4, boxWidth - 2, 14, 2 * (boxWidth - 2) + 2 * 9}));
 }
 
-TEST_F(TextRaster, BackgroundFillsTheRectangleAndNoColourDrawsNoText) {
-  const POINTRECT box{10, 10, 49, 29};
-  const TEXTCOL onBlue{kNoColour, 0x0000FF, 0};
-  const TEXTATTRIB attributes{0, {}};
-  osGXtext(surface_, &box, &onBlue, &attributes, sans_, u"Hi", 2, true);
-  EXPECT_EQ(ink(), (Ink{10, 10, 49, 29, 40 * 20}));
-  EXPECT_EQ(at(30, 20), 0x0000FFu);
-}
-
-TEST_F(TextRaster, SmoothEdgesUnderlineAndShadowFollowTheAttributeBytes) {
-  auto colours = [&] {
-    const std::vector<uint32_t> all = pixels();
-    return std::set<uint32_t>(all.begin(), all.end());
-  };
-  const std::vector<uint32_t> plain = drawn(u"Smooth", sans_);
-  EXPECT_EQ(colours(), (std::set<uint32_t>{kWhite, kBlack}));
-  text(u"Smooth", kWhole, kTopLeft, false, {0, 0, 1, 1, 1, 1, 1});
-  EXPECT_EQ(colours().size(), 82u);
-  // The shadow: the text again in the second colour, one pixel right and down.
-  erase();
-  text(u"Smooth", kWhole, kTopLeft, false, {0, 1, 1, 1, 1, 0, 1});
-  for (int32_t y = 1; y < kHeight; ++y) {
-    for (int32_t x = 1; x < kWidth; ++x) {
-      const bool ink = plain[y * kWidth + x] == kBlack;
-      const bool under = plain[(y - 1) * kWidth + x - 1] == kBlack;
-      ASSERT_EQ(at(x, y), ink ? kBlack : under ? 0x00FF00 : kWhite) << x << ", " << y;
-    }
-  }
-  const auto [width, height, ascent] = measure(u"Under");
-  erase();
-  text(u"Under", kWhole, kTopLeft, false, {1, 0, 1, 1, 1, 0, 1});
-  EXPECT_EQ(block(0, ascent + 1, width, 1), std::vector<uint32_t>(width, kBlack));
-}
-
 TEST_F(TextRaster, TheMarqueeScrollsByItsOffsetRoundALoop) {
   const POINTRECT box{40, 20, 139, 49};  // 100 wide
   const TEXTCOL colours{kBlack, kNoColour, 0};
@@ -231,15 +184,11 @@ TEST_F(TextRaster, TheMarqueeScrollsByItsOffsetRoundALoop) {
   EXPECT_EQ(marquee(false, 10, news), marquee(true, 0, news).moved(-10, 0));
 }
 
-TEST_F(TextRaster, SimpleTextDrawsAsTextDoesSurface0OnTheTarget) {
+// Surface 0 and the plain codes are pinned by the example scenes.
+TEST_F(TextRaster, SimpleTextUnderlinesAndShadowsByItsSecondCode) {
   const std::u16string s = u"12.5";
   const POINTRECT box{0, 0, 99, 39};
-  const std::vector<uint32_t> right = drawn(s, sans_, box, kTopLeft | 1);
-  erase();
-  osGXsimpleText(0, &box, sans_, s.data(), TEXTCOL{kBlack, kNoColour, 0}, kTopLeft | 1, 0, 4);
-  EXPECT_TRUE(pixels() == right);
   // Second code: 1 smooth, 2 underline, 4 shadow in the second colour.
-  erase();
   osGXsimpleText(surface_, &box, sans_, s.data(), TEXTCOL{kBlack, kNoColour, 0xFF0000}, kTopLeft,
                  2 | 4, 4);
   // The underline one row under the baseline, its shadow one pixel right and down.
@@ -317,43 +266,32 @@ TEST_F(TextRaster, HugeTextsInFarRectanglesDrawAndMeasureAsShortOnes) {
 }
 
 TEST_F(TextRaster, NamesResolveToFacesAndUnknownNamesFallBack) {
-  // The face's file, its size, synthetic bold and oblique, fallback.
-  using Face = std::tuple<std::string, int32_t, bool, bool, bool>;
+  // The face's file and size; +b synthetic bold, +o synthetic oblique, +f fallback.
   const auto face = [](FONTHANDLE font) {
     const std::optional<gdihost::FontInfo> i = gdihost::fontInfo(font);
-    return i ? Face{i->file.substr(i->file.rfind('/') + 1), i->pixelSize, i->syntheticBold,
-                    i->syntheticOblique, i->fallback}
-             : Face{};
+    if (!i) return std::string();
+    return i->file.substr(i->file.rfind('/') + 1) + " " + std::to_string(i->pixelSize) +
+           (i->syntheticBold ? "+b" : "") + (i->syntheticOblique ? "+o" : "") +
+           (i->fallback ? "+f" : "");
   };
   const std::string monoPath = tamri_test::testFontFile("dejavu/DejaVuSansMono.ttf");
-  const struct {
-    std::u16string name;
-    uint8_t size, weight, slant;
-    Face expected;
-  } cases[] = {
-      {u"DejaVu Sans", 16, 0, 0, {"DejaVuSans.ttf", 16, false, false, false}},
-      {u"DejaVu Sans", 20, 7, 0, {"DejaVuSans-Bold.ttf", 20, false, false, false}},
-      {u"dejavusansmono", 16, 0, 0, {"DejaVuSansMono.ttf", 16, false, false, false}},
-      {u"DejaVu Sans Mono", 16, 6, 0, {"DejaVuSansMono.ttf", 16, true, false, false}},
-      {u"DejaVu Sans Mono", 16, 5, 0, {"DejaVuSansMono.ttf", 16, false, false, false}},
-      {u"DejaVu Sans", 16, 0, 1, {"DejaVuSans.ttf", 16, false, true, false}},
-      {u"DejaVu Sans", 16, 0, 3, {"DejaVuSans.ttf", 16, false, false, false}},
-      {u"DejaVu Sans", 0, 0, 0, {"DejaVuSans.ttf", 16, false, false, false}},
-      {u"No Such Font", 16, 0, 0, {"DejaVuSans.ttf", 16, false, false, true}},
-      {std::u16string(monoPath.begin(), monoPath.end()),
-       16,
-       0,
-       0,
-       {"DejaVuSansMono.ttf", 16, false, false, false}},
-      {u"/no/such/file.ttf", 16, 0, 0, {"DejaVuSans.ttf", 16, false, false, true}},
+  const std::u16string mono(monoPath.begin(), monoPath.end());
+  const auto named = [&](std::u16string name, uint8_t size, uint8_t weight, uint8_t slant) {
+    return face(load(name, size, weight, slant));
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(face(load(c.name, c.size, c.weight, c.slant)), c.expected)
-        << std::string(c.name.begin(), c.name.end());
-  }
-  EXPECT_EQ(gdihost::fontInfo(sans_)->file, tamri_test::testFontFile("dejavu/DejaVuSans.ttf"));
-  EXPECT_EQ(gdihost::fontInfo(load(std::u16string(monoPath.begin(), monoPath.end()), 16))->file,
-            monoPath);
+  // Bold from weight 6 (synthetic where the family has no bold face),
+  // oblique for slant 1 only, size 0 as 16, a file by its path.
+  EXPECT_EQ(
+      (std::vector{named(u"DejaVu Sans", 20, 7, 0), named(u"dejavusansmono", 16, 0, 0),
+                   named(u"DejaVu Sans Mono", 16, 6, 0), named(u"DejaVu Sans Mono", 16, 5, 0),
+                   named(u"DejaVu Sans", 16, 0, 1), named(u"DejaVu Sans", 16, 0, 3),
+                   named(u"DejaVu Sans", 0, 0, 0), named(u"No Such Font", 16, 0, 0),
+                   named(mono, 16, 0, 0), named(u"/no/such/file.ttf", 16, 0, 0)}),
+      (std::vector<std::string>{
+          "DejaVuSans-Bold.ttf 20", "DejaVuSansMono.ttf 16", "DejaVuSansMono.ttf 16+b",
+          "DejaVuSansMono.ttf 16", "DejaVuSans.ttf 16+o", "DejaVuSans.ttf 16", "DejaVuSans.ttf 16",
+          "DejaVuSans.ttf 16+f", "DejaVuSansMono.ttf 16", "DejaVuSans.ttf 16+f"}));
+  EXPECT_EQ(gdihost::fontInfo(load(mono, 16))->file, monoPath);
 }
 
 TEST_F(TextRaster, AgfaFontsAreThoseWhoseVendorIsAgfa) {
