@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,11 +26,6 @@ struct Ink {
     return {left + dx, top + dy, right + dx, bottom + dy, boundsOnly ? 0 : pixels};
   }
 };
-
-inline std::ostream& operator<<(std::ostream& out, const Ink& ink) {
-  return out << "{" << ink.left << ", " << ink.top << ", " << ink.right << ", " << ink.bottom
-             << ", " << ink.pixels << "}";
-}
 
 class GdiSurfaceTest : public ::testing::Test {
  protected:
