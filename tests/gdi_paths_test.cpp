@@ -88,9 +88,8 @@ TEST(PathData, WellFormedTextsHandOnTheirPieces) {
       // Turned a quarter, the long axis runs down: half way is 10 to the right.
       {u"M0 0 A20 10 90 0 1 0 40",
        {"M 0 0", "C 5.523 0 10 8.954 10 20", "C 10 31.046 5.523 40 0 40"}},
-      {u"M0 0 a5 5 0 1020 0",
-       {"M 0 0", "C 0 5.523 4.477 10 10 10",
-        "C 15.523 10 20 5.523 20 0"}},  // flags may run into the next number
+      // Flags may run into the next number.
+      {u"M0 0 a5 5 0 1020 0", {"M 0 0", "C 0 5.523 4.477 10 10 10", "C 15.523 10 20 5.523 20 0"}},
       {u"", {}},
   };
   for (const auto& c : cases) {
