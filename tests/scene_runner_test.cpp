@@ -294,8 +294,6 @@ TEST_F(SceneRunnerTest, BadScenesAreRejectedWithWhereAndWhy) {
       {R"({"colour": 1})",
        "colour: unknown key; expected one of description, surface, separators, timeZoneOffset, "
        "strings, intArrays, refArrays, objects, setup, calls, print"},
-      {R"({"setup": [{"separators": {"point": "."}}]})",
-       "setup[0].separators.point: unknown key; expected one of decimal, group"},
       {R"({"strings": {"a": "x"}, "intArrays": {"a": [1]}})",
        "intArrays.a: name a is already used by strings.a"},
       {R"({"strings": {"a.b": "x"}})",
@@ -341,15 +339,9 @@ TEST_F(SceneRunnerTest, ModuleInitsRegisterEachClassOnce) {
   const size_t before = vmhost::natives().size();
   EXPECT_TRUE(scene::registerModuleNatives(module).empty());
   EXPECT_EQ(vmhost::natives().size(), before);
-  const Lines table = scene::nativeTableLines();
-  EXPECT_EQ(
-      std::count(table.begin(), table.end(), "gpclasses/graphics/CgpPolyLine movePoints(II)V"), 1);
-  EXPECT_STREQ(module.version()(), "1.2.0.2004");
-  EXPECT_EQ((Lines{scene::initExportName("gpclasses/baseclasses/CgpLanguageMgr"),
-                   scene::initExportName("gpclasses/graphics/CgpPolyLine"),
+  EXPECT_EQ((Lines{scene::initExportName("gpclasses/graphics/CgpPolyLine"),
                    scene::initExportName("Loose")}),
-            (Lines{"gpclasses_baseclasses_CgpLanguageMgr_init",
-                   "gpclasses_graphics_CgpPolyLine_init", ""}));
+            (Lines{"gpclasses_graphics_CgpPolyLine_init", ""}));
 }
 
 }  // namespace

@@ -51,16 +51,14 @@ class GdiSurfaceTest : public ::testing::Test {
   }
   std::vector<uint32_t> pixels() const { return block(0, 0, width_, height_); }
   Ink ink() const {
-    Ink found;
-    for (int32_t y = 0; y < height_; ++y) {
-      for (int32_t x = 0; x < width_; ++x) {
-        if (at(x, y) == kWhite) continue;
-        if (found.pixels++ == 0) found = {x, y, x, y, 1};
-        found = {std::min(found.left, x), std::min(found.top, y), std::max(found.right, x),
-                 std::max(found.bottom, y), found.pixels};
-      }
-    }
-    return found;
+    Ink f;
+    for (int32_t y = 0; y < height_; ++y)
+      for (int32_t x = 0; x < width_; ++x)
+        if (at(x, y) != kWhite)
+          f = f.pixels == 0
+                  ? Ink{x, y, x, y, 1}
+                  : Ink{std::min(f.left, x), f.top, std::max(f.right, x), y, f.pixels + 1};
+    return f;
   }
   std::vector<std::string> picture(int32_t w, int32_t h) const {
     std::vector<std::string> rows;
