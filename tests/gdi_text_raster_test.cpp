@@ -90,14 +90,6 @@ TEST_F(TextRaster, TextDrawnInItsMeasuredRectangleKeepsItsLines) {
   EXPECT_EQ(measure(u""), (std::array<int32_t, 3>{0, 19, 15}));
 }
 
-// Plain alignments are pinned by the example scenes; these are the odd codes.
-TEST_F(TextRaster, AlignmentCodesThreeAndHigherBits) {
-  const POINTRECT box{20, 10, 219, 49};  // 200 by 40; "Hello" is 40 by 19
-  const Ink topLeft = inkOf(u"Hello", box, kTopLeft);
-  EXPECT_EQ(inkOf(u"Hello", box, 3 | 12), topLeft.moved(0, (40 - 19) / 2));  // left, middle
-  EXPECT_EQ(inkOf(u"Hello", box, 1 | 4 | 16), topLeft.moved(200 - 40, 0));   // right, top
-}
-
 // The extents only: how many pixels show is the font's.
 TEST_F(TextRaster, TextIsClippedToItsRectangleAndToTheSurfacesClipArea) {
   const auto box = [&](const std::u16string& s, POINTRECT rect, int32_t layout) {
@@ -185,19 +177,6 @@ TEST_F(TextRaster, TheMarqueeScrollsByItsOffsetRoundALoop) {
   const std::u16string news = u"חדשות";
   EXPECT_EQ(marquee(true, 10, news), marquee(true, 0, news).moved(10, 0));
   EXPECT_EQ(marquee(false, 10, news), marquee(true, 0, news).moved(-10, 0));
-}
-
-// Surface 0 and the plain codes are pinned by the example scenes.
-TEST_F(TextRaster, SimpleTextUnderlinesAndShadowsByItsSecondCode) {
-  const std::u16string s = u"12.5";
-  const POINTRECT box{0, 0, 99, 39};
-  // Second code: 1 smooth, 2 underline, 4 shadow in the second colour.
-  osGXsimpleText(surface_, &box, sans_, s.data(), TEXTCOL{kBlack, kNoColour, 0xFF0000}, kTopLeft,
-                 2 | 4, 4);
-  // The underline one row under the baseline, its shadow one pixel right and down.
-  const int32_t width = measure(s)[0];
-  EXPECT_EQ((std::vector{at(0, 16), at(width - 1, 16), at(0, 17), at(width, 17)}),
-            (std::vector<uint32_t>{0, 0, kWhite, 0xFF0000}));
 }
 
 // Control characters take no room, spaces do; a surrogate pair is one
