@@ -179,6 +179,17 @@ TEST_F(TextRaster, TheMarqueeScrollsByItsOffsetRoundALoop) {
   EXPECT_EQ(marquee(false, 10, news), marquee(true, 0, news).moved(-10, 0));
 }
 
+// Simple text's second code: 1 smooth, 2 underline (a row under the
+// baseline), 4 shadow in the second colour, one pixel right and down.
+TEST_F(TextRaster, SimpleTextUnderlinesAndShadowsByItsSecondCode) {
+  const POINTRECT box{0, 0, 99, 39};
+  osGXsimpleText(surface_, &box, sans_, u"12.5", TEXTCOL{kBlack, kNoColour, 0xFF0000}, kTopLeft,
+                 2 | 4, 4);
+  const int32_t width = measure(u"12.5")[0];
+  EXPECT_EQ((std::vector{at(0, 16), at(width - 1, 16), at(0, 17), at(width, 17)}),
+            (std::vector<uint32_t>{0, 0, kWhite, 0xFF0000}));
+}
+
 // Control characters take no room, spaces do; a surrogate pair is one
 // character and a lone surrogate shows the replacement character.
 TEST_F(TextRaster, ControlsSpacesAndSurrogatesAreMeasuredAsCharacters) {
