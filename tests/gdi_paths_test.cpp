@@ -33,19 +33,14 @@ class RecordingSink : public gdi::PathSink {
   }
 };
 
-struct Parsed {
-  gdi::PathParse parse;
-  std::vector<std::string> pieces;
-};
-
-Parsed parse(const std::u16string& text) {
-  RecordingSink sink;
-  const gdi::PathParse result =
-      gdi::parsePathData(text.data(), static_cast<int32_t>(text.size()), sink);
-  return {result, sink.pieces};
-}
-
 using Pieces = std::vector<std::string>;
+
+// Whether the text is whole, where it stopped, and the pieces handed on.
+std::tuple<bool, int32_t, Pieces> parse(const std::u16string& text) {
+  RecordingSink sink;
+  const gdi::PathParse p = gdi::parsePathData(text.data(), static_cast<int32_t>(text.size()), sink);
+  return {p.complete, p.complete ? 0 : p.stoppedAt, sink.pieces};
+}
 
 std::string narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
 
@@ -93,9 +88,7 @@ TEST(PathData, WellFormedTextsHandOnTheirPieces) {
       {u"", {}},
   };
   for (const auto& c : cases) {
-    const Parsed p = parse(c.text);
-    EXPECT_TRUE(p.parse.complete) << narrow(c.text);
-    EXPECT_EQ(p.pieces, c.pieces) << narrow(c.text);
+    EXPECT_EQ(parse(c.text), (std::tuple{true, 0, c.pieces})) << narrow(c.text);
   }
   RecordingSink sink;
   EXPECT_TRUE(gdi::parsePathData(nullptr, 5, sink).complete);
@@ -125,10 +118,7 @@ TEST(PathData, MalformedTextsStopWhereTheyGoWrongAfterHandingOnWholeSets) {
       {u"M0 0 1 1,", 8, {"M 0 0", "L 1 1"}},
   };
   for (const auto& c : cases) {
-    const Parsed p = parse(c.text);
-    EXPECT_EQ((std::tuple{p.parse.complete, p.parse.stoppedAt, p.pieces}),
-              (std::tuple{false, c.stoppedAt, c.pieces}))
-        << narrow(c.text);
+    EXPECT_EQ(parse(c.text), (std::tuple{false, c.stoppedAt, c.pieces})) << narrow(c.text);
   }
 }
 
