@@ -81,43 +81,35 @@ TEST_F(GdiImages, BadFilesAnswerWithTheirStatusCodes) {
   for (size_t i = 45; i < corrupt.size() - 12; ++i) corrupt[i] = static_cast<char>(0xA5);
   const std::filesystem::path big = folder_.write("big.png", png);
   std::filesystem::resize_file(big, OS_GX_IMAGE_MAX_FILE_BYTES + 1);  // sparse: costs nothing
-  const struct {
-    const char* name;
-    std::string bytes;
-    int32_t status;
-  } cases[] = {
-      {"empty.png", "", OS_GX_IMAGE_UNSUPPORTED},
-      {"header.png", png.substr(0, 12), OS_GX_IMAGE_DAMAGED},
-      {"corrupt.png", corrupt, OS_GX_IMAGE_DAMAGED},
-      {"short.bmp", bmp.substr(0, bmp.size() - 4), OS_GX_IMAGE_DAMAGED},
-      {"overfull.jpg", overfull, OS_GX_IMAGE_DAMAGED},
-      {"truncated.jpg", tamri_test::jpegBytes(kSixColours, 80).substr(0, 200), OS_GX_IMAGE_DAMAGED},
-      // Allowed in size, but holds no pixels.
-      {"huge.png", tamri_test::pngHeaderBytes(4096, 4096), OS_GX_IMAGE_DAMAGED},
-      {"huge.png", tamri_test::pngHeaderBytes(4097, 4096), OS_GX_IMAGE_TOO_LARGE},
-      {"wide.jpg", tamri_test::jpegBytes({40000, 2, Pixels(80000)}, 80), OS_GX_IMAGE_TOO_LARGE},
-  };
-  for (const auto& c : cases) {
+  const auto fileStatus = [&](const std::string& name, const std::string& bytes) {
     int32_t status = -1;
-    EXPECT_EQ(load(c.name, c.bytes, status), 0u) << c.name;
-    EXPECT_EQ(status, c.status) << c.name;
-  }
+    EXPECT_EQ(load(name, bytes, status), 0u) << name;
+    return status;
+  };
+  // A 4096 x 4096 header is allowed in size, but holds no pixels.
+  EXPECT_EQ((Ints{fileStatus("empty.png", ""), fileStatus("header.png", png.substr(0, 12)),
+                  fileStatus("corrupt.png", corrupt),
+                  fileStatus("short.bmp", bmp.substr(0, bmp.size() - 4)),
+                  fileStatus("overfull.jpg", overfull),
+                  fileStatus("cut.jpg", tamri_test::jpegBytes(kSixColours, 80).substr(0, 200)),
+                  fileStatus("huge.png", tamri_test::pngHeaderBytes(4096, 4096)),
+                  fileStatus("huge.png", tamri_test::pngHeaderBytes(4097, 4096)),
+                  fileStatus("wide.jpg", tamri_test::jpegBytes({40000, 2, Pixels(80000)}, 80))}),
+            (Ints{OS_GX_IMAGE_UNSUPPORTED, OS_GX_IMAGE_DAMAGED, OS_GX_IMAGE_DAMAGED,
+                  OS_GX_IMAGE_DAMAGED, OS_GX_IMAGE_DAMAGED, OS_GX_IMAGE_DAMAGED,
+                  OS_GX_IMAGE_DAMAGED, OS_GX_IMAGE_TOO_LARGE, OS_GX_IMAGE_TOO_LARGE}));
   EXPECT_EQ(host::traceLines().back(),
             "osGXloadImage(\"" + (folder_.path() / "wide.jpg").string() + "\") -> 0 {5}");
   // Paths that name no readable file, or no file at all.
+  const auto pathStatus = [](const std::u16string& path, bool null = false) {
+    int32_t status = -1;
+    EXPECT_EQ(osGXloadImage(null ? nullptr : path.c_str(), &status), 0u);
+    return status;
+  };
   const char16_t loneSurrogate[] = {u'a', 0xD800, u'b', 0};
   const std::u16string missing = wide(folder_.path() / "missing.png");
-  const std::u16string paths[] = {missing, u"", wide(folder_.path()), loneSurrogate, wide(big)};
-  Ints statuses;
-  for (const std::u16string& path : paths) {
-    int32_t status = -1;
-    EXPECT_EQ(osGXloadImage(path.c_str(), &status), 0u);
-    statuses.push_back(status);
-  }
-  int32_t status = -1;
-  EXPECT_EQ(osGXloadImage(nullptr, &status), 0u);
-  statuses.push_back(status);
-  EXPECT_EQ(statuses,
+  EXPECT_EQ((Ints{pathStatus(missing), pathStatus(u""), pathStatus(wide(folder_.path())),
+                  pathStatus(loneSurrogate), pathStatus(wide(big)), pathStatus(u"", true)}),
             (Ints{OS_GX_IMAGE_FILE_MISSING, OS_GX_IMAGE_FILE_MISSING, OS_GX_IMAGE_FILE_UNREADABLE,
                   OS_GX_IMAGE_BAD_PATH, OS_GX_IMAGE_TOO_LARGE, OS_GX_IMAGE_FILE_MISSING}));
   EXPECT_EQ(osGXloadImage(missing.c_str(), nullptr), 0u);
@@ -187,7 +179,6 @@ TEST_F(GdiImages, EmptyBoxesClipAreasAndMissingSurfacesLimitTheDrawing) {
   osGXimage(surface_, {10, 0}, 3, 2, handle, 1, 0);
   EXPECT_EQ(block(10, 0, 3, 2), (Pixels{kWhite, 0x00FF00, kWhite, kWhite, 0xFFFF00, kWhite}));
   EXPECT_EQ(ink(), (Ink{11, 0, 11, 1, 2}));
-  EXPECT_EQ(host::traceLines().back(), "osGXimage(1, {10, 0}, 3, 2, 1, 1, 0)");
 }
 
 // A copy of a region drawn again is pinned by the example scenes; here the
