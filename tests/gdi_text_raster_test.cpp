@@ -291,17 +291,12 @@ TEST_F(TextRaster, AgfaFontsAreThoseWhoseVendorIsAgfa) {
   const std::string plainPath = tamri_test::testFontFile("dejavu/DejaVuSans.ttf");
   std::ifstream in(plainPath, std::ios::binary);
   std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
-  auto word = [&](size_t at, int size) {
-    uint32_t value = 0;
-    for (int i = 0; i < size; ++i) value = value << 8 | static_cast<uint8_t>(bytes[at + i]);
-    return value;
-  };
-  // The OS/2 table's vendor tag lies 58 bytes into it.
-  for (uint32_t table = 0; table < word(4, 2); ++table) {
-    const size_t record = 12 + 16 * table;
-    if (std::string(&bytes[record], 4) == "OS/2")
-      std::memcpy(&bytes[word(record + 8, 4) + 58], "AGFA", 4);
-  }
+  // The table directory's OS/2 record gives the table's offset at 8; the
+  // vendor tag lies 58 bytes into the table.
+  const size_t record = std::string(bytes.begin(), bytes.begin() + 1024).find("OS/2");
+  uint32_t table = 0;
+  for (int i = 0; i < 4; ++i) table = table << 8 | static_cast<uint8_t>(bytes[record + 8 + i]);
+  std::memcpy(&bytes[table + 58], "AGFA", 4);
   const std::string path = testing::TempDir() + "agfa-dejavu.ttf";
   std::ofstream(path, std::ios::binary)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
