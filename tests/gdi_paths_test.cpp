@@ -33,19 +33,14 @@ class RecordingSink : public gdi::PathSink {
   }
 };
 
-struct Parsed {
-  gdi::PathParse parse;
-  std::vector<std::string> pieces;
-};
-
-Parsed parse(const std::u16string& text) {
-  RecordingSink sink;
-  const gdi::PathParse result =
-      gdi::parsePathData(text.data(), static_cast<int32_t>(text.size()), sink);
-  return {result, sink.pieces};
-}
-
 using Pieces = std::vector<std::string>;
+
+// Whether the text is whole, where it stopped, and the pieces handed on.
+std::tuple<bool, int32_t, Pieces> parse(const std::u16string& text) {
+  RecordingSink sink;
+  const gdi::PathParse p = gdi::parsePathData(text.data(), static_cast<int32_t>(text.size()), sink);
+  return {p.complete, p.complete ? 0 : p.stoppedAt, sink.pieces};
+}
 
 std::string narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
 
@@ -75,7 +70,6 @@ TEST(PathData, WellFormedTextsHandOnTheirPieces) {
       // A quarter circle is one piece with its controls 4/3 tan(22.5 degrees)
       // of the radius along the tangents.
       {u"M10 0 A10 10 0 0 1 0 10", {"M 10 0", "C 10 5.523 5.523 10 0 10"}},
-      {u"M0 10 A10 10 0 0 1 -10 0", {"M 0 10", "C -5.523 10 -10 5.523 -10 0"}},
       // Half a circle of radius 10 clockwise on screen (sweep 1) over the top.
       {u"M0 0 A10 10 0 0 1 20 0",
        {"M 0 0", "C 0 -5.523 4.477 -10 10 -10", "C 15.523 -10 20 -5.523 20 0"}},
@@ -89,16 +83,12 @@ TEST(PathData, WellFormedTextsHandOnTheirPieces) {
       // Turned a quarter, the long axis runs down: half way is 10 to the right.
       {u"M0 0 A20 10 90 0 1 0 40",
        {"M 0 0", "C 5.523 0 10 8.954 10 20", "C 10 31.046 5.523 40 0 40"}},
-      {u"M0 0 a5 5 0 1020 0",
-       {"M 0 0", "C 0 5.523 4.477 10 10 10",
-        "C 15.523 10 20 5.523 20 0"}},  // flags may run into the next number
+      // Flags may run into the next number.
+      {u"M0 0 a5 5 0 1020 0", {"M 0 0", "C 0 5.523 4.477 10 10 10", "C 15.523 10 20 5.523 20 0"}},
       {u"", {}},
-      {u" \t\r\n", {}},
   };
   for (const auto& c : cases) {
-    const Parsed p = parse(c.text);
-    EXPECT_TRUE(p.parse.complete) << narrow(c.text);
-    EXPECT_EQ(p.pieces, c.pieces) << narrow(c.text);
+    EXPECT_EQ(parse(c.text), (std::tuple{true, 0, c.pieces})) << narrow(c.text);
   }
   RecordingSink sink;
   EXPECT_TRUE(gdi::parsePathData(nullptr, 5, sink).complete);
@@ -110,20 +100,13 @@ TEST(PathData, MalformedTextsStopWhereTheyGoWrongAfterHandingOnWholeSets) {
     int32_t stoppedAt;
     Pieces pieces;
   } cases[] = {
-      {u"L0 0", 0, {}},  // must start with a move
-      {u"  x", 2, {}},
-      {u"M0 0 L10 x", 9, {"M 0 0"}},             // the set of L is not whole
-      {u"M0 0 L1 1 2", 11, {"M 0 0", "L 1 1"}},  // the text ends inside a set
+      {u"L0 0", 0, {}},                          // must start with a move
       {u"M0 0 Z 5", 7, {"M 0 0", "Z"}},          // Z takes no numbers
       {u"M0 0 A5 5 0 2 0 9 9", 12, {"M 0 0"}},   // flags are 0 or 1
       {u"M0 0 L1e10 0", 6, {"M 0 0"}},           // beyond any panel
-      // No number beyond 1e9, however written.
-      {u"M0 0 L1" + kZeros + u" 0", 6, {"M 0 0"}},
-      {u"M0 0 L0." + kZeros + u"1e411 0", 6, {"M 0 0"}},
       {u"M0 0 L1 1 K", 10, {"M 0 0", "L 1 1"}},  // no such command
-      {u"M0 0 L1 1 \u00e9", 10, {"M 0 0", "L 1 1"}},
-      {u"M0 0 L-. 1", 8, {"M 0 0"}},
-      {u"M0 0 L1e 2", 7, {"M 0 0"}},  // an "e" without digits ends the number
+      {u"M0 0 L-. 1", 8, {"M 0 0"}},             // a number without digits
+      {u"M0 0 L1e 2", 7, {"M 0 0"}},             // an "e" without digits ends the number
       // A comma stands only between two numbers of a command.
       {u"M20 20 L180 20,,180 180 Z", 14, {"M 20 20", "L 180 20"}},
       {u"M20 20 L,180 20", 8, {"M 20 20"}},
@@ -135,25 +118,20 @@ TEST(PathData, MalformedTextsStopWhereTheyGoWrongAfterHandingOnWholeSets) {
       {u"M0 0 1 1,", 8, {"M 0 0", "L 1 1"}},
   };
   for (const auto& c : cases) {
-    const Parsed p = parse(c.text);
-    EXPECT_EQ((std::tuple{p.parse.complete, p.parse.stoppedAt, p.pieces}),
-              (std::tuple{false, c.stoppedAt, c.pieces}))
-        << narrow(c.text);
+    EXPECT_EQ(parse(c.text), (std::tuple{false, c.stoppedAt, c.pieces})) << narrow(c.text);
   }
 }
 
+// Whole texts and drawPath's note are pinned by the examples and the canvas
+// tests; here fillPath's note and a text cut by its count.
 TEST(PathTrace, AMalformedTextIsNotedOnItsLine) {
   gdihost::reset();
   host::setTraceRecording(true);
   host::traceClear();
-  const std::u16string good = u"M0 0 L3 3";
-  const std::u16string bad = u"M0 0 L3";
-  osGXdrawPath(1, 2, 0, 0, good.data(), 9, 0x11, 1);
-  osGXfillPath(1, 2, 0, 0, bad.data(), 7, 0x11);
-  osGXdrawPath(1, 2, 0, 0, bad.data(), 4, 0x11, 1);  // only "M0 0" of it
+  osGXfillPath(1, 2, 0, 0, u"M0 0 L3", 7, 0x11);
+  osGXdrawPath(1, 2, 0, 0, u"M0 0 L3", 4, 0x11, 1);  // only "M0 0" of it
   EXPECT_EQ(host::traceLines(),
             (std::vector<std::string>{
-                R"(osGXdrawPath(1, 2, 0, 0, "M0 0 L3 3", 9, 0x00000011, 1))",
                 R"(osGXfillPath(1, 2, 0, 0, "M0 0 L3", 7, 0x00000011) -> malformed at 7)",
                 R"(osGXdrawPath(1, 2, 0, 0, "M0 0", 4, 0x00000011, 1))"}));
 }
@@ -240,23 +218,14 @@ TEST_F(FarPathRaster, CurvesKeepTheirShape) {
     const double arm = y < 10 ? 1e9 : 8e8 * std::pow((y - 10) / 3.84e6, 1.5);
     return std::fabs(y - curveY(x)) <= reach || std::fabs(std::fabs(x - 100) - arm) <= reach;
   };
-  // Filled below the arms (pixel centres), outlined along them (an outline
-  // pixel is where its centre lies, half a pixel on).
-  const Rows fill = drawn(cusp, 0), outline = drawn(cusp, 1);
+  // Filled below the arms (pixel centres).
+  const Rows fill = drawn(cusp, 0);
   for (int32_t y = 0; y < kLarge; ++y) {
     for (int32_t x = 0; x < kLarge; ++x) {
       const double cx = x + 0.5, cy = y + 0.5;
-      if (!nearCurve(cx, cy, 1)) {
+      if (!nearCurve(cx, cy, 1))
         EXPECT_EQ(fill[y][x], cy > curveY(cx) ? '#' : '.') << x << ", " << y;
-      }
-      if (outline[y][x] == '#') {
-        EXPECT_TRUE(nearCurve(x, y, 1.5)) << x << ", " << y;
-      }
     }
-  }
-  for (int32_t x = 0; x < kLarge; ++x) {
-    const int32_t row = static_cast<int32_t>(std::lround(curveY(x)));
-    EXPECT_NE(outline[row - 1].substr(x, 1) + outline[row][x] + outline[row + 1][x], "...") << x;
   }
 }
 

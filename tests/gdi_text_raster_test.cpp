@@ -8,8 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <set>
-#include <tuple>
 
 namespace {
 
@@ -21,7 +19,6 @@ constexpr int32_t kWidth = 240;
 constexpr int32_t kHeight = 80;
 // Layout codes: horizontal in bits 0-1, vertical in bits 2-3.
 constexpr int32_t kTopLeft = 4;
-constexpr std::array<uint8_t, 7> kPlain = {0, 0, 1, 1, 1, 0, 1};
 
 class TextRaster : public tamri_test::GdiSurfaceTest {
  protected:
@@ -42,10 +39,9 @@ class TextRaster : public tamri_test::GdiSurfaceTest {
   }
   // Draws with black text, a green shadow and no background.
   void text(const std::u16string& s, POINTRECT rect, int32_t layout, bool wrap = false,
-            std::array<uint8_t, 7> bytes = kPlain, FONTHANDLE font = 0) {
+            FONTHANDLE font = 0) {
     const TEXTCOL colours{kBlack, kNoColour, 0x00FF00};
-    TEXTATTRIB attributes{layout, {}};
-    std::copy(bytes.begin(), bytes.end(), attributes.attributes);
+    const TEXTATTRIB attributes{layout, {0, 0, 1, 1, 1, 0, 1}};
     osGXtext(surface_, &rect, &colours, &attributes, font ? font : sans_, s.data(),
              static_cast<int32_t>(s.size()), wrap);
   }
@@ -57,7 +53,7 @@ class TextRaster : public tamri_test::GdiSurfaceTest {
   std::vector<uint32_t> drawn(const std::u16string& s, FONTHANDLE font, POINTRECT rect = kWhole,
                               int32_t layout = kTopLeft, bool wrap = false) {
     erase();
-    text(s, rect, layout, wrap, kPlain, font);
+    text(s, rect, layout, wrap, font);
     return pixels();
   }
   Ink inkOf(const std::u16string& s, POINTRECT rect, int32_t layout, bool wrap = false) {
@@ -78,9 +74,7 @@ class TextRaster : public tamri_test::GdiSurfaceTest {
 TEST_F(TextRaster, TextDrawnInItsMeasuredRectangleKeepsItsLines) {
   // Wrapping to the measured width breaks no line: the width is the advance
   // of the laid-out lines, kerning, joining and fallback faces included.
-  for (const std::u16string s :
-       {u"Hello", u"AVA To", u"Ωμέγα Привет", u"two\nlines", u"רמת המיכל 87 %", u"مستوى الخزان",
-        u"储罐液位 タンク", u"अधिक कि", u"ระดับน้ำ"}) {
+  for (const std::u16string s : {u"AVA To", u"two\nlines", u"רמת 87 %", u"مستوى", u"储罐 タンク"}) {
     const auto [width, height, ascent] = measure(s);
     EXPECT_EQ(ascent, 15);
     EXPECT_EQ(height, s.find(u'\n') == s.npos ? 19 : 2 * 19);
@@ -96,29 +90,17 @@ TEST_F(TextRaster, TextDrawnInItsMeasuredRectangleKeepsItsLines) {
   EXPECT_EQ(measure(u""), (std::array<int32_t, 3>{0, 19, 15}));
 }
 
-TEST_F(TextRaster, AlignmentPlacesTheLineBoxInTheRectangle) {
-  const std::u16string s = u"Hello";     // 40 by 19
-  const POINTRECT box{20, 10, 219, 49};  // 200 by 40
-  const Ink topLeft = inkOf(s, box, kTopLeft);
-  const std::vector<std::pair<int32_t, Ink>> cases = {
-      {1 | 4, topLeft.moved(200 - 40, 0)},         // right, top
-      {2 | 4, topLeft.moved((200 - 40) / 2, 0)},   // centre, top
-      {0, topLeft.moved(0, (40 - 19) / 2)},        // left, middle
-      {2 | 8, topLeft.moved((200 - 40) / 2, 21)},  // centre, bottom
-      {3 | 12, topLeft.moved(0, (40 - 19) / 2)},   // 3 and 3 read as left and middle
-      {1 | 4 | 16, topLeft.moved(200 - 40, 0)},    // higher bits change nothing
-  };
-  for (const auto& [layout, expected] : cases) EXPECT_EQ(inkOf(s, box, layout), expected) << layout;
-}
-
+// The extents only: how many pixels show is the font's.
 TEST_F(TextRaster, TextIsClippedToItsRectangleAndToTheSurfacesClipArea) {
-  EXPECT_EQ(inkOf(u"A long line that does not fit", {30, 20, 69, 29}, 2),
-            (Ink{30, 20, 69, 29, 92}));
+  const auto box = [&](const std::u16string& s, POINTRECT rect, int32_t layout) {
+    return inkOf(s, rect, layout).moved(0, 0, true);
+  };
+  EXPECT_EQ(box(u"A long line that does not fit", {30, 20, 69, 29}, 2), (Ink{30, 20, 69, 29}));
   // A rectangle one pixel high or wide still shows its slice of the text.
-  EXPECT_EQ(inkOf(u"Sliced", {0, 10, 99, 10}, 0), (Ink{4, 10, 45, 10, 11}));
-  EXPECT_EQ(inkOf(u"Sliced", {3, 0, 3, 79}, 2), (Ink{3, 36, 3, 44, 2}));
+  EXPECT_EQ(box(u"Sliced", {0, 10, 99, 10}, 0), (Ink{4, 10, 45, 10}));
+  EXPECT_EQ(box(u"Sliced", {3, 0, 3, 79}, 2), (Ink{3, 36, 3, 44}));
   osGXsetClipArea(0, 0, 49, 79, surface_);
-  EXPECT_EQ(inkOf(u"Clipped", {40, 10, 139, 40}, kTopLeft), (Ink{41, 13, 49, 24, 24}));
+  EXPECT_EQ(box(u"Clipped", {40, 10, 139, 40}, kTopLeft), (Ink{41, 13, 49, 24}));
 }
 
 // Each text wrapped in a rectangle of its width against its lines drawn
@@ -171,40 +153,6 @@ TEST_F(TextRaster, CharactersNoFontHasShowABox) {
   EXPECT_EQ(ink(), (Ink{1, 4, boxWidth - 2, 14, 2 * (boxWidth - 2) + 2 * 9}));
 }
 
-TEST_F(TextRaster, BackgroundFillsTheRectangleAndNoColourDrawsNoText) {
-  const POINTRECT box{10, 10, 49, 29};
-  const TEXTCOL onBlue{kNoColour, 0x0000FF, 0};
-  const TEXTATTRIB attributes{0, {}};
-  osGXtext(surface_, &box, &onBlue, &attributes, sans_, u"Hi", 2, true);
-  EXPECT_EQ(ink(), (Ink{10, 10, 49, 29, 40 * 20}));
-  EXPECT_EQ(at(30, 20), 0x0000FFu);
-}
-
-TEST_F(TextRaster, SmoothEdgesUnderlineAndShadowFollowTheAttributeBytes) {
-  auto colours = [&] {
-    const std::vector<uint32_t> all = pixels();
-    return std::set<uint32_t>(all.begin(), all.end());
-  };
-  const std::vector<uint32_t> plain = drawn(u"Smooth", sans_);
-  EXPECT_EQ(colours(), (std::set<uint32_t>{kWhite, kBlack}));
-  text(u"Smooth", kWhole, kTopLeft, false, {0, 0, 1, 1, 1, 1, 1});
-  EXPECT_EQ(colours().size(), 82u);
-  // The shadow: the text again in the second colour, one pixel right and down.
-  erase();
-  text(u"Smooth", kWhole, kTopLeft, false, {0, 1, 1, 1, 1, 0, 1});
-  for (int32_t y = 1; y < kHeight; ++y) {
-    for (int32_t x = 1; x < kWidth; ++x) {
-      const bool ink = plain[y * kWidth + x] == kBlack;
-      const bool under = plain[(y - 1) * kWidth + x - 1] == kBlack;
-      ASSERT_EQ(at(x, y), ink ? kBlack : under ? 0x00FF00 : kWhite) << x << ", " << y;
-    }
-  }
-  const auto [width, height, ascent] = measure(u"Under");
-  erase();
-  text(u"Under", kWhole, kTopLeft, false, {1, 0, 1, 1, 1, 0, 1});
-  EXPECT_EQ(block(0, ascent + 1, width, 1), std::vector<uint32_t>(width, kBlack));
-}
-
 TEST_F(TextRaster, TheMarqueeScrollsByItsOffsetRoundALoop) {
   const POINTRECT box{40, 20, 139, 49};  // 100 wide
   const TEXTCOL colours{kBlack, kNoColour, 0};
@@ -225,25 +173,17 @@ TEST_F(TextRaster, TheMarqueeScrollsByItsOffsetRoundALoop) {
                    home.moved(-10, 0), home.moved(-10, 0)}));
   // A marquee is one line: line breaks of every kind are spaces.
   EXPECT_EQ(marquee(true, 0, u"N\ne\u2028w\u2029s"), marquee(true, 0, u"N e w s"));
-  // Forwards, a right-to-left line runs rightwards: its beginning comes in first.
-  const std::u16string news = u"חדשות";
-  EXPECT_EQ(marquee(true, 10, news), marquee(true, 0, news).moved(10, 0));
-  EXPECT_EQ(marquee(false, 10, news), marquee(true, 0, news).moved(-10, 0));
+  // A right-to-left line runs the other way (forwards: the multilingual example).
+  EXPECT_EQ(marquee(false, 10, u"חדשות"), marquee(true, 0, u"חדשות").moved(-10, 0));
 }
 
-TEST_F(TextRaster, SimpleTextDrawsAsTextDoesSurface0OnTheTarget) {
-  const std::u16string s = u"12.5";
+// Simple text's second code: 1 smooth, 2 underline (a row under the
+// baseline), 4 shadow in the second colour, one pixel right and down.
+TEST_F(TextRaster, SimpleTextUnderlinesAndShadowsByItsSecondCode) {
   const POINTRECT box{0, 0, 99, 39};
-  const std::vector<uint32_t> right = drawn(s, sans_, box, kTopLeft | 1);
-  erase();
-  osGXsimpleText(0, &box, sans_, s.data(), TEXTCOL{kBlack, kNoColour, 0}, kTopLeft | 1, 0, 4);
-  EXPECT_TRUE(pixels() == right);
-  // Second code: 1 smooth, 2 underline, 4 shadow in the second colour.
-  erase();
-  osGXsimpleText(surface_, &box, sans_, s.data(), TEXTCOL{kBlack, kNoColour, 0xFF0000}, kTopLeft,
+  osGXsimpleText(surface_, &box, sans_, u"12.5", TEXTCOL{kBlack, kNoColour, 0xFF0000}, kTopLeft,
                  2 | 4, 4);
-  // The underline one row under the baseline, its shadow one pixel right and down.
-  const int32_t width = measure(s)[0];
+  const int32_t width = measure(u"12.5")[0];
   EXPECT_EQ((std::vector{at(0, 16), at(width - 1, 16), at(0, 17), at(width, 17)}),
             (std::vector<uint32_t>{0, 0, kWhite, 0xFF0000}));
 }
@@ -283,7 +223,7 @@ TEST_F(TextRaster, UnknownFontsAndEmptyRectanglesDrawNothing) {
   osGXtext(surface_, &box, &colours, &attributes, 99, s.data(), 7, true);
   osGXscrollMarquee(surface_, &box, &colours, &attributes, 0, s.data(), 7, true, 3);
   const FONTHANDLE font = load(u"DejaVu Sans", 16);
-  const POINTRECT reversed{100, 10, 10, 40};
+  const POINTRECT reversed{100, 10, 10, 40};  // empty
   osGXtext(surface_, &reversed, &colours, &attributes, font, s.data(), 7, true);
   osGXtext(surface_, nullptr, &colours, &attributes, font, s.data(), 7, true);
   osGXtext(surface_, &box, &colours, &attributes, font, nullptr, 7, true);  // background only
@@ -313,64 +253,48 @@ TEST_F(TextRaster, HugeTextsInFarRectanglesDrawAndMeasureAsShortOnes) {
                     INT32_MAX);
   // The line's middle: its box from y = INT32_MIN + (2^32 - 1 - 19) / 2 = -10,
   // the baseline at 5, the feet of the W's in rows 0 to 4.
-  EXPECT_EQ(ink(), (Ink{2, 0, 236, 4, 240}));
+  EXPECT_EQ(ink().moved(0, 0, true), (Ink{2, 0, 236, 4}));
 }
 
 TEST_F(TextRaster, NamesResolveToFacesAndUnknownNamesFallBack) {
-  // The face's file, its size, synthetic bold and oblique, fallback.
-  using Face = std::tuple<std::string, int32_t, bool, bool, bool>;
+  // The face's file and size; +b synthetic bold, +o synthetic oblique, +f fallback.
   const auto face = [](FONTHANDLE font) {
     const std::optional<gdihost::FontInfo> i = gdihost::fontInfo(font);
-    return i ? Face{i->file.substr(i->file.rfind('/') + 1), i->pixelSize, i->syntheticBold,
-                    i->syntheticOblique, i->fallback}
-             : Face{};
+    if (!i) return std::string();
+    return i->file.substr(i->file.rfind('/') + 1) + " " + std::to_string(i->pixelSize) +
+           (i->syntheticBold ? "+b" : "") + (i->syntheticOblique ? "+o" : "") +
+           (i->fallback ? "+f" : "");
   };
   const std::string monoPath = tamri_test::testFontFile("dejavu/DejaVuSansMono.ttf");
-  const struct {
-    std::u16string name;
-    uint8_t size, weight, slant;
-    Face expected;
-  } cases[] = {
-      {u"DejaVu Sans", 16, 0, 0, {"DejaVuSans.ttf", 16, false, false, false}},
-      {u"DejaVu Sans", 20, 7, 0, {"DejaVuSans-Bold.ttf", 20, false, false, false}},
-      {u"dejavusansmono", 16, 0, 0, {"DejaVuSansMono.ttf", 16, false, false, false}},
-      {u"DejaVu Sans Mono", 16, 6, 0, {"DejaVuSansMono.ttf", 16, true, false, false}},
-      {u"DejaVu Sans Mono", 16, 5, 0, {"DejaVuSansMono.ttf", 16, false, false, false}},
-      {u"DejaVu Sans", 16, 0, 1, {"DejaVuSans.ttf", 16, false, true, false}},
-      {u"DejaVu Sans", 16, 0, 3, {"DejaVuSans.ttf", 16, false, false, false}},
-      {u"DejaVu Sans", 0, 0, 0, {"DejaVuSans.ttf", 16, false, false, false}},
-      {u"No Such Font", 16, 0, 0, {"DejaVuSans.ttf", 16, false, false, true}},
-      {std::u16string(monoPath.begin(), monoPath.end()),
-       16,
-       0,
-       0,
-       {"DejaVuSansMono.ttf", 16, false, false, false}},
-      {u"/no/such/file.ttf", 16, 0, 0, {"DejaVuSans.ttf", 16, false, false, true}},
+  const std::u16string mono(monoPath.begin(), monoPath.end());
+  const auto named = [&](std::u16string name, uint8_t size, uint8_t weight, uint8_t slant) {
+    return face(load(name, size, weight, slant));
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(face(load(c.name, c.size, c.weight, c.slant)), c.expected)
-        << std::string(c.name.begin(), c.name.end());
-  }
-  EXPECT_EQ(gdihost::fontInfo(sans_)->file, tamri_test::testFontFile("dejavu/DejaVuSans.ttf"));
-  EXPECT_EQ(gdihost::fontInfo(load(std::u16string(monoPath.begin(), monoPath.end()), 16))->file,
-            monoPath);
+  // Bold from weight 6 (synthetic where the family has no bold face),
+  // oblique for slant 1 only, size 0 as 16, a file by its path.
+  EXPECT_EQ(
+      (std::vector{named(u"DejaVu Sans", 20, 7, 0), named(u"dejavusansmono", 16, 0, 0),
+                   named(u"DejaVu Sans Mono", 16, 6, 0), named(u"DejaVu Sans Mono", 16, 5, 0),
+                   named(u"DejaVu Sans", 16, 0, 1), named(u"DejaVu Sans", 16, 0, 3),
+                   named(u"DejaVu Sans", 0, 0, 0), named(u"No Such Font", 16, 0, 0),
+                   named(mono, 16, 0, 0), named(u"/no/such/file.ttf", 16, 0, 0)}),
+      (std::vector<std::string>{
+          "DejaVuSans-Bold.ttf 20", "DejaVuSansMono.ttf 16", "DejaVuSansMono.ttf 16+b",
+          "DejaVuSansMono.ttf 16", "DejaVuSans.ttf 16+o", "DejaVuSans.ttf 16", "DejaVuSans.ttf 16",
+          "DejaVuSans.ttf 16+f", "DejaVuSansMono.ttf 16", "DejaVuSans.ttf 16+f"}));
+  EXPECT_EQ(gdihost::fontInfo(load(mono, 16))->file, monoPath);
 }
 
 TEST_F(TextRaster, AgfaFontsAreThoseWhoseVendorIsAgfa) {
   const std::string plainPath = tamri_test::testFontFile("dejavu/DejaVuSans.ttf");
   std::ifstream in(plainPath, std::ios::binary);
   std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
-  auto word = [&](size_t at, int size) {
-    uint32_t value = 0;
-    for (int i = 0; i < size; ++i) value = value << 8 | static_cast<uint8_t>(bytes[at + i]);
-    return value;
-  };
-  // The OS/2 table's vendor tag lies 58 bytes into it.
-  for (uint32_t table = 0; table < word(4, 2); ++table) {
-    const size_t record = 12 + 16 * table;
-    if (std::string(&bytes[record], 4) == "OS/2")
-      std::memcpy(&bytes[word(record + 8, 4) + 58], "AGFA", 4);
-  }
+  // The table directory's OS/2 record gives the table's offset at 8; the
+  // vendor tag lies 58 bytes into the table.
+  const size_t record = std::string(bytes.begin(), bytes.begin() + 1024).find("OS/2");
+  uint32_t table = 0;
+  for (int i = 0; i < 4; ++i) table = table << 8 | static_cast<uint8_t>(bytes[record + 8 + i]);
+  std::memcpy(&bytes[table + 58], "AGFA", 4);
   const std::string path = testing::TempDir() + "agfa-dejavu.ttf";
   std::ofstream(path, std::ios::binary)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,15 +21,11 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 struct Ink {
   int32_t left = -1, top = -1, right = -1, bottom = -1, pixels = 0;
   bool operator==(const Ink&) const = default;
-  Ink moved(int32_t dx, int32_t dy) const {
-    return {left + dx, top + dy, right + dx, bottom + dy, pixels};
+  // Shifted, and with `boundsOnly` without the count.
+  Ink moved(int32_t dx, int32_t dy, bool boundsOnly = false) const {
+    return {left + dx, top + dy, right + dx, bottom + dy, boundsOnly ? 0 : pixels};
   }
 };
-
-inline std::ostream& operator<<(std::ostream& out, const Ink& ink) {
-  return out << "{" << ink.left << ", " << ink.top << ", " << ink.right << ", " << ink.bottom
-             << ", " << ink.pixels << "}";
-}
 
 class GdiSurfaceTest : public ::testing::Test {
  protected:
@@ -56,16 +51,14 @@ class GdiSurfaceTest : public ::testing::Test {
   }
   std::vector<uint32_t> pixels() const { return block(0, 0, width_, height_); }
   Ink ink() const {
-    Ink found;
-    for (int32_t y = 0; y < height_; ++y) {
-      for (int32_t x = 0; x < width_; ++x) {
-        if (at(x, y) == kWhite) continue;
-        if (found.pixels++ == 0) found = {x, y, x, y, 1};
-        found = {std::min(found.left, x), std::min(found.top, y), std::max(found.right, x),
-                 std::max(found.bottom, y), found.pixels};
-      }
-    }
-    return found;
+    Ink f;
+    for (int32_t y = 0; y < height_; ++y)
+      for (int32_t x = 0; x < width_; ++x)
+        if (at(x, y) != kWhite)
+          f = f.pixels == 0
+                  ? Ink{x, y, x, y, 1}
+                  : Ink{std::min(f.left, x), f.top, std::max(f.right, x), y, f.pixels + 1};
+    return f;
   }
   std::vector<std::string> picture(int32_t w, int32_t h) const {
     std::vector<std::string> rows;
