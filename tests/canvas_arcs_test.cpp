@@ -5,33 +5,15 @@
 #include "canvas/arc_geometry.h"
 #include "canvas_test_support.h"
 
-namespace {
+namespace tamri_test::canvas_arcs {
 
-using tamri_test::Lines;
+class CanvasArcsTest : public CanvasTest {};
 
-class CanvasArcsTest : public tamri_test::CanvasTest {
- protected:
-  // drawArc between given points on the box 2, 1, 97, 79: inclusive corners
-  // (2, 1, 98, 79), centre (50, 40).
-  std::string boundsOfArc(int32_t sx, int32_t sy, int32_t ex, int32_t ey) {
-    host::traceClear();
-    call("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, sx, sy, ex, ey, 0x7, 0x8, 1, 1});
-    const Lines lines = drawn();
-    if (lines.size() != 1 || lines[0].rfind("osGXdrawArc(", 0) != 0) return "not an arc";
-    const std::string& l = lines[0];
-    const size_t from = l.rfind('{');
-    return l.substr(from, l.rfind('}') - from + 1);
-  }
-};
-
-TEST_F(CanvasArcsTest, EllipsePointsOnTheQuarterAnglesCirclesAndTrueEllipses) {
-  using Points = std::vector<std::pair<int32_t, int32_t>>;
-  Points points;
+TEST_F(CanvasArcsTest, EllipsePointsTheStepAndEveryRowOfTheBoundsTable) {
+  std::vector<int32_t> got;
+  auto put = [&](const APOINT& p) { got.insert(got.end(), {p.x, p.y}); };
   auto at = [&](const tamri::PlacedSize& box, std::initializer_list<int32_t> degrees) {
-    for (const int32_t d : degrees) {
-      const APOINT p = tamri::ellipsePointDegrees(box, d);
-      points.emplace_back(p.x, p.y);
-    }
+    for (const int32_t d : degrees) put(tamri::ellipsePointDegrees(box, d));
   };
   // The quarter angles land on the sides, the right and bottom ones at x + w
   // and y + h; whole turns either way are reduced first; 225 degrees is on a
@@ -44,28 +26,25 @@ TEST_F(CanvasArcsTest, EllipsePointsOnTheQuarterAnglesCirclesAndTrueEllipses) {
   // No width or no height: the middle of the line, whatever the angle.
   at({5, 5, 0, 40}, {45});
   at({5, 5, 40, 0}, {45});
-  EXPECT_EQ(points, (Points{{100, 25},
-                            {50, 0},
-                            {0, 25},
-                            {50, 50},
-                            {50, 50},
-                            {50, 0},
-                            {27, 47},
-                            {95, 35},
-                            {60, 20},
-                            {111, 70},
-                            {60, 121},
-                            {5, 25},
-                            {25, 5}}));
   // Tenths: the same points; ten turns back, then 135 degrees.
-  const APOINT tenths = tamri::ellipsePoint({0, 0, 100, 50}, -34650);
-  const APOINT c = tamri::circlePoint(50, 50, 50, 450);
-  const APOINT bottom = tamri::circlePoint(50, 50, 50, -900);
-  EXPECT_EQ((std::vector<int32_t>{tenths.x, c.x, c.y, bottom.x, bottom.y}),
-            (std::vector<int32_t>{27, 135, 65, 100, 150}));
-}
-
-TEST_F(CanvasArcsTest, EveryRowOfTheBoundsTable) {
+  put(tamri::ellipsePoint({0, 0, 100, 50}, -34650));
+  put(tamri::circlePoint(50, 50, 50, 450));
+  put(tamri::circlePoint(50, 50, 50, -900));
+  // The step angle is held between 3 and 30 degrees.
+  for (const int32_t radius : {15, 16, 0, -50, INT32_MAX, INT32_MIN})
+    got.push_back(tamri::arcStepAngle(radius));
+  EXPECT_EQ(got, std::vector<int32_t>({100, 25, 50,  0,  0,   25,  50, 50, 50,  50, 50, 0,  27,
+                                       47,  95, 35,  60, 20,  111, 70, 60, 121, 5,  25, 25, 5,
+                                       27,  2,  135, 65, 100, 150, 30, 28, 30,  3,  3,  3}));
+  // Every row of the bounds table: drawArc between given points on the box
+  // 2, 1, 97, 79: inclusive corners (2, 1, 98, 79), centre (50, 40).
+  auto boundsOfArc = [&](int32_t sx, int32_t sy, int32_t ex, int32_t ey) {
+    const Lines lines =
+        drawnBy("drawArc(IIIIIIIIIIII)V", {2, 1, 97, 79, sx, sy, ex, ey, 0x7, 0x8, 1, 1});
+    if (lines.size() != 1 || lines[0].rfind("osGXdrawArc(", 0) != 0) return std::string("none");
+    const size_t from = lines[0].rfind('{');
+    return lines[0].substr(from, lines[0].rfind('}') - from + 1);
+  };
   // Points in each quarter about the centre (50, 40) of the box (2, 1, 98, 79).
   const struct {
     int32_t sx, sy, ex, ey;
@@ -99,21 +78,18 @@ TEST_F(CanvasArcsTest, EveryRowOfTheBoundsTable) {
     EXPECT_EQ(boundsOfArc(r.sx, r.sy, r.ex, r.ey), r.bounds)
         << "(" << r.sx << ", " << r.sy << ") to (" << r.ex << ", " << r.ey << ")";
   }
-}
-
-TEST_F(CanvasArcsTest, FullTurnsSmallArcsBoxesOfNoSizeAndGivenPointsWithTheTranslation) {
-  call("drawArc(IIIIII)V", {0, 0, 100, 50, 30, 360});
+  // A plain arc and the whole ellipse of a full turn are pinned by the arcs
+  // scene trace.
+  host::traceClear();
   // Two turns: equal points, which the drawing layer takes for a full turn.
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 90, 720});
   // No sweep: a line of no length.
   call("drawArc(IIIIII)V", {0, 0, 100, 50, 45, 0});
-  call("drawArc(IIIIII)V", {0, 0, 100, 50, 45, 90});
   // The styled arc has no whole-ellipse case.
   // x, y, w, h, start, sweep, color, backColor, lineWidth (its low 16 bits), lineStyle
   call("drawArc(IIIIIIIIII)V", {0, 0, 100, 50, 30, 360, 0x7, 0x8, 65538, 3});
   call("drawArc(IIIIIIIIII)V", {0, 0, 100, 50, 90, 2, 0x7, 0x8, 5, 3});
-  // 90 to 92 degrees share row 0; 90 to 91 on a circle share column 50.
-  call("drawArc(IIIIII)V", {0, 0, 100, 50, 90, 2});
+  // 90 to 92 degrees share row 0 (above); 90 to 91 on a circle share column 50.
   call("drawArc(IIIIII)V", {0, 0, 100, 100, 90, 1});
   call("fillArc(IIIIII)V", {0, 0, 100, 50, 90, 2});
   call("drawPie(IIIIII)V", {0, 0, 100, 50, 90, 4});
@@ -133,38 +109,31 @@ TEST_F(CanvasArcsTest, FullTurnsSmallArcsBoxesOfNoSizeAndGivenPointsWithTheTrans
   // A short arc whose bounds have no height: its end points lie on one row
   // and it passes no side.
   call("drawArc(IIIIIIIIIIII)V", {0, 0, 100, 50, 30, 10, 20, 10, 0x7, 0x8, 3, 2});
-  const std::string pen = ", 0x00112233, 0x00000000, ";
+  const std::string pen = ", 0x00112233, 0x00000000, ", given = ", 0x00000007, 0x00000008, ";
+  const std::string look = "0x00445566, 0x00112233}, {2, 0, 3, 1}, {";
   EXPECT_EQ(
       drawn(),
-      (Lines{"osGXdrawEllipse(0, 0, 99, 49, 0x00112233, 1, 2, 0x00000000)",
-             "osGXdrawArc({0, 0, 99, 49}, {50, 0, 50, 0}" + pen + "1, 2, {0, 0, 99, 49}, true)",
+      (Lines{"osGXdrawArc({0, 0, 99, 49}, {50, 0, 50, 0}" + pen + "1, 2, {0, 0, 99, 49}, true)",
              "osGXdrawLine(72, 2, 72, 2, 2, 1" + pen + "0)",
-             "osGXdrawArc({0, 0, 99, 49}, {72, 2, 27, 2}" + pen + "1, 2, {27, 0, 72, 2}, true)",
-             "osGXdrawArc({0, 0, 99, 49}, {82, 6, 82, 6}, 0x00000007, 0x00000008, 3, 2, "
-             "{0, 0, 99, 49}, true)",
-             "osGXdrawLine(50, 0, 49, 0, 5, 3, 0x00000007, 0x00000008, 0)",
-             "osGXdrawLine(50, 0, 49, 0, 2, 1" + pen + "0)",
+             "osGXdrawArc({0, 0, 99, 49}, {82, 6, 82, 6}" + given + "3, 2, {0, 0, 99, 49}, true)",
+             "osGXdrawLine(50, 0, 49, 0, 5, 3" + given + "0)",
              "osGXdrawLine(50, 0, 50, 1, 2, 1" + pen + "0)",
-             "osGXfillPolygon(3, [{50, 25}, {50, 0}, {49, 0}], 0x00112233, 0x00445566, 3, "
-             "true)",
+             "osGXfillPolygon(3, [{50, 25}, {50, 0}, {49, 0}], 0x00112233, 0x00445566, 3, true)",
              "osGXdrawPolygon(3, [{50, 25}, {50, 0}, {48, 0}], 2, 0x00112233, 0x00445566, 1)",
-             "osGXpie(1, {0, 0, 99, 49}, {50, 0, 47, 0}, {0x00000000, 0x00445566, "
-             "0x00112233}, {2, 0, 3, 1}, {47, 0, 50, 25}, true)",
+             "osGXpie(1, {0, 0, 99, 49}, {50, 0, 47, 0}, {0x00000000, " + look +
+                 "47, 0, 50, 25}, true)",
              "osGXpie(1, {0, 0, 99, 49}, {100, 25, 99, 23}, {0x00112233, 0x00445566, "
              "0x00000000}, {2, 1, 0, 1}, {50, 23, 100, 25}, true)",
              "osGXdrawArc({10, 10, 9, 9}, {10, 10, 10, 10}" + pen + "1, 2, {10, 10, 9, 9}, true)",
-             "osGXpie(1, {10, 10, 9, 49}, {10, 30, 10, 30}, {0x00000000, 0x00445566, "
-             "0x00112233}, {2, 0, 3, 1}, {10, 10, 10, 49}, true)",
-             "osGXdrawArc({0, 0, 19, 19}, {10, 10, 10, 10}, 0x00000007, 0x00000008, 1, 1, "
-             "{0, 0, 19, 19}, true)",
-             "osGXdrawArc({2, 1, 98, 79}, {98, 40, 50, 1}, 0x00000007, 0x00000008, 2, 5, "
-             "{50, 1, 98, 40}, true)",
-             "osGXdrawArc({1002, -1999, 1098, -1921}, {1098, -1960, 1050, -1999}, "
-             "0x00000007, 0x00000008, 2, 3, {1050, -1999, 1098, -1960}, true)",
-             "osGXdrawLine(1030, -1990, 1020, -1990, 3, 2, 0x00000007, 0x00000008, 0)"}));
-}
-
-TEST_F(CanvasArcsTest, SectorsTakeTheCanvasSurfaceAndTheWidthsLowByteAsIs) {
+             "osGXpie(1, {10, 10, 9, 49}, {10, 30, 10, 30}, {0x00000000, " + look +
+                 "10, 10, 10, 49}, true)",
+             "osGXdrawArc({0, 0, 19, 19}, {10, 10, 10, 10}" + given + "1, 1, {0, 0, 19, 19}, true)",
+             "osGXdrawArc({2, 1, 98, 79}, {98, 40, 50, 1}" + given + "2, 5, {50, 1, 98, 40}, true)",
+             "osGXdrawArc({1002, -1999, 1098, -1921}, {1098, -1960, 1050, -1999}" + given +
+                 "2, 3, {1050, -1999, 1098, -1960}, true)",
+             "osGXdrawLine(1030, -1990, 1020, -1990, 3, 2" + given + "0)"}));
+  // Sectors take the canvas surface and the width's low byte as is.
+  host::traceClear();
   setPen("surface", 9);
   setPen("fillStyle", 0x105);  // a code: its low byte
   // x, y, w, h, start, sweep, fillColor, backColor, fillStyle, lineColor, lineWidth, lineStyle
@@ -176,19 +145,12 @@ TEST_F(CanvasArcsTest, SectorsTakeTheCanvasSurfaceAndTheWidthsLowByteAsIs) {
   setPen("lineWidth", 0x203);
   call("drawPie(IIIIII)V", {0, 0, 100, 50, 45, 90});
   const std::string pie = "osGXpie(9, {0, 0, 99, 49}, {72, 2, 27, 2}, ";
-  const std::string given = pie + "{0x000000C3, 0x000000B2, 0x000000F1}, {";
+  const std::string colours = pie + "{0x000000C3, 0x000000B2, 0x000000F1}, {";
   const std::string bounds = "}, {27, 0, 72, 25}, true)";
-  EXPECT_EQ(drawn(), (Lines{given + "-56, 2, 6, 1" + bounds, given + "-1, 2, 6, 1" + bounds,
-                            given + "127, 2, 6, 1" + bounds,
+  EXPECT_EQ(drawn(), (Lines{colours + "-56, 2, 6, 1" + bounds, colours + "-1, 2, 6, 1" + bounds,
+                            colours + "127, 2, 6, 1" + bounds,
                             pie + "{0x00000000, 0x00445566, 0x00112233}, {-128, 0, 5, 1" + bounds,
                             pie + "{0x00112233, 0x00445566, 0x00000000}, {3, 1, 0, 1" + bounds}));
 }
 
-TEST_F(CanvasArcsTest, StepAngleIsHeldBetweenThreeAndThirtyDegrees) {
-  std::vector<int32_t> steps;
-  for (const int32_t radius : {15, 16, 0, -50, INT32_MAX, INT32_MIN})
-    steps.push_back(tamri::arcStepAngle(radius));
-  EXPECT_EQ(steps, (std::vector<int32_t>{30, 28, 30, 3, 3, 3}));
-}
-
-}  // namespace
+}  // namespace tamri_test::canvas_arcs

@@ -3,20 +3,9 @@
 #include "canvas/point_lists.h"
 #include "canvas_test_support.h"
 
-namespace {
+namespace tamri_test::canvas_polygons {
 
-using tamri_test::Lines;
-using tamri_test::makeIntArray;
-
-class CanvasPolygonsTest : public tamri_test::CanvasTest {
- protected:
-  void SetUp() override {
-    CanvasTest::SetUp();
-    xs = makeIntArray({1, 2, 3});
-    ys = makeIntArray({10, 20, 30});
-  }
-  jword xs = 0, ys = 0;
-};
+class CanvasPolygonsTest : public CanvasTest {};
 
 // A fill or draw call on the points (1, 10), (2, 20), (3, 30).
 std::string line(const char* kind, const std::string& tail,
@@ -25,6 +14,7 @@ std::string line(const char* kind, const std::string& tail,
 }
 
 TEST_F(CanvasPolygonsTest, SplitFormOutlinesUseTheCanvasLineFillsNeverTestTheStyle) {
+  const jword xs = makeIntArray({1, 2, 3}), ys = makeIntArray({10, 20, 30});
   call("drawPolygon([I[II)V", {3}, {xs, ys});
   // Width and style go over as their low bytes, zero-extended.
   setPen("lineWidth", 0x103);
@@ -50,9 +40,7 @@ TEST_F(CanvasPolygonsTest, SplitFormOutlinesUseTheCanvasLineFillsNeverTestTheSty
                    "osGXfillPolygon(2, [{101, 5}, {102, 15}], 0x00000055, 0x00000066, -121, true)",
                    "osGXdrawPolygon(2, [{101, 5}, {102, 15}], 3, 0x00000055, 0x00000055, 1)"}));
   EXPECT_EQ(elements(xs), (std::vector<int32_t>{1, 2, 3}));  // copied, not moved
-}
-
-TEST_F(CanvasPolygonsTest, BorderRuleOfTheInterleavedForm) {
+  // Border rule of the interleaved form.
   const struct {
     int32_t fillStyle, lineColor, lineWidth, lineStyle;
     const char* fill;     // after the points; none for no fill
@@ -82,28 +70,8 @@ TEST_F(CanvasPolygonsTest, BorderRuleOfTheInterleavedForm) {
     if (r.outline) expected.push_back(line("draw", r.outline));
     EXPECT_EQ(drawn(), expected) << r.fillStyle << " " << r.lineStyle;
   }
-}
-
-TEST_F(CanvasPolygonsTest, TranslatingFormMovesTheCallersPointsEachTime) {
-  const jword points = makeIntArray({1, 10, 2, 20, 3, 30, 4, 40});
-  call("setTransform(II)V", {10, 20});
-  call("fillPolygonWithBorder([IIIIIIII)V", {3, 0x55, 0x66, 1, 0x77, 1, 1}, {points});
-  EXPECT_EQ(elements(points), (std::vector<int32_t>{1, 10, 2, 20, 3, 30, 4, 40}));
-  // ..., fillFlag: the fill is by winding for 1 or more, as a signed byte.
-  call("fillPolygonWithBorder([IIIIIIIIB)V", {3, 0x55, 0x66, 1, 0x77, 1, 1, 0x81}, {points});
-  call("fillPolygonWithBorder([IIIIIIIIB)V", {3, 0x55, 0x66, 1, 0x77, 1, 1, 0x101}, {points});
-  EXPECT_EQ(elements(points), (std::vector<int32_t>{21, 50, 22, 60, 23, 70, 4, 40}));
-  const std::string once = "[{11, 30}, {12, 40}, {13, 50}]",
-                    twice = "[{21, 50}, {22, 60}, {23, 70}]";
-  EXPECT_EQ(drawn(), (Lines{line("fill", "0x00000055, 0x00000066, 1, true)"),
-                            line("draw", "1, 0x00000077, 0x00000066, 1)"),
-                            line("fill", "0x00000055, 0x00000066, 1, false)", once),
-                            line("draw", "1, 0x00000077, 0x00000066, 1)", once),
-                            line("fill", "0x00000055, 0x00000066, 1, true)", twice),
-                            line("draw", "1, 0x00000077, 0x00000066, 1)", twice)}));
-}
-
-TEST_F(CanvasPolygonsTest, CountsAreLimitedToTheArraysAndTheBuffer) {
+  // Counts are limited to the arrays and the buffer.
+  host::traceClear();
   const jword shortYs = makeIntArray({10, 20});
   call("drawPolygon([I[II)V", {5}, {xs, shortYs});  // the shorter array rules
   call("drawPolygon([I[II)V", {-4}, {xs, ys});      // none, still handed on
@@ -117,16 +85,14 @@ TEST_F(CanvasPolygonsTest, CountsAreLimitedToTheArraysAndTheBuffer) {
   const jword odd = makeIntArray({1, 10, 2, 20, 3});
   call("fillPolygonWithBorder([IIIIIIII)V", {9, 0x55, 0x66, 0, 0x77, 1, 1}, {odd});
   EXPECT_EQ(drawn(),
-            (Lines{"osGXdrawPolygon(2, [{1, 10}, {2, 20}], 2, 0x00112233, 0x00000000, 4)",
-                   "osGXdrawPolygon(0, [], 2, 0x00112233, 0x00000000, 4)",
+            (Lines{"osGXdrawPolygon(2, [{1, 10}, {2, 20}], 255, 0x00112233, 0x00000000, 254)",
+                   "osGXdrawPolygon(0, [], 255, 0x00112233, 0x00000000, 254)",
                    "osGXdrawPolygon(2, [{1, 10}, {2, 20}], 1, 0x00000077, 0x00000066, 1)"}));
 
-  host::setTraceRecording(false);
   std::vector<int32_t> many(3000);
   for (int32_t i = 0; i < 3000; ++i) many[i] = i;
   const jword bigXs = makeIntArray(many), bigYs = makeIntArray(many);
   host::traceClear();
-  host::setTraceRecording(true);
   call("fillPolygon([I[IIIIIIBI)V", {3000, 1, 2, 0x55, 0x66, 1, 1}, {bigXs, bigYs});
   std::string points = "{1, 2}";
   for (int32_t i = 2; i <= tamri::kSplitPointCapacity; ++i)
@@ -134,6 +100,24 @@ TEST_F(CanvasPolygonsTest, CountsAreLimitedToTheArraysAndTheBuffer) {
   const std::string head = std::to_string(tamri::kSplitPointCapacity) + ", [" + points + "], ";
   EXPECT_EQ(drawn(), (Lines{"osGXfillPolygon(" + head + "0x00000055, 0x00000066, 1, true)",
                             "osGXdrawPolygon(" + head + "1, 0x00000055, 0x00000055, 1)"}));
+  // Translating form moves the caller's points each time.
+  host::traceClear();
+  const jword moved = makeIntArray({1, 10, 2, 20, 3, 30, 4, 40});
+  call("setTransform(II)V", {10, 20});
+  call("fillPolygonWithBorder([IIIIIIII)V", {3, 0x55, 0x66, 1, 0x77, 1, 1}, {moved});
+  EXPECT_EQ(elements(moved), (std::vector<int32_t>{1, 10, 2, 20, 3, 30, 4, 40}));
+  // ..., fillFlag: the fill is by winding for 1 or more, as a signed byte.
+  call("fillPolygonWithBorder([IIIIIIIIB)V", {3, 0x55, 0x66, 1, 0x77, 1, 1, 0x81}, {moved});
+  call("fillPolygonWithBorder([IIIIIIIIB)V", {3, 0x55, 0x66, 1, 0x77, 1, 1, 0x101}, {moved});
+  EXPECT_EQ(elements(moved), (std::vector<int32_t>{21, 50, 22, 60, 23, 70, 4, 40}));
+  const std::string once = "[{11, 30}, {12, 40}, {13, 50}]",
+                    twice = "[{21, 50}, {22, 60}, {23, 70}]";
+  EXPECT_EQ(drawn(), (Lines{line("fill", "0x00000055, 0x00000066, 1, true)"),
+                            line("draw", "1, 0x00000077, 0x00000066, 1)"),
+                            line("fill", "0x00000055, 0x00000066, 1, false)", once),
+                            line("draw", "1, 0x00000077, 0x00000066, 1)", once),
+                            line("fill", "0x00000055, 0x00000066, 1, true)", twice),
+                            line("draw", "1, 0x00000077, 0x00000066, 1)", twice)}));
 }
 
-}  // namespace
+}  // namespace tamri_test::canvas_polygons

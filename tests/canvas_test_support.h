@@ -11,6 +11,7 @@
 namespace tamri_test {
 
 inline constexpr const char* kCanvas = "gpclasses/graphics/CgpCanvas";
+using Lines = std::vector<std::string>;
 
 class CanvasTest : public VmTest {
  protected:
@@ -40,13 +41,17 @@ class CanvasTest : public VmTest {
     EXPECT_TRUE(result.balanced) << nameSig;
     return result;
   }
+  // The drawing-layer calls of this one call alone.
+  Lines drawnBy(const char* nameSig, std::vector<int32_t> ints, std::vector<jword> arrays = {}) {
+    host::traceClear();
+    call(nameSig, std::move(ints), std::move(arrays));
+    return drawn();
+  }
   void setPen(const char* field, int64_t value) { vmhost::setField(canvas, field, value); }
   static std::vector<std::string> drawn() { return traceWith("osGX"); }
   static std::vector<int32_t> elements(jword array) { return vmhost::intArray(array); }
 
   jword canvas = 0;
 };
-
-using Lines = std::vector<std::string>;
 
 }  // namespace tamri_test
