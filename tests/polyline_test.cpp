@@ -20,11 +20,13 @@ using Values = std::vector<int64_t>;
 jword line(Points drawn, const FieldValues& extra = {}) {
   Points core = drawn;
   for (int32_t& value : core) value += 1000;
-  // clang-format off
   const FieldValues fields{{"pointCount", static_cast<int64_t>(drawn.size() / 2)},
-      {"points", makeIntArray(drawn)}, {"corePoints", makeIntArray(core)}, {"lineColor", 0xFF0000},
-      {"backColor", 0x00FF00}, {"lineWidth", 1}, {"lineStyle", 1}};
-  // clang-format on
+                           {"points", makeIntArray(drawn)},
+                           {"corePoints", makeIntArray(core)},
+                           {"lineColor", 0xFF0000},
+                           {"backColor", 0x00FF00},
+                           {"lineWidth", 1},
+                           {"lineStyle", 1}};
   return tamri_test::makeObject("gpclasses/graphics/CgpPolyLine",
                                 tamri_test::joined(fields, extra));
 }
@@ -175,11 +177,6 @@ TEST_F(PolyLineTest, TransformsPlaceTurnAndScaleThePointsAndCutThemTo16Bits) {
 }
 
 TEST_F(PolyLineTest, MoveAndPlaceCallBackToTheVmSide) {
-  const jword moved = lineFromCore({0, 0, 10, 5}, {});
-  callOn(moved, "movePoints(II)V", {6, 4});
-  EXPECT_EQ(traceWith("callback"),
-            Lines{"callback virtual gpclasses/graphics/CgpPolyLine.updateCorePts()V on #" +
-                  std::to_string(moved) + " ()"});
   const jword placed = lineFromCore({3, 4, 13, 9}, {});
   vmhost::nameObject(placed, "line");
   const std::string place =
