@@ -152,7 +152,7 @@ TEST_F(ListBoxTest, BottomInsertsUnderATitleMoveOlderRowsUpAndKeepTheTitle) {
   EXPECT_EQ(shown(box), (Lines{"Alarms"}));
 }
 
-TEST_F(ListBoxTest, TheCursorStaysWithItsRowAndFollowsADroppedRowToTheEnd) {
+TEST_F(ListBoxTest, TheCursorFollowsItsRowAndOtherwiseTakesTheSmallestUsedIndex) {
   const jword box = constructed(1, 3);
   insert(box, {"A", "B", "C"}, true);
   cursor(box, 1);
@@ -163,37 +163,33 @@ TEST_F(ListBoxTest, TheCursorStaysWithItsRowAndFollowsADroppedRowToTheEnd) {
   cursor(box, 0);
   insert(box, {"F"}, false);  // E drops out at the top: the cursor takes the new first row
   EXPECT_EQ(shown(box), (Lines{">D", "C", "F"}));
-}
-
-TEST_F(ListBoxTest, SetCursorWithAnUnknownIndex) {
-  const jword box = constructed(1, 5);
-  cursor(box, kMinusOne);  // no rows: no cursor
-  insert(box, {"A", "B", "C"}, true);
+  // Unknown indexes.
+  const jword five = constructed(1, 5);
+  cursor(five, kMinusOne);  // no rows: no cursor
+  insert(five, {"A", "B", "C"}, true);
   // No row 4 and no cursor yet: the used row with the smallest index.
-  cursor(box, 4);
-  EXPECT_EQ(shown(box), (Lines{">C", "B", "A"}));
-  cursor(box, 2);
-  cursor(box, kMinusOne);  // never a free slot
-  EXPECT_EQ(shown(box), (Lines{"C", "B", ">A"}));
-  cursor(box, 0x10001);  // the low 16 bits: row 1
-  EXPECT_EQ(shown(box), (Lines{"C", ">B", "A"}));
-  callOn(box, "resetCursor()V");
-  EXPECT_EQ(shown(box), (Lines{"C", "B", "A"}));
-}
-
-TEST_F(ListBoxTest, WipeOutAndRemoveRowTakeTheCursorWithTheRows) {
-  const jword box = constructed(1, 4);
-  insert(box, {"A", "B", "C"}, true);
-  cursor(box, 1);
-  callOn(box, "removeRow(I)V", {1});                // B goes, C and A keep their places
-  EXPECT_EQ(heights(box), (Ints{71, 96, 21, 46}));  // A at index 2, C at 0: rows of 25
-  insert(box, {"D"}, true);
-  cursor(box, 9);  // no cursor left: the top row
-  EXPECT_EQ(shown(box), (Lines{">D", "C", "A"}));
-  callOn(box, "wipeOut()V");
-  insert(box, {"E"}, true);
-  cursor(box, 9);
-  EXPECT_EQ(shown(box), (Lines{">E"}));
+  cursor(five, 4);
+  EXPECT_EQ(shown(five), (Lines{">C", "B", "A"}));
+  cursor(five, 2);
+  cursor(five, kMinusOne);  // never a free slot
+  EXPECT_EQ(shown(five), (Lines{"C", "B", ">A"}));
+  cursor(five, 0x10001);  // the low 16 bits: row 1
+  EXPECT_EQ(shown(five), (Lines{"C", ">B", "A"}));
+  callOn(five, "resetCursor()V");
+  EXPECT_EQ(shown(five), (Lines{"C", "B", "A"}));
+  // removeRow and wipeOut take the cursor with the rows.
+  const jword four = constructed(1, 4);
+  insert(four, {"A", "B", "C"}, true);
+  cursor(four, 1);
+  callOn(four, "removeRow(I)V", {1});                // B goes, C and A keep their places
+  EXPECT_EQ(heights(four), (Ints{71, 96, 21, 46}));  // A at index 2, C at 0: rows of 25
+  insert(four, {"D"}, true);
+  cursor(four, 9);  // no cursor left: the top row
+  EXPECT_EQ(shown(four), (Lines{">D", "C", "A"}));
+  callOn(four, "wipeOut()V");
+  insert(four, {"E"}, true);
+  cursor(four, 9);
+  EXPECT_EQ(shown(four), (Lines{">E"}));
 }
 
 TEST_F(ListBoxTest, RowsAreFoundByTheirIndexOnlyAmongUsedRows) {
@@ -344,7 +340,7 @@ TEST_F(ListBoxTest, MissingDeletedStaleAndForgedHandlesNeverReachAModel) {
   EXPECT_EQ(tamri::liveListBoxModels(), 1);
 }
 
-TEST_F(ListBoxTest, ASecondConstructionFreesTheFirstModel) {
+TEST_F(ListBoxTest, ASecondConstructionFreesTheFirstModelAndAtMost1024Live) {
   const jword box = constructed(1, 2);
   const int64_t first = field(box, "listHandle");
   construct(box, 2, 3, makeIntArray({10, 10}), makeIntArray({2, 2}));
@@ -353,6 +349,15 @@ TEST_F(ListBoxTest, ASecondConstructionFreesTheFirstModel) {
   construct(box, 0, 3, 0, 0);  // refused: the old model is gone all the same
   EXPECT_EQ(field(box, "listHandle"), 0);
   EXPECT_EQ(tamri::liveListBoxModels(), 0);
+  // At most 1024 live at once.
+  std::vector<jword> boxes;
+  for (int i = 0; i < tamri::kMaxLiveListBoxes; ++i) boxes.push_back(constructed(1, 1));
+  for (const jword one : boxes) ASSERT_NE(field(one, "listHandle"), 0);
+  const jword extra = constructed(1, 1);
+  EXPECT_EQ(field(extra, "listHandle"), 0);
+  callOn(boxes[5], "deleteListBox()V");
+  construct(extra, 1, 1, makeIntArray({5}), makeIntArray({5}));
+  EXPECT_NE(field(extra, "listHandle"), 0);
 }
 
 TEST_F(ListBoxTest, ConstructionOutsideTheLimitsMakesNoModel) {
@@ -382,17 +387,6 @@ TEST_F(ListBoxTest, ConstructionOutsideTheLimitsMakesNoModel) {
   for (const ShownText& t : drawnTexts(loose)) cut.push_back(t.text), lefts.push_back(t.left);
   EXPECT_EQ(cut, (Lines{"", "", ""}));
   EXPECT_EQ(lefts, (Ints{21, 32, 43}));
-}
-
-TEST_F(ListBoxTest, AtMost1024ListBoxesLiveAtOnce) {
-  std::vector<jword> boxes;
-  for (int i = 0; i < tamri::kMaxLiveListBoxes; ++i) boxes.push_back(constructed(1, 1));
-  for (const jword box : boxes) ASSERT_NE(field(box, "listHandle"), 0);
-  const jword extra = constructed(1, 1);
-  EXPECT_EQ(field(extra, "listHandle"), 0);
-  callOn(boxes[5], "deleteListBox()V");
-  construct(extra, 1, 1, makeIntArray({5}), makeIntArray({5}));
-  EXPECT_NE(field(extra, "listHandle"), 0);
 }
 
 TEST_F(ListBoxTest, ATitleSetAgainReplacesItAndAFullListKeepsAllItsRowsAsDataRows) {
