@@ -20,13 +20,11 @@ using Values = std::vector<int64_t>;
 jword line(Points drawn, const FieldValues& extra = {}) {
   Points core = drawn;
   for (int32_t& value : core) value += 1000;
+  // clang-format off
   const FieldValues fields{{"pointCount", static_cast<int64_t>(drawn.size() / 2)},
-                           {"points", makeIntArray(drawn)},
-                           {"corePoints", makeIntArray(core)},
-                           {"lineColor", 0xFF0000},
-                           {"backColor", 0x00FF00},
-                           {"lineWidth", 1},
-                           {"lineStyle", 1}};
+      {"points", makeIntArray(drawn)}, {"corePoints", makeIntArray(core)}, {"lineColor", 0xFF0000},
+      {"backColor", 0x00FF00}, {"lineWidth", 1}, {"lineStyle", 1}};
+  // clang-format on
   return tamri_test::makeObject("gpclasses/graphics/CgpPolyLine",
                                 tamri_test::joined(fields, extra));
 }
