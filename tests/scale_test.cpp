@@ -25,13 +25,10 @@ Ticks ticks() {
   return result;
 }
 
-const tamri_test::FieldValues kRound{{"x2", 100},
-                                     {"y2", 100},
-                                     {"y1", 0},
-                                     {"scaleCircular", 1},
-                                     {"scaleStep", 3},
-                                     {"scaleInnerRadius", 30},
-                                     {"scaleOuterRadius", 40}};
+// clang-format off
+const tamri_test::FieldValues kRound{{"x2", 100}, {"y2", 100}, {"y1", 0}, {"scaleCircular", 1},
+    {"scaleStep", 3}, {"scaleInnerRadius", 30}, {"scaleOuterRadius", 40}};
+// clang-format on
 
 class ScaleTest : public tamri_test::CanvasTest {
  protected:
