@@ -54,6 +54,9 @@ class ScaleTest : public tamri_test::CanvasTest {
 };
 
 TEST_F(ScaleTest, StraightScalesCountRightwardsOrUpwardsByTheirStep) {
+  // Any non-zero byte is vertical.
+  EXPECT_EQ(drawScale({{"scaleDivisions", 3}, {"y1", 0}, {"y2", 100}, {"scaleVertical", 2}}),
+            (Ticks{{0, 100, 100, 100}, {0, 67, 100, 67}, {0, 33, 100, 33}, {0, 0, 100, 0}}));
   // Steps pick every nth tick; a step below one draws them all.
   EXPECT_EQ(straight(4, 2), (Ticks{{0, 5, 0, 15}, {50, 5, 50, 15}, {100, 5, 100, 15}}));
   EXPECT_EQ(straight(4, 3), (Ticks{{0, 5, 0, 15}, {75, 5, 75, 15}}));
