@@ -152,7 +152,7 @@ TEST_F(ListBoxTest, BottomInsertsUnderATitleMoveOlderRowsUpAndKeepTheTitle) {
   EXPECT_EQ(shown(box), (Lines{"Alarms"}));
 }
 
-TEST_F(ListBoxTest, TheCursorStaysWithItsRowAndFollowsADroppedRowToTheEnd) {
+TEST_F(ListBoxTest, TheCursorFollowsItsRowAndOtherwiseTakesTheSmallestUsedIndex) {
   const jword box = constructed(1, 3);
   insert(box, {"A", "B", "C"}, true);
   cursor(box, 1);
@@ -163,37 +163,33 @@ TEST_F(ListBoxTest, TheCursorStaysWithItsRowAndFollowsADroppedRowToTheEnd) {
   cursor(box, 0);
   insert(box, {"F"}, false);  // E drops out at the top: the cursor takes the new first row
   EXPECT_EQ(shown(box), (Lines{">D", "C", "F"}));
-}
-
-TEST_F(ListBoxTest, SetCursorWithAnUnknownIndex) {
-  const jword box = constructed(1, 5);
-  cursor(box, kMinusOne);  // no rows: no cursor
-  insert(box, {"A", "B", "C"}, true);
+  // Unknown indexes.
+  const jword five = constructed(1, 5);
+  cursor(five, kMinusOne);  // no rows: no cursor
+  insert(five, {"A", "B", "C"}, true);
   // No row 4 and no cursor yet: the used row with the smallest index.
-  cursor(box, 4);
-  EXPECT_EQ(shown(box), (Lines{">C", "B", "A"}));
-  cursor(box, 2);
-  cursor(box, kMinusOne);  // never a free slot
-  EXPECT_EQ(shown(box), (Lines{"C", "B", ">A"}));
-  cursor(box, 0x10001);  // the low 16 bits: row 1
-  EXPECT_EQ(shown(box), (Lines{"C", ">B", "A"}));
-  callOn(box, "resetCursor()V");
-  EXPECT_EQ(shown(box), (Lines{"C", "B", "A"}));
-}
-
-TEST_F(ListBoxTest, WipeOutAndRemoveRowTakeTheCursorWithTheRows) {
-  const jword box = constructed(1, 4);
-  insert(box, {"A", "B", "C"}, true);
-  cursor(box, 1);
-  callOn(box, "removeRow(I)V", {1});                // B goes, C and A keep their places
-  EXPECT_EQ(heights(box), (Ints{71, 96, 21, 46}));  // A at index 2, C at 0: rows of 25
-  insert(box, {"D"}, true);
-  cursor(box, 9);  // no cursor left: the top row
-  EXPECT_EQ(shown(box), (Lines{">D", "C", "A"}));
-  callOn(box, "wipeOut()V");
-  insert(box, {"E"}, true);
-  cursor(box, 9);
-  EXPECT_EQ(shown(box), (Lines{">E"}));
+  cursor(five, 4);
+  EXPECT_EQ(shown(five), (Lines{">C", "B", "A"}));
+  cursor(five, 2);
+  cursor(five, kMinusOne);  // never a free slot
+  EXPECT_EQ(shown(five), (Lines{"C", "B", ">A"}));
+  cursor(five, 0x10001);  // the low 16 bits: row 1
+  EXPECT_EQ(shown(five), (Lines{"C", ">B", "A"}));
+  callOn(five, "resetCursor()V");
+  EXPECT_EQ(shown(five), (Lines{"C", "B", "A"}));
+  // removeRow and wipeOut take the cursor with the rows.
+  const jword four = constructed(1, 4);
+  insert(four, {"A", "B", "C"}, true);
+  cursor(four, 1);
+  callOn(four, "removeRow(I)V", {1});                // B goes, C and A keep their places
+  EXPECT_EQ(heights(four), (Ints{71, 96, 21, 46}));  // A at index 2, C at 0: rows of 25
+  insert(four, {"D"}, true);
+  cursor(four, 9);  // no cursor left: the top row
+  EXPECT_EQ(shown(four), (Lines{">D", "C", "A"}));
+  callOn(four, "wipeOut()V");
+  insert(four, {"E"}, true);
+  cursor(four, 9);
+  EXPECT_EQ(shown(four), (Lines{">E"}));
 }
 
 TEST_F(ListBoxTest, RowsAreFoundByTheirIndexOnlyAmongUsedRows) {
@@ -237,46 +233,6 @@ TEST_F(ListBoxTest, TextsAreCutToTheColumnMaximumAndColumnsStopTenPixelsInside) 
   EXPECT_EQ(drawnTexts(box)[0].text, "");
 }
 
-// setFrame 3 and setRule 1 before the 18-pixel title: the title band is
-// 2 + 18 + 1 = 21 pixels, the four data rows (100 - 21) / 4 = 19 each.
-TEST_F(ListBoxTest, ATitledFramedRuledListWithACursorDrawsExactly) {
-  const jword box = constructed(2, 5, {60, 300}, {5, 8});
-  callOn(box, "setFrame(IIBB)V", {0x000080, 0x808080, 3, 1});
-  callOn(box, "setRule(IIBB)V", {0x404040, 0x202020, 1, 2});
-  title(box, {"Time", "Message"}, 18);
-  callOn(box, kInsertRow, {0, 1}, {texts({"08:00", "Pump on"})});
-  callOn(box, kInsertRow, {0, 1}, {texts({"09:15", "Level high"})});
-  callOn(box, "setRowColor(III)V", {2, 0xCC0000, 0x00FFFF});
-  cursor(box, 2);
-  EXPECT_EQ(readFields(box, {"frameWidthByte", "titleFlag"}), (std::vector<int64_t>{3, 1}));
-  host::traceClear();
-  callOn(box, "draw(I)V", {kSurface});
-  const std::string bytes = "{0, [0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]}";
-  const auto text = [&](const char* rect, const char* colour, int font, const char* chars) {
-    return std::string("osGXtext(1, ") + rect + ", {" + colour + ", 0x80000000, 0x00000000}, " +
-           bytes + ", " + std::to_string(font) + ", \"" + chars + "\", " +
-           std::to_string(std::string(chars).size()) + ", false)";
-  };
-  const auto rule = [](int y) {
-    return "osGXdrawLine(10, " + std::to_string(y) + ", 209, " + std::to_string(y) +
-           ", 1, 2, 0x00404040, 0x00202020, 0)";
-  };
-  EXPECT_EQ(traceWith("osGX"),
-            (Lines{"osGXgetClipArea(1) -> false", "osGXsetClipArea(9, 19, 210, 120, 1)",
-                   "osGXdrawRectangle(10, 20, 209, 119, 1, 1, 0x00F0F0F0, 0x00F0F0F0, 0, 0, 0)",
-                   "osGXdrawRectangle(10, 22, 209, 43, 1, 0, 0x00203040, 0x00203040, 0, 0, 0)",
-                   text("{21, 23, 81, 42}", "0x00FFFFFF", 9, "Time"),
-                   text("{92, 23, 199, 42}", "0x00FFFFFF", 9, "Message"),
-                   "osGXdrawRectangle(10, 62, 209, 81, 1, 0, 0x00FF0000, 0x00FF0000, 0, 0, 0)",
-                   text("{21, 64, 81, 82}", "0x0033FFFF", 4, "08:00"),
-                   text("{92, 64, 199, 82}", "0x0033FFFF", 4, "Pump on"),
-                   text("{21, 45, 81, 63}", "0x00112233", 4, "09:15"),
-                   text("{92, 45, 199, 63}", "0x00112233", 4, "Level hi"), rule(43), rule(62),
-                   rule(81), rule(100),
-                   "osGXdrawRectangle(10, 20, 209, 119, 3, 1, 0x00000080, 0x00808080, 0, 0, 0)",
-                   "osGXremoveClipArea(1)"}));
-}
-
 // A frame and rules set after a title of 20 widen the band the rows are
 // drawn below (20 + 4 / 2 + 3 / 2 = 23) but not the title height the row
 // positions are measured with; the frame makes rows (100 - 4) / 4 = 24 high.
@@ -293,6 +249,7 @@ TEST_F(ListBoxTest, AFrameOrRulesSetAfterTheTitleWidenOnlyTheBand) {
   // The title, then B at index 2 and A at 1.
   EXPECT_EQ(heights(box), (Ints{23, 43, 72, 94, 48, 70}));
   EXPECT_EQ(rowAt(box, 20 + 20 + 25), 2u);
+  EXPECT_EQ(readFields(box, {"frameWidthByte", "titleFlag"}), (std::vector<int64_t>{4, 1}));
 }
 
 TEST_F(ListBoxTest, DrawPutsBackTheClipAreaItFound) {
@@ -383,7 +340,7 @@ TEST_F(ListBoxTest, MissingDeletedStaleAndForgedHandlesNeverReachAModel) {
   EXPECT_EQ(tamri::liveListBoxModels(), 1);
 }
 
-TEST_F(ListBoxTest, ASecondConstructionFreesTheFirstModel) {
+TEST_F(ListBoxTest, ASecondConstructionFreesTheFirstModelAndAtMost1024Live) {
   const jword box = constructed(1, 2);
   const int64_t first = field(box, "listHandle");
   construct(box, 2, 3, makeIntArray({10, 10}), makeIntArray({2, 2}));
@@ -392,6 +349,15 @@ TEST_F(ListBoxTest, ASecondConstructionFreesTheFirstModel) {
   construct(box, 0, 3, 0, 0);  // refused: the old model is gone all the same
   EXPECT_EQ(field(box, "listHandle"), 0);
   EXPECT_EQ(tamri::liveListBoxModels(), 0);
+  // At most 1024 live at once.
+  std::vector<jword> boxes;
+  for (int i = 0; i < tamri::kMaxLiveListBoxes; ++i) boxes.push_back(constructed(1, 1));
+  for (const jword one : boxes) ASSERT_NE(field(one, "listHandle"), 0);
+  const jword extra = constructed(1, 1);
+  EXPECT_EQ(field(extra, "listHandle"), 0);
+  callOn(boxes[5], "deleteListBox()V");
+  construct(extra, 1, 1, makeIntArray({5}), makeIntArray({5}));
+  EXPECT_NE(field(extra, "listHandle"), 0);
 }
 
 TEST_F(ListBoxTest, ConstructionOutsideTheLimitsMakesNoModel) {
@@ -421,17 +387,6 @@ TEST_F(ListBoxTest, ConstructionOutsideTheLimitsMakesNoModel) {
   for (const ShownText& t : drawnTexts(loose)) cut.push_back(t.text), lefts.push_back(t.left);
   EXPECT_EQ(cut, (Lines{"", "", ""}));
   EXPECT_EQ(lefts, (Ints{21, 32, 43}));
-}
-
-TEST_F(ListBoxTest, AtMost1024ListBoxesLiveAtOnce) {
-  std::vector<jword> boxes;
-  for (int i = 0; i < tamri::kMaxLiveListBoxes; ++i) boxes.push_back(constructed(1, 1));
-  for (const jword box : boxes) ASSERT_NE(field(box, "listHandle"), 0);
-  const jword extra = constructed(1, 1);
-  EXPECT_EQ(field(extra, "listHandle"), 0);
-  callOn(boxes[5], "deleteListBox()V");
-  construct(extra, 1, 1, makeIntArray({5}), makeIntArray({5}));
-  EXPECT_NE(field(extra, "listHandle"), 0);
 }
 
 TEST_F(ListBoxTest, ATitleSetAgainReplacesItAndAFullListKeepsAllItsRowsAsDataRows) {
