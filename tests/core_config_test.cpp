@@ -282,7 +282,7 @@ TEST_F(CoreConfig, WritesReplaceTheFileWholeThroughALinkKeepingItsMode) {
   std::filesystem::remove(real.string() + ".lock");
 }
 
-TEST_F(CoreConfig, TheFileIsNamedByTamriConfigElseItLiesInTheUsersFolder) {
+TEST_F(CoreConfig, TheFileIsNamedByTamriConfigElseItLiesInTheUsersFolderOrIsSet) {
   const std::filesystem::path folder = path_.string() + ".d";
   {
     const ScopedVariable config("TAMRI_CONFIG", nullptr);
@@ -316,15 +316,13 @@ TEST_F(CoreConfig, TheFileIsNamedByTamriConfigElseItLiesInTheUsersFolder) {
     corehost::reopenConfiguration();  // values kept in memory are forgotten
     EXPECT_EQ(corehost::configurationValue("Language", "A"), std::nullopt);
   }
-  std::filesystem::remove_all(folder);
-}
-
-TEST_F(CoreConfig, SettingAPathWritesTheCurrentValues) {
+  // Setting a path writes the values kept so far.
   osCGsetINT32(kLanguage, U(u"Kept"), 1);
   EXPECT_TRUE(corehost::setConfigurationPath(path_.string()));
   EXPECT_EQ(tamri_test::fileText(path_), "[Language]\nKept=1\n");
   EXPECT_FALSE(corehost::setConfigurationPath((path_ / "no" / "such.ini").string()));
   EXPECT_FALSE(osCGsetINT32(kLanguage, U(u"Kept"), 2));  // the file cannot be written
+  std::filesystem::remove_all(folder);
 }
 
 // The codes at positions -1 to 9, joined by "|".

@@ -10,14 +10,11 @@ using tamri_test::makeObject;
 
 class VmHeapTest : public tamri_test::VmTest {};
 
-TEST_F(VmHeapTest, EmptyArraysAndStringsRoundTrip) {
+TEST_F(VmHeapTest, ReferencesAreWordsOfThe32BitHeapAndEmptyValuesRoundTrip) {
   EXPECT_TRUE(vmhost::intArray(vmhost::newIntArray({})).empty());
   EXPECT_TRUE(vmhost::refArray(vmhost::newRefArray({})).empty());
   EXPECT_EQ(vmhost::stringText(vmhost::newString(u"")), u"");
   EXPECT_EQ(vmhost::stringUtf8(vmhost::newStringUtf8("Grüße €")), "Grüße €");
-}
-
-TEST_F(VmHeapTest, ReferencesAreWordsOfThe32BitHeap) {
   const jword a = makeObject("gpclasses/graphics/CgpPolyLine");
   const jword b = makeObject("gpclasses/graphics/CgpPolyLine");
   EXPECT_GE(a, 768u);
