@@ -38,10 +38,6 @@ class GdiImages : public tamri_test::GdiSurfaceTest {
     EXPECT_EQ(status, OS_GX_IMAGE_OK) << name;
     return handle;
   }
-  static void expectNear(uint32_t p, uint32_t expected, int tolerance) {
-    for (const int shift : {16, 8, 0})
-      EXPECT_NEAR(int(p >> shift & 0xFF), int(expected >> shift & 0xFF), tolerance) << shift;
-  }
 
   tamri_test::TempFolder folder_;
 };
@@ -55,7 +51,8 @@ TEST_F(GdiImages, BmpAndJpegFilesDrawTheirPixels) {
   const TestImage orange{16, 8, Pixels(128, 0xFFF08020)};
   const std::string jpeg = tamri_test::jpegBytes(orange, 100);
   osGXimage(surface_, {0, 0}, 16, 8, loadOk("orange.jpg", jpeg), 1, 0);
-  expectNear(at(15, 7), 0xF08020, 4);
+  for (const int shift : {16, 8, 0})
+    EXPECT_NEAR(int(at(15, 7) >> shift & 0xFF), int(0xF08020 >> shift & 0xFF), 4) << shift;
 }
 
 // Every failure: status code, handle 0, nothing kept, and the trace line.

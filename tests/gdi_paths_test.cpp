@@ -5,7 +5,8 @@
 #include "support/gdi_surface.h"
 
 #include <cmath>
-#include <cstdio>
+#include <initializer_list>
+#include <sstream>
 #include <tuple>
 
 namespace {
@@ -19,18 +20,13 @@ class RecordingSink : public gdi::PathSink {
     add("C", {x1, y1, x2, y2, x, y});
   }
   void closePath() override { add("Z", {}); }
-  std::vector<std::string> pieces;
-
- private:
-  void add(const char* kind, std::vector<double> values) {
-    std::string piece = kind;
-    for (double v : values) {
-      char number[32];
-      std::snprintf(number, sizeof number, " %g", std::round(v * 1000) / 1000 + 0.0);
-      piece += number;
-    }
-    pieces.push_back(piece);
+  void add(const char* kind, std::initializer_list<double> values) {
+    std::ostringstream piece;  // numbers as %g would print them
+    piece << kind;
+    for (const double v : values) piece << ' ' << std::round(v * 1000) / 1000 + 0.0;
+    pieces.push_back(piece.str());
   }
+  std::vector<std::string> pieces;
 };
 
 using Pieces = std::vector<std::string>;
