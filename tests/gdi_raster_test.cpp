@@ -3,6 +3,7 @@
 
 #include <array>
 #include <climits>
+#include <tuple>
 
 namespace {
 
@@ -59,19 +60,11 @@ TEST_F(GdiRaster, CornerCasesPaintExactlyTheirPixels) {
   EXPECT_EQ(inkOf([&] { arc({3, 3, 3, 3}, 1, &kCircle); }), ellipse);
   // An end on the centre pixel counts as the radial to the right.
   EXPECT_EQ(inkOf([&] { arc({10, 10, 10, 0}, 1, nullptr, false); }), (Ink{10, 0, 20, 10, 15}));
-  EXPECT_EQ(boxOf([&] {
-              arc({30, 15, 0, 15}, 1, &kFlagBounds, true, kWide);
-            }),
-            (Ink{0, 0, 14, 15}));
-  // The bounds grow by the line's reach: 14 + 3 / 2; without the flag, none.
-  EXPECT_EQ(boxOf([&] {
-              arc({30, 15, 0, 15}, 3, &kFlagBounds, true, kWide);
-            }),
-            (Ink{0, 0, 15, 16}));
-  EXPECT_EQ(boxOf([&] {
-              arc({30, 15, 0, 15}, 3, &kFlagBounds, false, kWide);
-            }),
-            (Ink{0, 0, 31, 16}));
+  // With the flag the bounds clip, grown by the line's reach: 14 + 3 / 2.
+  for (const auto& [width, flag, box] : {std::tuple{1, true, Ink{0, 0, 14, 15}},
+                                         {3, true, Ink{0, 0, 15, 16}},
+                                         {3, false, Ink{0, 0, 31, 16}}})
+    EXPECT_EQ(boxOf([&] { arc({30, 15, 0, 15}, int8_t(width), &kFlagBounds, flag, kWide); }), box);
   // A pie of equal points is the whole disc.
   EXPECT_EQ(boxOf([&] { pie({10, 0, 10, 0}); }), (Ink{0, 0, 20, 20}));
   EXPECT_EQ((std::vector{at(3, 10), at(17, 10), at(10, 17)}),
@@ -79,10 +72,8 @@ TEST_F(GdiRaster, CornerCasesPaintExactlyTheirPixels) {
   const POINTRECT pieBounds{10, 0, 14, 10};
   EXPECT_EQ(boxOf([&] { pie({20, 10, 10, 0}, 1, &pieBounds); }), (Ink{10, 0, 14, 10}));
   // A flat pie: the line between its corners.
-  EXPECT_EQ(inkOf([&] {
-              pie({20, 10, 10, 0}, 1, nullptr, {2, 5, 12, 5});
-            }),
-            (Ink{2, 5, 12, 5, 11}));
+  const POINTRECT flat{2, 5, 12, 5};
+  EXPECT_EQ(inkOf([&] { pie({20, 10, 10, 0}, 1, nullptr, flat); }), (Ink{2, 5, 12, 5, 11}));
   // A line's arrow fills the bounding rectangle the layer gives for it.
   POINTRECT end{};
   osGXgetLineBoundingRect({2, 10}, {30, 10}, 1, &end);
