@@ -236,9 +236,8 @@ TEST_F(TextRaster, NamesResolveToFacesAndUnknownNamesFallBack) {
 TEST_F(TextRaster, AgfaFontsAreThoseWhoseVendorIsAgfa) {
   const std::string plain = tamri_test::testFontFile("dejavu/DejaVuSans.ttf"),
                     agfa = testing::TempDir() + "agfa-dejavu.ttf";
-  std::ifstream in(plain, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), {});
-  std::ofstream(agfa, std::ios::binary) << bytes.replace(bytes.find("PfEd"), 4, "AGFA");
+  std::string b(std::istreambuf_iterator<char>(std::ifstream(plain, std::ios::binary).rdbuf()), {});
+  std::ofstream(agfa, std::ios::binary) << b.replace(b.find("PfEd"), 4, "AGFA");
   const std::u16string a(agfa.begin(), agfa.end()), p(plain.begin(), plain.end());
   EXPECT_EQ((std::vector{osGXisAgfaFont(a.c_str()), osGXisAgfaFont(p.c_str()),
                          osGXisAgfaFont(u"DejaVu Sans"), osGXisAgfaFont(nullptr)}),
