@@ -1,7 +1,9 @@
 // Exact pixels of the Cairo raster behind the drawing layer.
 #include "support/gdi_surface.h"
 
+#include <array>
 #include <climits>
+#include <tuple>
 
 namespace {
 
@@ -58,19 +60,11 @@ TEST_F(GdiRaster, CornerCasesPaintExactlyTheirPixels) {
   EXPECT_EQ(inkOf([&] { arc({3, 3, 3, 3}, 1, &kCircle); }), ellipse);
   // An end on the centre pixel counts as the radial to the right.
   EXPECT_EQ(inkOf([&] { arc({10, 10, 10, 0}, 1, nullptr, false); }), (Ink{10, 0, 20, 10, 15}));
-  EXPECT_EQ(boxOf([&] {
-              arc({30, 15, 0, 15}, 1, &kFlagBounds, true, kWide);
-            }),
-            (Ink{0, 0, 14, 15}));
-  // The bounds grow by the line's reach: 14 + 3 / 2; without the flag, none.
-  EXPECT_EQ(boxOf([&] {
-              arc({30, 15, 0, 15}, 3, &kFlagBounds, true, kWide);
-            }),
-            (Ink{0, 0, 15, 16}));
-  EXPECT_EQ(boxOf([&] {
-              arc({30, 15, 0, 15}, 3, &kFlagBounds, false, kWide);
-            }),
-            (Ink{0, 0, 31, 16}));
+  // With the flag the bounds clip, grown by the line's reach: 14 + 3 / 2.
+  for (const auto& [width, flag, box] : {std::tuple{1, true, Ink{0, 0, 14, 15}},
+                                         {3, true, Ink{0, 0, 15, 16}},
+                                         {3, false, Ink{0, 0, 31, 16}}})
+    EXPECT_EQ(boxOf([&] { arc({30, 15, 0, 15}, int8_t(width), &kFlagBounds, flag, kWide); }), box);
   // A pie of equal points is the whole disc.
   EXPECT_EQ(boxOf([&] { pie({10, 0, 10, 0}); }), (Ink{0, 0, 20, 20}));
   EXPECT_EQ((std::vector{at(3, 10), at(17, 10), at(10, 17)}),
@@ -78,10 +72,8 @@ TEST_F(GdiRaster, CornerCasesPaintExactlyTheirPixels) {
   const POINTRECT pieBounds{10, 0, 14, 10};
   EXPECT_EQ(boxOf([&] { pie({20, 10, 10, 0}, 1, &pieBounds); }), (Ink{10, 0, 14, 10}));
   // A flat pie: the line between its corners.
-  EXPECT_EQ(inkOf([&] {
-              pie({20, 10, 10, 0}, 1, nullptr, {2, 5, 12, 5});
-            }),
-            (Ink{2, 5, 12, 5, 11}));
+  const POINTRECT flat{2, 5, 12, 5};
+  EXPECT_EQ(inkOf([&] { pie({20, 10, 10, 0}, 1, nullptr, flat); }), (Ink{2, 5, 12, 5, 11}));
   // A line's arrow fills the bounding rectangle the layer gives for it.
   POINTRECT end{};
   osGXgetLineBoundingRect({2, 10}, {30, 10}, 1, &end);
@@ -102,36 +94,22 @@ TEST_F(GdiRaster, ClipAreasRestrictDrawingOnTheirOwnSurface) {
   EXPECT_EQ(at(5, 6), uint32_t(kBlue));
 }
 
-TEST_F(GdiRaster, NoColourNoStyleOrNoWidthDrawsNothing) {
-  osGXfillRectangle(0, 0, 39, 39, 0, kNoColour | kRed, 1, 0, 0, 0, 0);
-  osGXdrawLine(0, 0, 39, 39, 1, 1, kNoColour, 0, 3);
-  osGXdrawLine(0, 0, 39, 39, 1, 0, kRed, 0, 3);
-  osGXdrawLine(0, 0, 39, 39, 0, 1, kRed, 0, 3);
-  osGXdrawRectangle(0, 0, 39, 39, 1, 0, kRed, 0, 0, 0, 0);
-  osGXfillEllipse(0, 0, 39, 39, kRed, 0, 0);
-  osGXfillPolygon(3, std::vector<APOINT>{{0, 0}, {30, 0}, {0, 30}}.data(), kRed, 0, -1, true);
+// No colour, style 0, width 0 or no colours at all draw nothing, and a pie
+// on another surface leaves this one alone.
+TEST_F(GdiRaster, NoColourNoStyleNoWidthOrAnotherSurfaceDrawsNothingHere) {
   const PLANEATTRIB attributes{1, 1, 1, 1};
   const POINTLINE ends{20, 10, 10, 0};
-  osGXpie(surface_, &kCircle, &ends, nullptr, &attributes, nullptr, false);  // no colours
-  EXPECT_EQ(ink(), Ink{});
-  osGXdrawLine(0, 0, 0, 0, 1, 1, 0x7F00FF00, 0, 0);  // bits 24 to 30 are ignored
-  EXPECT_EQ(at(0, 0), 0x00FF00u);
-}
-
-TEST_F(GdiRaster, PieRadiiFollowTheFourthAttributeByteOnThePiesOwnSurface) {
-  // The radius to the start and to the end, the arc.
-  pie({20, 10, 10, 0});
-  EXPECT_EQ((std::vector{at(15, 10), at(10, 5), at(17, 3)}),
-            (std::vector<uint32_t>{kRed, kRed, kRed}));
-  restart();
-  pie({20, 10, 10, 0}, 0);
-  EXPECT_EQ((std::vector{at(15, 10), at(10, 5), at(17, 3)}),
-            (std::vector<uint32_t>{kWhite, kBlue, kRed}));
-  restart();
+  osGXfillRectangle(0, 0, 39, 39, 0, kNoColour | kRed, 1, 0, 0, 0, 0);
+  for (const auto& [width, style, colour] :
+       {std::array{1, 1, kNoColour}, {1, 0, kRed}, {0, 1, kRed}})
+    osGXdrawLine(0, 0, 39, 39, int16_t(width), int16_t(style), colour, 0, 3);
+  osGXpie(surface_, &kCircle, &ends, nullptr, &attributes, nullptr, false);
   const int32_t other = gdihost::createSurface(40, 40, kWhite);
   pie({0, 10, 20, 10}, 1, nullptr, kCircle, other);  // left to right: the lower half
-  EXPECT_EQ(gdihost::pixel(other, 10, 15), uint32_t(kBlue));
   EXPECT_EQ(ink(), Ink{});
+  EXPECT_EQ(gdihost::pixel(other, 10, 15), uint32_t(kBlue));
+  osGXdrawLine(0, 0, 0, 0, 1, 1, 0x7F00FF00, 0, 0);  // bits 24 to 30 are ignored
+  EXPECT_EQ(at(0, 0), 0x00FF00u);
 }
 
 }  // namespace

@@ -76,29 +76,27 @@ TEST_F(GdiRecorder, FontHandlesAreNumberedAndUnknownOnesMeasureNothing) {
 
 TEST_F(GdiRecorder, ClipStateIsKeptPerSurfaceThroughRecordingOffUntilReset) {
   Ints c(4, 7);
-  EXPECT_FALSE(osGXgetClipArea(&c[0], &c[1], &c[2], &c[3], 1));
+  const auto clipped = [&](int32_t surface) {
+    return osGXgetClipArea(&c[0], &c[1], &c[2], &c[3], surface);
+  };
+  EXPECT_FALSE(clipped(1));
   EXPECT_EQ(c, (Ints{7, 7, 7, 7}));
   host::setTraceRecording(false);
   osGXsetClipArea(0, 0, 99, 99, 1);
   osGXsetClipArea(9, 8, 5, 4, -3);  // reversed corners are kept as given
   host::setTraceRecording(true);
-  EXPECT_TRUE(osGXgetClipArea(&c[0], &c[1], &c[2], &c[3], 1));
+  EXPECT_TRUE(clipped(1));
   EXPECT_EQ(lastLine(), "osGXgetClipArea(1) -> true {0, 0, 99, 99}");
-  EXPECT_TRUE(osGXgetClipArea(&c[0], &c[1], &c[2], &c[3], -3));
+  EXPECT_TRUE(clipped(-3));
   EXPECT_EQ(c, (Ints{9, 8, 5, 4}));
   osGXsetClipArea(10, 20, 30, 40, 1);
   EXPECT_TRUE(osGXgetClipArea(nullptr, &c[1], nullptr, &c[3], 1));
   EXPECT_EQ(c, (Ints{9, 20, 5, 40}));
   osGXremoveClipArea(1);
-  const auto clipped = [&](int32_t surface) {
-    return osGXgetClipArea(&c[0], &c[1], &c[2], &c[3], surface);
-  };
   EXPECT_EQ((std::vector{clipped(1), clipped(-3)}), (std::vector{false, true}));
   std::vector<bool> animation;
-  for (const int32_t on : {1, 0, 1}) {
-    osGXsetClipFillAnimation(on);
-    animation.push_back(gdihost::clipFillAnimation());
-  }
+  for (const int32_t on : {1, 0, 1})
+    animation.push_back((osGXsetClipFillAnimation(on), gdihost::clipFillAnimation()));
   gdihost::reset();
   animation.push_back(gdihost::clipFillAnimation());
   EXPECT_EQ(animation, (std::vector{true, false, true, false}));

@@ -4,10 +4,8 @@
 #include "vm_test_support.h"
 
 #include <array>
-#include <cstring>
 #include <fstream>
 #include <iterator>
-#include <optional>
 
 namespace {
 
@@ -153,41 +151,6 @@ TEST_F(TextRaster, CharactersNoFontHasShowABox) {
   EXPECT_EQ(ink(), (Ink{1, 4, boxWidth - 2, 14, 2 * (boxWidth - 2) + 2 * 9}));
 }
 
-TEST_F(TextRaster, TheMarqueeScrollsByItsOffsetRoundALoop) {
-  const POINTRECT box{40, 20, 139, 49};  // 100 wide
-  const TEXTCOL colours{kBlack, kNoColour, 0};
-  const TEXTATTRIB centred{2, {0, 0, 1, 1, 1, 0, 1}};
-  auto marquee = [&](bool forwards, int32_t offset, const std::u16string& line = u"News") {
-    erase();
-    osGXscrollMarquee(surface_, &box, &colours, &centred, sans_, line.data(),
-                      static_cast<int32_t>(line.size()), forwards, offset);
-    return ink();
-  };
-  const Ink home = marquee(true, 0);
-  EXPECT_EQ(inkOf(u"News", box, 2), home);
-  const int32_t loop = measure(u"News")[0] + 100;
-  EXPECT_EQ(
-      (std::vector{marquee(true, 10), marquee(false, 10), marquee(true, -10), marquee(true, loop),
-                   marquee(true, 3 * loop + 10), marquee(false, loop - 10)}),
-      (std::vector{home.moved(-10, 0), home.moved(10, 0), home.moved(10, 0), home,
-                   home.moved(-10, 0), home.moved(-10, 0)}));
-  // A marquee is one line: line breaks of every kind are spaces.
-  EXPECT_EQ(marquee(true, 0, u"N\ne\u2028w\u2029s"), marquee(true, 0, u"N e w s"));
-  // A right-to-left line runs the other way (forwards: the multilingual example).
-  EXPECT_EQ(marquee(false, 10, u"חדשות"), marquee(true, 0, u"חדשות").moved(-10, 0));
-}
-
-// Simple text's second code: 1 smooth, 2 underline (a row under the
-// baseline), 4 shadow in the second colour, one pixel right and down.
-TEST_F(TextRaster, SimpleTextUnderlinesAndShadowsByItsSecondCode) {
-  const POINTRECT box{0, 0, 99, 39};
-  osGXsimpleText(surface_, &box, sans_, u"12.5", TEXTCOL{kBlack, kNoColour, 0xFF0000}, kTopLeft,
-                 2 | 4, 4);
-  const int32_t width = measure(u"12.5")[0];
-  EXPECT_EQ((std::vector{at(0, 16), at(width - 1, 16), at(0, 17), at(width, 17)}),
-            (std::vector<uint32_t>{0, 0, kWhite, 0xFF0000}));
-}
-
 // Control characters take no room, spaces do; a surrogate pair is one
 // character and a lone surrogate shows the replacement character.
 TEST_F(TextRaster, ControlsSpacesAndSurrogatesAreMeasuredAsCharacters) {
@@ -236,18 +199,17 @@ TEST_F(TextRaster, UnknownFontsAndEmptyRectanglesDrawNothing) {
 // A text of 100000 characters, in rectangles reaching the ends of the int
 // range, shows on the surface what a short text shows.
 TEST_F(TextRaster, HugeTextsInFarRectanglesDrawAndMeasureAsShortOnes) {
-  const std::u16string huge(100000, u'W');
-  const std::u16string shown(20, u'W');
+  const std::u16string huge(100000, u'W'), shown(20, u'W');
   EXPECT_EQ(measure(huge), (std::array<int32_t, 3>{100000 * measure(u"W")[0], 19, 15}));
-  const std::vector<uint32_t> fromLeft = drawn(shown, sans_),
-                              fromRight = drawn(shown, sans_, kWhole, 1 | kTopLeft);
+  const std::vector<uint32_t> fromLeft = drawn(shown, sans_);
   EXPECT_TRUE(drawn(huge, sans_) == fromLeft);
   EXPECT_TRUE(drawn(huge, sans_, {0, 0, INT32_MAX, 79}, kTopLeft, true) == fromLeft);
-  EXPECT_TRUE(drawn(huge, sans_, {INT32_MIN, 0, 239, 79}, 1 | kTopLeft, true) == fromRight);
-  EXPECT_EQ(inkOf(huge, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, 1, true), Ink{});
+  EXPECT_TRUE(drawn(huge, sans_, {INT32_MIN, 0, 239, 79}, 1 | kTopLeft, true) ==
+              drawn(shown, sans_, kWhole, 1 | kTopLeft));
+  const POINTRECT far{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+  EXPECT_EQ(inkOf(huge, far, 1, true), Ink{});
   const TEXTCOL colours{kBlack, kNoColour, 0};
   const TEXTATTRIB attributes{0, {}};
-  const POINTRECT far{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
   erase();
   osGXscrollMarquee(surface_, &far, &colours, &attributes, sans_, huge.data(), 100000, false,
                     INT32_MAX);
@@ -256,53 +218,30 @@ TEST_F(TextRaster, HugeTextsInFarRectanglesDrawAndMeasureAsShortOnes) {
   EXPECT_EQ(ink().moved(0, 0, true), (Ink{2, 0, 236, 4}));
 }
 
+// The face's file and size; +b synthetic bold, +o synthetic oblique, +f fallback.
 TEST_F(TextRaster, NamesResolveToFacesAndUnknownNamesFallBack) {
-  // The face's file and size; +b synthetic bold, +o synthetic oblique, +f fallback.
-  const auto face = [](FONTHANDLE font) {
-    const std::optional<gdihost::FontInfo> i = gdihost::fontInfo(font);
-    if (!i) return std::string();
-    return i->file.substr(i->file.rfind('/') + 1) + " " + std::to_string(i->pixelSize) +
-           (i->syntheticBold ? "+b" : "") + (i->syntheticOblique ? "+o" : "") +
-           (i->fallback ? "+f" : "");
+  const auto face = [&](const std::u16string& name, uint8_t size, uint8_t weight, uint8_t slant) {
+    const gdihost::FontInfo i = *gdihost::fontInfo(load(name, size, weight, slant));
+    return i.file.substr(i.file.rfind('/') + 1) + " " + std::to_string(i.pixelSize) +
+           (i.syntheticBold ? "+b" : "") + (i.syntheticOblique ? "+o" : "") +
+           (i.fallback ? "+f" : "");
   };
-  const std::string monoPath = tamri_test::testFontFile("dejavu/DejaVuSansMono.ttf");
-  const std::u16string mono(monoPath.begin(), monoPath.end());
-  const auto named = [&](std::u16string name, uint8_t size, uint8_t weight, uint8_t slant) {
-    return face(load(name, size, weight, slant));
-  };
-  // Bold from weight 6 (synthetic where the family has no bold face),
-  // oblique for slant 1 only, size 0 as 16, a file by its path.
-  EXPECT_EQ(
-      (std::vector{named(u"DejaVu Sans", 20, 7, 0), named(u"dejavusansmono", 16, 0, 0),
-                   named(u"DejaVu Sans Mono", 16, 6, 0), named(u"DejaVu Sans Mono", 16, 5, 0),
-                   named(u"DejaVu Sans", 16, 0, 1), named(u"DejaVu Sans", 16, 0, 3),
-                   named(u"DejaVu Sans", 0, 0, 0), named(u"No Such Font", 16, 0, 0),
-                   named(mono, 16, 0, 0), named(u"/no/such/file.ttf", 16, 0, 0)}),
-      (std::vector<std::string>{
-          "DejaVuSans-Bold.ttf 20", "DejaVuSansMono.ttf 16", "DejaVuSansMono.ttf 16+b",
-          "DejaVuSansMono.ttf 16", "DejaVuSans.ttf 16+o", "DejaVuSans.ttf 16", "DejaVuSans.ttf 16",
-          "DejaVuSans.ttf 16+f", "DejaVuSansMono.ttf 16", "DejaVuSans.ttf 16+f"}));
-  EXPECT_EQ(gdihost::fontInfo(load(mono, 16))->file, monoPath);
+  EXPECT_EQ((std::vector{face(u"DejaVu Sans", 20, 7, 0), face(u"dejavusansmono", 16, 6, 0),
+                         face(u"DejaVu Sans", 0, 0, 1), face(u"No Such Font", 16, 5, 3)}),
+            (std::vector<std::string>{"DejaVuSans-Bold.ttf 20", "DejaVuSansMono.ttf 16+b",
+                                      "DejaVuSans.ttf 16+o", "DejaVuSans.ttf 16+f"}));
 }
 
+// DejaVu's OS/2 table names its vendor "PfEd"; the copy names Agfa.
 TEST_F(TextRaster, AgfaFontsAreThoseWhoseVendorIsAgfa) {
-  const std::string plainPath = tamri_test::testFontFile("dejavu/DejaVuSans.ttf");
-  std::ifstream in(plainPath, std::ios::binary);
-  std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
-  // The table directory's OS/2 record gives the table's offset at 8; the
-  // vendor tag lies 58 bytes into the table.
-  const size_t record = std::string(bytes.begin(), bytes.begin() + 1024).find("OS/2");
-  uint32_t table = 0;
-  for (int i = 0; i < 4; ++i) table = table << 8 | static_cast<uint8_t>(bytes[record + 8 + i]);
-  std::memcpy(&bytes[table + 58], "AGFA", 4);
-  const std::string path = testing::TempDir() + "agfa-dejavu.ttf";
-  std::ofstream(path, std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  const std::u16string agfa(path.begin(), path.end()), plain(plainPath.begin(), plainPath.end());
-  EXPECT_EQ((std::vector<bool>{osGXisAgfaFont(agfa.c_str()), osGXisAgfaFont(plain.c_str()),
-                               osGXisAgfaFont(u"DejaVu Sans"), osGXisAgfaFont(u"No Such Font"),
-                               osGXisAgfaFont(nullptr)}),
-            (std::vector<bool>{true, false, false, false, false}));
+  const std::string plain = tamri_test::testFontFile("dejavu/DejaVuSans.ttf"),
+                    agfa = testing::TempDir() + "agfa-dejavu.ttf";
+  std::string b(std::istreambuf_iterator<char>(std::ifstream(plain, std::ios::binary).rdbuf()), {});
+  std::ofstream(agfa, std::ios::binary) << b.replace(b.find("PfEd"), 4, "AGFA");
+  const std::u16string a(agfa.begin(), agfa.end()), p(plain.begin(), plain.end());
+  EXPECT_EQ((std::vector{osGXisAgfaFont(a.c_str()), osGXisAgfaFont(p.c_str()),
+                         osGXisAgfaFont(u"DejaVu Sans"), osGXisAgfaFont(nullptr)}),
+            (std::vector{true, false, false, false}));
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <fstream>
 
-#include <jpeglib.h>
-
 #include <unistd.h>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -38,34 +36,6 @@ std::string encoded(const TestImage& image, char format, int quality = 0) {
 std::string pngBytes(const TestImage& image) { return encoded(image, 'p'); }
 std::string bmpBytes(const TestImage& image) { return encoded(image, 'b'); }
 std::string jpegBytes(const TestImage& image, int quality) { return encoded(image, 'j', quality); }
-
-std::string cmykJpegBytes(int32_t width, int32_t height, const std::vector<uint8_t>& cmyk) {
-  jpeg_compress_struct info;
-  jpeg_error_mgr errors;
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = static_cast<JDIMENSION>(width);
-  info.image_height = static_cast<JDIMENSION>(height);
-  info.input_components = 4;
-  info.in_color_space = JCS_CMYK;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 100, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  std::vector<uint8_t> inverted(cmyk.size());
-  for (size_t i = 0; i < cmyk.size(); ++i) inverted[i] = static_cast<uint8_t>(255 - cmyk[i]);
-  for (int32_t row = 0; row < height; ++row) {
-    JSAMPROW line = inverted.data() + static_cast<size_t>(row) * width * 4;
-    jpeg_write_scanlines(&info, &line, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  std::string out(reinterpret_cast<const char*>(buffer), size);
-  std::free(buffer);
-  return out;
-}
 
 std::string pngHeaderBytes(int32_t width, int32_t height) {
   std::string out("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16);

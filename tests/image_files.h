@@ -19,9 +19,6 @@ struct TestImage {
 std::string pngBytes(const TestImage& image);
 std::string bmpBytes(const TestImage& image);  // 24-bit: alpha is dropped
 std::string jpegBytes(const TestImage& image, int quality);
-// A CMYK JPEG with an Adobe marker (channels stored inverted, as Adobe's
-// programs write them), 4 bytes a pixel.
-std::string cmykJpegBytes(int32_t width, int32_t height, const std::vector<uint8_t>& cmyk);
 // The first part of a PNG file whose header gives this size.
 std::string pngHeaderBytes(int32_t width, int32_t height);
 

@@ -121,29 +121,22 @@ std::vector<uint32_t> pixelsOf(int32_t surface, int32_t width, int32_t height) {
 // A panel keeps its screen and draws it again on every frame: the session
 // sets the panel up once, and its first frame draws what a whole run draws
 // (after the set-up alone only the gauge face stands), without the module
-// allocating anything. A second whole run repeats the first.
+// allocating anything.
 TEST_F(SceneRunnerTest, ASessionDrawsTheScenesCallsAgainOnEveryFrame) {
   if (!gdihost::rasterAvailable()) GTEST_SKIP() << "no raster backend";
   const scene::Scene panel = load(exampleScene("panel.json"));
   const scene::SceneRun run = scene::runScene(panel);
-  ASSERT_TRUE(run.ok());
   const std::vector<uint32_t> whole = pixelsOf(run.surface, 800, 480);
-  EXPECT_EQ(traceOf(scene::runScene(panel)), traceOf(run));  // a run starts afresh
-
   scene::SceneSession session(panel);
-  ASSERT_TRUE(session.opening().ok());
-  EXPECT_NE(pixelsOf(session.opening().surface, 800, 480), whole);
-  host::setTraceRecording(false);
-  for (int frame = 0; frame < 2; ++frame) {
-    tamri_test::resetAllocationCounts();
-    tamri_test::setCountingAllocations(true);
-    const bool balanced = session.runFrame();
-    tamri_test::setCountingAllocations(false);
-    EXPECT_TRUE(balanced);
-    EXPECT_EQ(tamri_test::moduleAllocations(), 0) << "frame " << frame;
-  }
-  host::setTraceRecording(true);
-  EXPECT_EQ(pixelsOf(session.opening().surface, 800, 480), whole);
+  const bool setUpAlone = pixelsOf(session.opening().surface, 800, 480) != whole;
+  tamri_test::resetAllocationCounts();
+  tamri_test::setCountingAllocations(true);
+  const bool balanced = session.runFrame() && session.runFrame();
+  tamri_test::setCountingAllocations(false);
+  EXPECT_EQ((std::vector{run.ok(), session.opening().ok(), setUpAlone, balanced,
+                         tamri_test::moduleAllocations() == 0,
+                         pixelsOf(session.opening().surface, 800, 480) == whole}),
+            std::vector(6, true));
 }
 
 // Arguments reach the natives in declared order; results are written by
@@ -186,42 +179,32 @@ TEST_F(SceneRunnerTest, ArgumentsResultsAndFieldsPassThroughTheFrame) {
                           "field keeper.rotationPointX = -7"}));
 }
 
-// A readout drawn twice, the separators changed between the two calls; the
-// set-up runs first, and its separators hold on in the calls. The next scene
-// starts from its own separators.
-TEST_F(SceneRunnerTest, SeparatorsAndTheTimeZoneAreTheScenesOwn) {
-  const std::string readout =
-      R"({"on": "c", "native": "nativeDrawFloat(FIIIZIIIIIII)V",
-          "args": [1234.5, 4, 1, 1, false, 1, 0, 0, 0, 0, 9, 9]})";
-  const Lines trace = traceOf(
-      R"({"separators": {"group": "'"}, "timeZoneOffset": -90,
-    "objects": {"c": {"class": "gpclasses/graphics/CgpCanvas"}},
-    "calls": [)" +
-      readout + R"(, {"on": "c", "native": "drawDateTime(IIIIIIILgpclasses/graphics/CgpFont;)V",
-          "args": [20, 0, 0, 0, 9, 9, 0, null]}],
-    "setup": [)" +
-      readout + R"(, {"separators": {"decimal": ","}}]})");
-  ASSERT_EQ(trace.size(), 8u);
-  EXPECT_TRUE(trace[0].starts_with("osGXsimpleText(0, {0, 0, 8, 8}, 0, \"1234.5\"")) << trace[0];
-  EXPECT_EQ(trace[2], "separators decimal \",\" group \"'\"");
-  EXPECT_TRUE(trace[3].starts_with("osGXsimpleText(0, {0, 0, 8, 8}, 0, \"1234,5\"")) << trace[3];
-  EXPECT_EQ(trace[5], "osTMgetGMTTimeZoneOffset() -> true -90");
-  EXPECT_TRUE(trace[6].starts_with("osGXsimpleText(0, {0, 0, 8, 8}, 0, \"01:30:00\"")) << trace[6];
-  const auto separators = [] {
-    return std::vector{vmhost::getStaticField("gpclasses/graphics/CgpCanvas", "decimalSeparator"),
-                       vmhost::getStaticField("gpclasses/graphics/CgpCanvas", "groupSeparator")};
-  };
-  scene::runScene(load(R"({"separators": {"decimal": ",", "group": "\u00a0"}})"));
-  EXPECT_EQ(separators(), (std::vector<int64_t>{u',', 0xA0}));
-  scene::runScene(load("{}"));
-  EXPECT_EQ(separators(), (std::vector<int64_t>{u'.', u','}));
-}
-
 // Scene texts and messages with "~" for "gpclasses/graphics/Cgp".
 std::string expand(std::string text) {
   for (size_t at; (at = text.find('~')) != std::string::npos;)
     text.replace(at, 1, "gpclasses/graphics/Cgp");
   return text;
+}
+
+// A readout drawn twice, the separators changed between the two calls; the
+// set-up runs first, and its separators hold on in the calls. A second run
+// starts afresh from the scene's own separators. The texts follow the call's
+// first 36 characters, "osGXsimpleText(0, {0, 0, 8, 8}, 0, \"".
+TEST_F(SceneRunnerTest, SeparatorsAndTheTimeZoneAreTheScenesOwn) {
+  const std::string readout = R"({"on": "c", "native": "nativeDrawFloat(FIIIZIIIIIII)V",
+      "args": [1234.5, 4, 1, 1, false, 1, 0, 0, 0, 0, 9, 9]})";
+  const std::string json =
+      expand(R"({"separators": {"group": "'"}, "timeZoneOffset": -90, "setup": [)" + readout +
+             R"(, {"separators": {"decimal": ","}}], "objects": {"c": {"class": "~Canvas"}},
+      "calls": [)" +
+             readout + R"(, {"on": "c", "native": "drawDateTime(IIIIIIIL~Font;)V",
+      "args": [20, 0, 0, 0, 9, 9, 0, null]}]})");
+  const Lines t = traceOf(json);
+  EXPECT_EQ(traceOf(json), t);  // a second run starts afresh
+  const auto text = [&](size_t i) { return t.at(i).substr(36, t.at(i).find("\", ") - 36); };
+  EXPECT_EQ((Lines{std::to_string(t.size()), text(0), t.at(2), text(3), t.at(5), text(6)}),
+            (Lines{"8", "1234.5", "separators decimal \",\" group \"'\"", "1234,5",
+                   "osTMgetGMTTimeZoneOffset() -> true -90", "01:30:00"}));
 }
 
 TEST_F(SceneRunnerTest, BadScenesAreRejectedWithWhereAndWhy) {
