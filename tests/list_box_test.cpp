@@ -353,6 +353,11 @@ TEST_F(ListBoxTest, ASecondConstructionFreesTheFirstModelAndAtMost1024Live) {
   std::vector<jword> boxes;
   for (int i = 0; i < tamri::kMaxLiveListBoxes; ++i) boxes.push_back(constructed(1, 1));
   for (const jword one : boxes) ASSERT_NE(field(one, "listHandle"), 0);
+  // Slots are given out in turn, so neighbours differ in the slot's low bit.
+  insert(boxes[1], {"one"}, true);
+  insert(boxes[2], {"two"}, true);
+  EXPECT_EQ(shown(boxes[1]), Lines{"one"});
+  EXPECT_EQ(shown(boxes[2]), Lines{"two"});
   const jword extra = constructed(1, 1);
   EXPECT_EQ(field(extra, "listHandle"), 0);
   callOn(boxes[5], "deleteListBox()V");
