@@ -2,7 +2,6 @@
 // and VM callbacks, driven through the stand-in VM's stacks.
 #include "module/call_frame.h"
 #include "module/graphic_record.h"
-#include "module/vm_callback.h"
 #include "vm_test_support.h"
 
 namespace {
@@ -92,7 +91,7 @@ TEST_F(CallFrameTest, AssigningIntoLocalRefs) {
   EXPECT_EQ(seen.blocks, (std::vector<FieldBlock>{otherBlock, otherBlock, otherBlock}));
 }
 
-TEST_F(CallFrameTest, ScalarsInDeclaredOrderWithByteSignsAndResults) {
+TEST_F(CallFrameTest, ScalarsInDeclaredOrderWithByteSigns) {
   runAsNative(
       [] {
         // Only the lowest byte of a boolean counts.
@@ -100,39 +99,6 @@ TEST_F(CallFrameTest, ScalarsInDeclaredOrderWithByteSignsAndResults) {
       },
       self, {}, {7, 0xFF, 0x100});
   EXPECT_EQ(seen.words, (std::vector<jword>{7, jword(-1), 0}));
-  // An int result goes to the first value word, even without scalars.
-  EXPECT_EQ(static_cast<int32_t>(runAsNative([] { returnInt(-42); }, self).value), -42);
-  // An object result overwrites `this`.
-  EXPECT_EQ(runAsNative([] { returnObject(LocalRef::argument(1)); }, self, {other}).reference,
-            other);
-}
-
-// The host side of a VM method that answers an object: the receiver itself.
-jword answerReceiver(jword self, std::span<const uint32_t>) { return self; }
-
-TEST_F(CallFrameTest, CallbacksRegisterTheirIdentifierOnceAndBalanceTheStacks) {
-  vmhost::setHostMethod("gpclasses/graphics/CgpComplexObj",
-                        "updateBoundingRectangle()Lgpclasses/baseclasses/CgpGraphics;",
-                        answerReceiver);
-  const jword complex = makeObject("gpclasses/graphics/CgpComplexObj");
-  const bool boundBefore = vm_methods::updateBoundingRectangle.identifier >= 0;
-  runAsNative(
-      [] {
-        const LocalRef me = LocalRef::argument(0);
-        jword* const before = *get_psp();
-        for (int i = 0; i < 2; ++i)
-          seen.words.push_back(
-              callObjectMethod(vm_methods::updateBoundingRectangle, Dispatch::Direct, me));
-        callVoidMethod(vm_methods::setPosition, Dispatch::Direct, me, {3, 4});
-        seen.words.push_back(jword(before - *get_psp()));  // slots left pushed
-      },
-      complex);
-  EXPECT_EQ(seen.words, (std::vector<jword>{complex, complex, 0}));
-  EXPECT_EQ(tamri_test::traceWith("RegisterMethod(\"gpclasses/graphics/CgpComplexObj\"").size(),
-            boundBefore ? 0u : 1u);
-  EXPECT_GE(vm_methods::updateBoundingRectangle.identifier, 0);
-  EXPECT_EQ(std::pair(vmhost::getField(complex, "x1"), vmhost::getField(complex, "y1")),
-            std::pair(int64_t{3}, int64_t{4}));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The image natives of CgpGraphicFile, CgpScreenCapture and the canvas,
 // driven through the VM frame: the exact drawing-layer calls, results and
 // status arrays.
-#include "canvas/canvas_transform.h"
 #include "image_files.h"
 #include "platform/gdi/osgx.h"
 #include "vm_test_support.h"
@@ -35,13 +34,9 @@ class ImagesTest : public tamri_test::VmTest {
     surface_ = gdihost::createSurface(120, 80, 0xFFFFFF);
     gdihost::selectTarget(surface_);
   }
-  void TearDown() override { tamri::canvasTransform() = {}; }
 
   uint32_t fileCreate(std::vector<int32_t> args, jword status) {
     return callClass(kGraphicFile, "createImage(IIIII[I)I", args, {status});
-  }
-  uint32_t captureCreate(std::vector<int32_t> args) {
-    return callClass("gpclasses/graphics/CgpScreenCapture", "createImage(IIIII)I", args);
   }
   uint32_t load(const std::u16string& path, jword status) {
     return callClass(kGraphicFile, kLoad, {}, {vmhost::newString(path), status});
@@ -57,24 +52,20 @@ class ImagesTest : public tamri_test::VmTest {
   int32_t surface_ = 0;
 };
 
-// Both capture natives hand the layer the inclusive region, or none for a
-// zero width or height; the graphic file's reports the layer's out-value.
-TEST_F(ImagesTest, CaptureNativesPassTheInclusiveRegionOrTheWholeSurface) {
+// The region is inclusive (the capture's own is pinned by the images scene),
+// or none for a zero width or height; the layer's out-value is reported.
+TEST_F(ImagesTest, CreateImagePassesTheInclusiveRegionOrTheWholeSurface) {
   const jword status = makeIntArray({-1, 77});
   EXPECT_EQ(fileCreate({surface_, 5, 5, 10, 20}, status), 1u);
   EXPECT_EQ(vmhost::intArray(status), (std::vector<int32_t>{OS_GX_IMAGE_OK, 77}));
-  EXPECT_EQ(captureCreate({surface_, 2, 3, 4, 5}), 2u);
   fileCreate({surface_, 5, 6, 0, 20}, status);
   fileCreate({surface_, 5, 6, 10, 0}, status);
-  captureCreate({surface_, 5, 6, 0, 0});
   EXPECT_EQ(traceWith("osGX"),
             (Lines{"osGXcreateImage(1, {5, 5, 14, 24}) -> 1 {0}",
-                   "osGXcreateImage(1, {2, 3, 5, 7}) -> 2 {0}", "osGXcreateImage(1, null) -> 3 {0}",
-                   "osGXcreateImage(1, null) -> 4 {0}", "osGXcreateImage(1, null) -> 5 {0}"}));
+                   "osGXcreateImage(1, null) -> 2 {0}", "osGXcreateImage(1, null) -> 3 {0}"}));
   // A negative width is a region all the same, one the layer refuses.
   EXPECT_EQ(fileCreate({surface_, 5, 5, -3, 4}, status), 0u);
   EXPECT_EQ(vmhost::intArray(status)[0], OS_GX_IMAGE_REGION_EMPTY);
-  EXPECT_EQ(captureCreate({surface_ + 1, 0, 0, 4, 4}), 0u);
   // Without a status element no image is made.
   host::traceClear();
   EXPECT_EQ(fileCreate({surface_, 0, 0, 4, 4}, 0), 0u);
@@ -82,21 +73,15 @@ TEST_F(ImagesTest, CaptureNativesPassTheInclusiveRegionOrTheWholeSurface) {
   EXPECT_TRUE(traceWith("osGX").empty());
 }
 
-// Sizes are cut to 16 bits; the option is passed on. The canvas moves a
-// file's image by its translation.
+// Sizes are cut to 16 bits; the option is passed on (the plain case and the
+// canvas's translation: the images scene). A null file draws nothing.
 TEST_F(ImagesTest, AGraphicFileDrawsAsWideAndHighAsItsRectangleSpans) {
-  callOn(graphicFile(10, 20, 110, 70, 3, 0), "draw(I)V", {7});
   callOn(graphicFile(-5, 3, 69995, 2, 9, 2), "draw(I)V", {7});
   callOn(graphicFile(40, 30, 30, 35, 9, -1), "draw(I)V", {7});
-  const jword canvas = tamri_test::makeObject("gpclasses/graphics/CgpCanvas", {{"surface", 4}});
-  callOn(canvas, "setTransform(II)V", {30, uint32_t(-40)});
-  const char* drawImage = "drawImage(Lgpclasses/graphics/CgpGraphicFile;II)V";
-  callOn(canvas, drawImage, {5, 7}, {graphicFile(100, 200, 130, 250, 6, 1)});
-  callOn(canvas, drawImage, {5, 7}, {0});
-  EXPECT_EQ(traceWith("osGX"), (Lines{"osGXimage(7, {10, 20}, 100, 50, 3, 0, 0)",
-                                      "osGXimage(7, {-5, 3}, 4464, -1, 9, 2, 0)",
-                                      "osGXimage(7, {40, 30}, -10, 5, 9, -1, 0)",
-                                      "osGXimage(4, {35, -33}, 30, 50, 6, 1, 0)"}));
+  callOn(tamri_test::makeObject("gpclasses/graphics/CgpCanvas", {{"surface", 4}}),
+         "drawImage(Lgpclasses/graphics/CgpGraphicFile;II)V", {5, 7}, {0});
+  EXPECT_EQ(traceWith("osGX"), (Lines{"osGXimage(7, {-5, 3}, 4464, -1, 9, 2, 0)",
+                                      "osGXimage(7, {40, 30}, -10, 5, 9, -1, 0)"}));
 }
 
 TEST_F(ImagesTest, PathsPassWholeOrNotAtAllAndUnloadingFreesTheImage) {
