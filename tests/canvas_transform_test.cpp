@@ -24,6 +24,8 @@ constexpr const char* kDraw = "drawPath(Ljava/lang/String;II)V";
 constexpr const char* kBoth = "fillAndDrawPath(Ljava/lang/String;III)V";
 
 TEST_F(CanvasTransformTest, PathTextGoesOverInPlaceWithTheTranslationAndScale) {
+  // A module just loaded: no translation, no scale, no translation saved.
+  EXPECT_EQ(state(), (std::vector<int32_t>{0, 0, 0, 0, 0, 0}));
   const jword path = vmhost::newStringUtf8("M0 0 h4 v3 z");
   // Before any transform the scale is 0, which the layer takes as 1.0. Both
   // at once under a scale are pinned by the gauge scene trace.
