@@ -64,17 +64,10 @@ vmhost::CallResult callOn(jword self, const char* nameSig, std::vector<uint32_t>
   return {};
 }
 
-std::vector<std::string> registrationTable(std::string_view classPath) {
+std::vector<std::string> registrationTable() {
   std::ifstream file(std::string(TAMRI_SOURCE_DIR) + "/tests/references/natives.txt");
   std::vector<std::string> lines;
-  for (std::string line; std::getline(file, line);) {
-    if (classPath.empty()) {
-      lines.push_back(line);
-    } else if (line.size() > classPath.size() && line.starts_with(classPath) &&
-               line[classPath.size()] == ' ') {
-      lines.push_back(line.substr(classPath.size() + 1));
-    }
-  }
+  for (std::string line; std::getline(file, line);) lines.push_back(line);
   return lines;
 }
 

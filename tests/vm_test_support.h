@@ -44,10 +44,8 @@ vmhost::CallResult callOn(jword self, const char* nameSig, std::vector<uint32_t>
                           std::vector<jword> references = {});
 
 // The registration table the module must build (tests/references/natives.txt):
-// for a class path, that class's natives (name and signature) in
-// registration order; for an empty path, every line, "class native", class by
-// class.
-std::vector<std::string> registrationTable(std::string_view classPath = {});
+// "class native" lines, class by class, each class's natives in order.
+std::vector<std::string> registrationTable();
 
 // Trace lines that start with `prefix` (all lines for an empty prefix).
 std::vector<std::string> traceWith(const std::string& prefix = "");
