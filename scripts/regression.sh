@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Image and trace regression of the example scenes: every examples/NAME.json
 # has its reference picture tests/references/NAME.png and its reference trace
-# tests/references/NAME.trace.
+# tests/references/NAME.trace. The natives' test scenes, tests/scenes/NAME.json,
+# are held against their trace alone, tests/scenes/NAME.trace.
 #
 # Usage: scripts/regression.sh [options] COMMAND
+#   check-trace NAME  run tests/scenes/NAME.json; its trace must match exactly
 #   check NAME      render the scene; the trace must match exactly, the picture
 #                   within the tolerance; on failure keep the result, a
 #                   difference picture and the trace diff, and write the report
@@ -11,7 +13,8 @@
 #   clean           forget earlier results
 #   refresh [NAME]  render the scenes (all by default) into tests/references,
 #                   replacing only what changed, and say which changed; the
-#                   README's picture docs/panel.png follows the panel's
+#                   README's picture docs/panel.png follows the panel's; with
+#                   no NAME the test scenes' traces are renewed too
 # Options:
 #   --render PATH      tamri-render (default build/tools/tamri-render)
 #   --image-diff PATH  tamri-image-diff (default build/tools/tamri-image-diff)
@@ -31,6 +34,7 @@ cd "$(dirname "$0")/.." || exit 2
 
 readonly TOLERANCE=3
 readonly REFERENCES=tests/references
+readonly TEST_SCENES=tests/scenes
 render=build/tools/tamri-render
 image_diff=build/tools/tamri-image-diff
 out=build/regression
@@ -51,6 +55,9 @@ command="${1:-}"
 # language settings in memory and no system languages from the host.
 render_scene() { # NAME PNG TRACE
   TAMRI_CONFIG= TAMRI_SYSTEM_LANGUAGES= "$render" "examples/$1.json" -o "$2" --trace "$3"
+}
+trace_scene() { # NAME TRACE
+  TAMRI_CONFIG= TAMRI_SYSTEM_LANGUAGES= "$render" "$TEST_SCENES/$1.json" --trace "$2"
 }
 
 html_escape() { sed -e 's/&/\&amp;/g' -e 's/</\&lt;/g' -e 's/>/\&gt;/g'; }
@@ -119,10 +126,44 @@ check() { # NAME
   return 1
 }
 
+check_trace() { # NAME
+  local name="$1" result="$out/$1"
+  mkdir -p "$out"
+  rm -f "$result".*
+  if ! trace_scene "$name" "$result.trace" 2>"$result.stderr"; then
+    echo "tamri-render failed: $(cat "$result.stderr")" | tee "$result.failed"
+  elif ! diff -u --label reference --label result "$TEST_SCENES/$name.trace" "$result.trace" \
+    >"$result.trace.diff"; then
+    echo "the trace differs from $TEST_SCENES/$name.trace (first lines below)" | tee "$result.failed"
+    head -n 20 "$result.trace.diff"
+  else
+    rm -f "$result".*
+    echo "$name: trace matches"
+    return 0
+  fi
+  write_report
+  return 1
+}
+
+refresh_traces() {
+  local scene name work
+  work="$(mktemp)"
+  for scene in "$TEST_SCENES"/*.json; do
+    name="$(basename "$scene" .json)"
+    trace_scene "$name" "$work" || echo "refresh: tamri-render failed on $scene" >&2
+    if ! cmp -s "$work" "$TEST_SCENES/$name.trace"; then
+      cp "$work" "$TEST_SCENES/$name.trace"
+      echo "changed: $TEST_SCENES/$name.trace"
+    fi
+  done
+  rm -f "$work"
+}
+
 refresh() { # [NAME...]
   local names=("$@") changed=0 work name what
   if [ ${#names[@]} -eq 0 ]; then
     for scene in examples/*.json; do names+=("$(basename "$scene" .json)"); done
+    refresh_traces
   fi
   work="$(mktemp -d)"
   trap 'rm -rf "$work"' RETURN
@@ -166,6 +207,7 @@ refresh() { # [NAME...]
 
 case "$command" in
   check) check "${1:?check needs a scene name}" ;;
+  check-trace) check_trace "${1:?check-trace needs a scene name}" ;;
   report) write_report ;;
   clean) rm -rf "$out" ;;
   refresh) refresh "$@" ;;

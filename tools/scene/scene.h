@@ -59,9 +59,23 @@ struct Separators {
   char16_t group = u',';
 };
 
+struct PrintRequest {
+  std::string name;
+  const vmhost::FieldDef* field = nullptr;  // nullptr: every field of an object
+};
+
+// A field given a new value between two calls, as VM code may.
+struct FieldChange {
+  std::string object;
+  FieldAssignment assignment;
+};
+
 struct NativeCall {
-  // Set for a step that only changes the separators: no native runs.
+  // Set for a step that runs no native: it changes the separators, a field,
+  // or prints where it stands.
   std::optional<Separators> separators;
+  std::optional<FieldChange> fieldChange;
+  std::optional<PrintRequest> print;
   std::string label;     // "line1.draw(I)V" or "<class path>.<name and signature>"
   std::string receiver;  // object name; empty for a class native
   vmhost::NativeRecord native;
@@ -70,11 +84,8 @@ struct NativeCall {
   // Where the result goes, if anywhere.
   std::string resultObject;
   const vmhost::FieldDef* resultField = nullptr;
-};
 
-struct PrintRequest {
-  std::string name;
-  const vmhost::FieldDef* field = nullptr;  // nullptr: every field of an object
+  bool runsNative() const { return !separators && !fieldChange && !print; }
 };
 
 struct Scene {

@@ -119,7 +119,7 @@ void bindResult(NativeCall& call, const Json& json, const std::string& place,
 NativeCall loadCall(const Json& json, const std::string& place, const NameTable& names,
                     const Scene& scene) {
   requireObject(json, place, "\"on\" or \"class\", \"native\", \"args\" and \"result\"");
-  checkKeys(json, place, {"on", "class", "native", "args", "result"});
+  checkKeys(json, place, {"on", "class", "native", "args", "result", "note"});
   if (!json.contains("native")) fail(place, "missing \"native\"");
   const std::string& nameSig = requireString(json["native"], member(place, "native"));
   NativeCall call;

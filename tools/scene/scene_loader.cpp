@@ -193,8 +193,36 @@ class Loader {
         into.push_back(std::move(change));
         continue;
       }
+      if (calls[i].is_object() && calls[i].contains("set")) {
+        into.push_back(loadFieldChange(calls[i], place));
+        continue;
+      }
+      if (calls[i].is_object() && calls[i].contains("print")) {
+        checkKeys(calls[i], place, {"print", "note"});
+        NativeCall step;
+        step.print = loadPrint(calls[i]["print"], member(place, "print"), names_);
+        into.push_back(std::move(step));
+        continue;
+      }
       into.push_back(loadCall(calls[i], place, names_, scene_));
     }
+  }
+
+  // {"set": "object.field", "value": v}
+  NativeCall loadFieldChange(const Json& json, const std::string& place) const {
+    checkKeys(json, place, {"set", "value", "note"});
+    const std::string setPlace = member(place, "set");
+    const std::string& target = requireString(json["set"], setPlace);
+    const size_t dot = target.find('.');
+    const NamedItem* object = names_.find(target.substr(0, dot));
+    if (dot == std::string::npos || !object || object->kind != ItemKind::Object)
+      fail(setPlace, "expected \"object.field\" of a declared object");
+    if (!json.contains("value")) fail(place, "missing \"value\"");
+    NativeCall step;
+    step.fieldChange = FieldChange{
+        target.substr(0, dot),
+        loadField(*object->cls, target.substr(dot + 1), json["value"], member(place, "value"))};
+    return step;
   }
 
   void loadPrints() {

@@ -79,7 +79,11 @@ class Runner {
   PreparedCall prepare(const NativeCall& call) const {
     PreparedCall prepared;
     prepared.call = &call;
-    if (call.separators) return prepared;
+    if (call.fieldChange) {
+      prepared.self = wordOf(call.fieldChange->object);
+      prepared.scalars.push_back(wordOf(call.fieldChange->assignment.value));
+    }
+    if (!call.runsNative()) return prepared;
     for (size_t i = 0; i < call.arguments.size(); ++i) {
       const uint32_t word = wordOf(call.arguments[i]);
       if (vmhost::isReferenceType(call.signature.params[i])) {
@@ -96,8 +100,9 @@ class Runner {
   // Runs a prepared call; false when the native left the stacks unbalanced.
   static bool runQuietly(const PreparedCall& prepared) {
     const NativeCall& call = *prepared.call;
-    if (call.separators) {
-      setSeparators(*call.separators);
+    if (!call.runsNative()) {
+      if (call.separators) setSeparators(*call.separators);
+      if (call.fieldChange) changeField(prepared);
       return true;
     }
     const vmhost::CallResult result = invoke(prepared);
@@ -144,6 +149,11 @@ class Runner {
         break;
     }
     return value.word;
+  }
+
+  static void changeField(const PreparedCall& prepared) {
+    vmhost::setField(prepared.self, prepared.call->fieldChange->assignment.field->name,
+                     prepared.scalars.front());
   }
 
   void assignFields() {
@@ -194,6 +204,14 @@ class Runner {
   void runCall(const NativeCall& call) {
     if (call.separators) {
       changeSeparators(*call.separators);
+      return;
+    }
+    if (call.fieldChange) {
+      changeField(prepare(call));
+      return;
+    }
+    if (call.print) {
+      print(*call.print);
       return;
     }
     const PreparedCall prepared = prepare(call);
