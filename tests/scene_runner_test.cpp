@@ -257,6 +257,8 @@ TEST_F(SceneRunnerTest, BadScenesAreRejectedWithWhereAndWhy) {
        "calls[1].args[4]: expected a reference (\"@name\" or null), got 5"},
       {withCall(R"({"on": "g", "native": "draw(I)V", "args": [1], "result": "g.x1"})"),
        "calls[1].result: draw(I)V returns nothing"},
+      {withCall(R"({"on": "g", "native": "draw(I)V", "args": [{}]})"),
+       "calls[1].args[0]: missing \"word\""},
       {withCall(R"({"set": "pts.x", "value": 1})"),
        "calls[1].set: expected \"object.field\" of a declared object"},
       {withCall(R"({"set": "g.pointz", "value": 1})"),

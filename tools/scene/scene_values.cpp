@@ -130,6 +130,15 @@ std::optional<FieldType> scalarFieldType(std::string_view parameterType) {
 
 Value scalarValue(const Json& json, FieldType type, const std::string& place) {
   Value value;
+  // {"word": n}: the stack word itself, with bits the type would not hold (a
+  // byte's upper bits, a float's NaN), as a VM may leave them.
+  if (json.is_object()) {
+    checkKeys(json, place, {"word"});
+    if (!json.contains("word")) fail(place, "missing \"word\"");
+    value.word = static_cast<uint32_t>(
+        integerValue(json["word"], kindOf(FieldType::Int), member(place, "word")));
+    return value;
+  }
   switch (type) {
     case FieldType::Int:
     case FieldType::UInt:
