@@ -15,11 +15,12 @@ TEST_F(CanvasTest, ALongStringGoesOverWholeWithItsWholeLengthAndWidth) {
   const std::string x(100000, 'x');
   const jword text = vmhost::newStringUtf8(x.c_str());
   // 100,000 glyphs of 9 pixels each and a rectangle as wide, standing on y 30.
-  EXPECT_EQ(drawnBy("drawString(Ljava/lang/String;II)V", {0, 30}, {text}), (Lines{"osGXgetTextMetrics(1, \"" + x + "\", 100000) -> {900000, 19, 15}",
-                            "osGXtext(3, {0, 11, 900000, 30}, {0x00112233, 0x80000000, "
-                            "0x00000000}, {0, [0, 0, 1, 1, 1, 6, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "
-                            "0, 0, 0]}, 1, \"" +
-                                x + "\", 100000, false)"}));
+  EXPECT_EQ(drawnBy("drawString(Ljava/lang/String;II)V", {0, 30}, {text}),
+            (Lines{"osGXgetTextMetrics(1, \"" + x + "\", 100000) -> {900000, 19, 15}",
+                   "osGXtext(3, {0, 11, 900000, 30}, {0x00112233, 0x80000000, "
+                   "0x00000000}, {0, [0, 0, 1, 1, 1, 6, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "
+                   "0, 0, 0]}, 1, \"" +
+                       x + "\", 100000, false)"}));
 }
 
 }  // namespace tamri_test::canvas_strings

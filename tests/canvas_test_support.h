@@ -49,7 +49,6 @@ class CanvasTest : public VmTest {
   }
   void setPen(const char* field, int64_t value) { vmhost::setField(canvas, field, value); }
   static std::vector<std::string> drawn() { return traceWith("osGX"); }
-  static std::vector<int32_t> elements(jword array) { return vmhost::intArray(array); }
 
   jword canvas = 0;
 };
