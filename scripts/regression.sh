@@ -157,6 +157,12 @@ refresh_traces() {
     fi
   done
   rm -f "$work"
+  for scene in "$TEST_SCENES"/*.trace; do
+    if [ -e "$scene" ] && [ ! -f "${scene%.trace}.json" ]; then
+      rm "$scene"
+      echo "removed: $scene (no ${scene%.trace}.json)"
+    fi
+  done
 }
 
 refresh() { # [NAME...]
