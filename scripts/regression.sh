@@ -54,10 +54,10 @@ command="${1:-}"
 # Scenes run as the README runs them: from the repository root, with the
 # language settings in memory and no system languages from the host.
 render_scene() { # NAME PNG TRACE
-  TAMRI_CONFIG= TAMRI_SYSTEM_LANGUAGES= "$render" "examples/$1.json" -o "$2" --trace "$3"
+  TAMRI_CONFIG='' TAMRI_SYSTEM_LANGUAGES='' "$render" "examples/$1.json" -o "$2" --trace "$3"
 }
 trace_scene() { # NAME TRACE
-  TAMRI_CONFIG= TAMRI_SYSTEM_LANGUAGES= "$render" "$TEST_SCENES/$1.json" --trace "$2"
+  TAMRI_CONFIG='' TAMRI_SYSTEM_LANGUAGES='' "$render" "$TEST_SCENES/$1.json" --trace "$2"
 }
 
 html_escape() { sed -e 's/&/\&amp;/g' -e 's/</\&lt;/g' -e 's/>/\&gt;/g'; }
